@@ -1,0 +1,3 @@
+#include "analysis/CAnalizaEnergiiDlg.h"
+
+CAnalizaEnergiiDlg::CAnalizaEnergiiDlg(CZentaroTabbedDlg* sheet, QWidget* parent) : CDialog(parent), m_sheet(sheet) {}

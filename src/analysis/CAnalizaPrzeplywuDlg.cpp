@@ -1,0 +1,3 @@
+#include "analysis/CAnalizaPrzeplywuDlg.h"
+
+CAnalizaPrzeplywuDlg::CAnalizaPrzeplywuDlg(CZentaroTabbedDlg* sheet, QWidget* parent) : CDialog(parent), m_sheet(sheet) {}

@@ -1,0 +1,3 @@
+#include "analysis/CKsztaltPrzewoduDlg.h"
+
+CKsztaltPrzewoduDlg::CKsztaltPrzewoduDlg(QWidget* parent) : CDialog(parent) {}

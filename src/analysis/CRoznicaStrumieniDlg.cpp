@@ -1,0 +1,3 @@
+#include "analysis/CRoznicaStrumieniDlg.h"
+
+CRoznicaStrumieniDlg::CRoznicaStrumieniDlg(QWidget* parent) : CDialog(parent) {}

@@ -1,0 +1,11 @@
+// Where the program finds its help file. No Qt here, so plain tests reach it.
+#pragma once
+
+#include <string>
+
+// The executable's folder and base name with the extension "chm": only the
+// extension is replaced, so folder names are never touched.
+std::string HelpFilePathFor(const std::string& executablePath);
+
+// The popup texts inside the help file.
+std::string HelpPopupPathFor(const std::string& helpFilePath);

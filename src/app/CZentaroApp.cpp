@@ -1,0 +1,24 @@
+#include "app/CZentaroApp.h"
+
+#include "app/AppPaths.h"
+#include "app/CZentaroTabbedDlg.h"
+#include "base/NumberText.h"
+
+CZentaroApp::CZentaroApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    m_helpFilePath = QString::fromStdString(HelpFilePathFor(applicationFilePath().toStdString()));
+    m_helpPopupPath = QString::fromStdString(HelpPopupPathFor(m_helpFilePath.toStdString()));
+    SetDecimalSeparator(SeparatorFromEnvironment());
+    // Named for the window system; nothing is ever stored under it.
+    setOrganizationName(QStringLiteral("Quillon Works"));
+    setApplicationName(QStringLiteral("Zentaro"));
+}
+
+CZentaroApp* CZentaroApp::Instance() { return qobject_cast<CZentaroApp*>(QCoreApplication::instance()); }
+
+int CZentaroApp::InitInstance()
+{
+    CZentaroTabbedDlg sheet(QStringLiteral("Zentaro"), nullptr, 0);
+    sheet.exec();
+    return 0;
+}

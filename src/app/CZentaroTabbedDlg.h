@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+
+class QTabWidget;
+class QPushButton;
+class QToolButton;
+class QMenu;
+class CKalkPage;
+class CJednostkiPage;
+class CWodaPage;
+class CParaWodnaPage;
+class CPowietrzePage;
+class CAnalizaPrzeplywuDlg;
+class CAnalizaEnergiiDlg;
+class CRoznicaStrumieniDlg;
+class CKsztaltPrzewoduDlg;
+
+// The main window: five pages on tabs and the one "Zakończ" button. It owns
+// the pages and the analysis dialogs for the whole run.
+class CZentaroTabbedDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CZentaroTabbedDlg(const QString& caption, QWidget* parent = nullptr, int firstPage = 0);
+    ~CZentaroTabbedDlg() override;
+
+    CKalkPage& KalkPage() { return *m_kalkPage; }
+    CJednostkiPage& JednostkiPage() { return *m_jednostkiPage; }
+    CWodaPage& WodaPage() { return *m_wodaPage; }
+    CParaWodnaPage& ParaWodnaPage() { return *m_paraWodnaPage; }
+    CPowietrzePage& PowietrzePage() { return *m_powietrzePage; }
+    CAnalizaPrzeplywuDlg& FlowDialog() { return *m_flowDlg; }
+    CAnalizaEnergiiDlg& EnergyDialog() { return *m_energyDlg; }
+    CRoznicaStrumieniDlg& MassStreamDialog() { return *m_massStreamDlg; }
+    CKsztaltPrzewoduDlg& DuctShapeDialog() { return *m_ductShapeDlg; }
+
+    QTabWidget* Tabs() const { return m_tabs; }
+    QPushButton* FinishButton() const { return m_finish; }
+    // The about item's menu (absent when string 101 is empty).
+    QMenu* AboutMenu() const { return m_aboutMenu; }
+
+    // Opens the about box modally.
+    void OnAbout();
+
+    // Help: a context id opens the help window at that topic; 0 opens the
+    // contents. The help controls route their requests here.
+    void ShowHelpTopic(unsigned contextId);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OnInitDialog();
+
+    QTabWidget* m_tabs = nullptr;
+    QPushButton* m_finish = nullptr;
+    QToolButton* m_menuButton = nullptr;
+    QMenu* m_aboutMenu = nullptr;
+    CKalkPage* m_kalkPage = nullptr;
+    CJednostkiPage* m_jednostkiPage = nullptr;
+    CWodaPage* m_wodaPage = nullptr;
+    CParaWodnaPage* m_paraWodnaPage = nullptr;
+    CPowietrzePage* m_powietrzePage = nullptr;
+    CAnalizaPrzeplywuDlg* m_flowDlg = nullptr;
+    CAnalizaEnergiiDlg* m_energyDlg = nullptr;
+    CRoznicaStrumieniDlg* m_massStreamDlg = nullptr;
+    CKsztaltPrzewoduDlg* m_ductShapeDlg = nullptr;
+    bool m_initialised = false;
+};

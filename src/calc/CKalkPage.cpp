@@ -1,0 +1,3 @@
+#include "calc/CKalkPage.h"
+
+CKalkPage::CKalkPage(CZentaroTabbedDlg* sheet, QWidget* parent) : QWidget(parent), m_sheet(sheet) {}

@@ -1,0 +1,36 @@
+#include "controls/Modal.h"
+
+namespace {
+CDialog::ModalHook& DialogHook()
+{
+    static CDialog::ModalHook hook;
+    return hook;
+}
+MessageHook& BoxHook()
+{
+    static MessageHook hook;
+    return hook;
+}
+} // namespace
+
+CDialog::CDialog(QWidget* parent) : QDialog(parent) {}
+
+int CDialog::DoModal()
+{
+    OnInitDialog();
+    if (DialogHook())
+        return DialogHook()(*this);
+    return exec();
+}
+
+void CDialog::SetModalHook(ModalHook hook) { DialogHook() = std::move(hook); }
+
+QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const MessageRequest& request)
+{
+    if (BoxHook())
+        return BoxHook()(request);
+    QMessageBox box(request.icon, request.caption, request.text, request.buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void SetMessageHook(MessageHook hook) { BoxHook() = std::move(hook); }

@@ -1,0 +1,3 @@
+#include "pages/CPowietrzePage.h"
+
+CPowietrzePage::CPowietrzePage(CZentaroTabbedDlg* sheet, QWidget* parent) : QWidget(parent), m_sheet(sheet) {}

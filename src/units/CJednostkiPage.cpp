@@ -1,0 +1,3 @@
+#include "units/CJednostkiPage.h"
+
+CJednostkiPage::CJednostkiPage(CZentaroTabbedDlg* sheet, QWidget* parent) : QWidget(parent), m_sheet(sheet) {}
