@@ -4,6 +4,8 @@
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
 
+#include <QScreen>
+
 CZentaroApp::CZentaroApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     m_helpFilePath = QString::fromStdString(HelpFilePathFor(applicationFilePath().toStdString()));
@@ -19,6 +21,12 @@ CZentaroApp* CZentaroApp::Instance() { return qobject_cast<CZentaroApp*>(QCoreAp
 int CZentaroApp::InitInstance()
 {
     CZentaroTabbedDlg sheet(QStringLiteral("Zentaro"), nullptr, 0);
+    sheet.adjustSize();
+    if (const QScreen* screen = primaryScreen()) {
+        QRect frame = sheet.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        sheet.move(frame.topLeft());
+    }
     sheet.exec();
     return 0;
 }
