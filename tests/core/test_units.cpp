@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "base/NumberText.h"
+#include "base/StringTable.h"
+#include "units/PolishOrder.h"
+#include "units/Units.h"
+
+namespace {
+
+// "%g" with a full stop: the precision the program shows.
+std::string G(double value)
+{
+    const char saved = DecimalSeparator();
+    SetDecimalSeparator('.');
+    std::string text = FormatG(value);
+    SetDecimalSeparator(saved);
+    return text;
+}
+
+int UnitIndex(int quantity, const std::string& name)
+{
+    for (int u = 0; u < UnitCount(quantity); ++u)
+        if (LoadText(quantity + 1 + u) == name)
+            return u;
+    ADD_FAILURE() << "no unit " << name << " in " << quantity;
+    return -1;
+}
+
+double Convert(int quantity, const std::string& from, const std::string& to, double value)
+{
+    return ConvertUnits(quantity, UnitIndex(quantity, from), UnitIndex(quantity, to), value);
+}
+
+std::vector<int> AllQuantities()
+{
+    std::vector<int> all;
+    for (int q = kQuantityFirst; q <= kQuantityLast; q += kQuantityStep)
+        all.push_back(q);
+    return all;
+}
+
+} // namespace
+
+TEST(UnitCatalogue, QuantityNumbersAndIndices)
+{
+    EXPECT_EQ(QuantityIndex(1000), 0);
+    EXPECT_EQ(QuantityIndex(3100), 21);
+    EXPECT_EQ(QuantityIndex(4000), 30);
+    // Not convertible quantities: no factor row, no comment.
+    EXPECT_EQ(QuantityIndex(9800), -1);
+    EXPECT_EQ(QuantityIndex(9900), -1);
+    EXPECT_EQ(QuantityIndex(900), -1);
+    EXPECT_EQ(QuantityIndex(4100), -1);
+    EXPECT_EQ(QuantityIndex(1050), -1);
+    EXPECT_EQ(QuantityIndex(-1000), -1);
+    EXPECT_EQ(QuantityName(1000), "Długość");
+    EXPECT_EQ(QuantityName(4000), "Zawartość wilgoci");
+    EXPECT_EQ(QuantityName(9900), "Wielkość bezwymiarowa");
+    EXPECT_EQ(QuantityName(1050), "");
+}
+
+// The unit lists in the string table and the factor rows describe the same
+// units: consecutive ids, no gaps, nothing beyond the count.
+TEST(UnitCatalogue, UnitListsMatchTheStringTable)
+{
+    int total = 0;
+    for (int q : AllQuantities()) {
+        const int count = UnitCount(q);
+        ASSERT_GE(count, 1) << q;
+        ASSERT_LE(count, 24) << q;
+        total += count;
+        for (int u = 0; u < count; ++u)
+            EXPECT_FALSE(LoadText(q + 1 + u).empty()) << q << " unit " << u;
+        EXPECT_TRUE(LoadText(q + 1 + count).empty()) << q;
+        EXPECT_FALSE(LoadText(q).empty()) << q;
+    }
+    EXPECT_EQ(total, 238);
+    EXPECT_EQ(UnitCount(1900), 24);
+    EXPECT_EQ(UnitCount(2300), 24);
+    EXPECT_EQ(UnitCount(3100), 4);
+    EXPECT_EQ(UnitCount(9800), 1);
+    EXPECT_EQ(UnitCount(9900), 1);
+    EXPECT_EQ(UnitCount(1050), 0);
+    EXPECT_EQ(UnitName(9800, 0), "%");
+    EXPECT_EQ(UnitName(9900, 0), "bez miana");
+    EXPECT_EQ(UnitName(3100, 3), "st Rank");
+    EXPECT_EQ(UnitName(3100, 4), "");
+}
+
+TEST(UnitCatalogue, EveryListedUnitHasANonZeroFactorAndSiComesFirst)
+{
+    for (int q : AllQuantities()) {
+        if (q == kQuantityTemperature)
+            continue;
+        EXPECT_EQ(UnitFactor(q, 0), 1.0) << q;
+        for (int u = 0; u < UnitCount(q); ++u) {
+            const double f = UnitFactor(q, u);
+            EXPECT_TRUE(std::isfinite(f) && f > 0) << q << " unit " << u;
+        }
+        // Cells past the list are empty, as the store has always been.
+        EXPECT_EQ(UnitFactor(q, UnitCount(q)), 0.0) << q;
+        EXPECT_EQ(UnitFactor(q, kMaxUnits - 1), 0.0) << q;
+    }
+    EXPECT_EQ(UnitFactor(9800, 0), 1.0);
+    EXPECT_EQ(UnitFactor(9900, 0), 1.0);
+    EXPECT_EQ(UnitFactor(1000, -1), 0.0);
+    EXPECT_EQ(UnitFactor(1000, kMaxUnits), 0.0);
+    EXPECT_EQ(UnitFactor(1050, 0), 0.0);
+}
+
+TEST(UnitCatalogue, FactorsAreTheStoredDoubles)
+{
+    EXPECT_EQ(UnitFactor(1300, UnitIndex(1300, "km/h")), 0.27777777);
+    EXPECT_EQ(UnitFactor(1500, UnitIndex(1500, "kg/h")), 0.000277777777);
+    EXPECT_EQ(UnitFactor(1600, UnitIndex(1600, "l/min")), 1.6666666e-05);
+    EXPECT_EQ(UnitFactor(1100, UnitIndex(1100, "sq mile")), 2589988.110336);
+    EXPECT_EQ(UnitFactor(1400, UnitIndex(1400, "Mg")), 1000.0);
+    EXPECT_EQ(UnitFactor(1400, UnitIndex(1400, "mg")), 1e-06);
+    EXPECT_EQ(UnitFactor(1900, UnitIndex(1900, "in Hg")), 3386.0);
+    EXPECT_EQ(UnitFactor(2300, UnitIndex(2300, "TWh")), 3.6e15);
+    EXPECT_EQ(UnitFactor(2300, UnitIndex(2300, "eV")), 1.60206e-19);
+    EXPECT_EQ(UnitFactor(2400, UnitIndex(2400, "h.p.")), 745.7);
+    // Enthalpy's calorie is 4186, energy's 4186.8.
+    EXPECT_EQ(UnitFactor(2500, UnitIndex(2500, "kcal/kg")), 4186.0);
+    EXPECT_EQ(UnitFactor(2300, UnitIndex(2300, "kcal")), 4186.8);
+    EXPECT_EQ(UnitFactor(3400, UnitIndex(3400, "cu ft/lb")), 0.06242781783563);
+    EXPECT_EQ(UnitFactor(3600, UnitIndex(3600, "rok 365")), 31536000.0);
+    EXPECT_EQ(UnitFactor(3800, UnitIndex(3800, "sekunda")), 4.848136811e-06);
+    EXPECT_EQ(UnitFactor(3900, UnitIndex(3900, "rpm")), 0.1047197551);
+    EXPECT_EQ(UnitFactor(4000, UnitIndex(4000, "g/kg")), 0.001);
+}
+
+TEST(UnitConversion, LengthAreaVelocity)
+{
+    EXPECT_EQ(Convert(1000, "mile", "m", 1), 1609.344);
+    EXPECT_EQ(G(Convert(1000, "mile", "m", 1)), "1609.34");
+    EXPECT_EQ(G(Convert(1000, "m", "mm", 2.5)), "2500");
+    EXPECT_EQ(Convert(1300, "mile/h", "m/s", 1), 0.44704);
+    // 0.44704 / 0.27777777, not 0.44704 x 3.6.
+    EXPECT_EQ(Convert(1300, "mile/h", "km/h", 1), 0.44704 / 0.27777777);
+    EXPECT_EQ(G(Convert(1300, "mile/h", "km/h", 1)), "1.60934");
+    EXPECT_EQ(G(Convert(1100, "ha", "m^2", 1)), "10000");
+}
+
+TEST(UnitConversion, EnergyAndDiffusivity)
+{
+    EXPECT_EQ(Convert(2300, "kcal", "J", 1), 4186.8);
+    EXPECT_EQ(G(Convert(2300, "J", "kWh", 1e6)), "0.277778");
+    EXPECT_EQ(Convert(2300, "TWh", "J", 1), 3.6e15);
+    EXPECT_EQ(Convert(3000, "sq ft/h", "m^2/s", 1), 2.581e-05);
+}
+
+TEST(UnitConversion, MultipliesBeforeItDivides)
+{
+    // value x from / to, in that order, for every pair of one quantity.
+    for (int q : AllQuantities()) {
+        if (q == kQuantityTemperature)
+            continue;
+        for (int f = 0; f < UnitCount(q); ++f)
+            for (int t = 0; t < UnitCount(q); ++t) {
+                const double v = 123.456;
+                EXPECT_EQ(ConvertUnits(q, f, t, v), v * UnitFactor(q, f) / UnitFactor(q, t));
+                const ConversionPairResult p = ConversionPair(q, f, t);
+                EXPECT_EQ(p.multiplier, UnitFactor(q, f) / UnitFactor(q, t));
+                EXPECT_EQ(p.offset, 0.0);
+            }
+    }
+}
+
+TEST(UnitConversion, ToItsOwnUnitKeepsTheValueAtShownPrecision)
+{
+    for (int q : AllQuantities())
+        for (int u = 0; u < UnitCount(q); ++u)
+            for (double v : {1.0, 0.1, 1234.5678, -7.25e-8})
+                EXPECT_EQ(G(ConvertUnits(q, u, u, v)), G(v)) << q << " unit " << u;
+}
+
+TEST(UnitConversion, TemperatureMatrix)
+{
+    EXPECT_EQ(Convert(3100, "st C", "st F", 100), 212.0);
+    EXPECT_EQ(G(Convert(3100, "st F", "K", 32)), "273.148");
+    EXPECT_EQ(Convert(3100, "st F", "K", 32), 0.5555555555555556 * 32 + 255.37);
+    EXPECT_EQ(Convert(3100, "st Rank", "st C", 0), -273.15);
+    EXPECT_EQ(G(Convert(3100, "st F", "K", 9)), "260.37");
+    EXPECT_EQ(Convert(3100, "K", "st Rank", 100), 180.0);
+    EXPECT_EQ(Convert(3100, "st C", "st Rank", 0), 491.67);
+    EXPECT_EQ(G(Convert(3100, "st F", "st C", 212)), "100");
+    // The diagonal is (1, 0): exact for any value.
+    for (int u = 0; u < 4; ++u) {
+        const ConversionPairResult p = ConversionPair(3100, u, u);
+        EXPECT_EQ(p.multiplier, 1.0);
+        EXPECT_EQ(p.offset, 0.0);
+        for (double v : {0.1, 293.15, -40.0, 1e300})
+            EXPECT_EQ(ConvertUnits(3100, u, u, v), v);
+    }
+    const ConversionPairResult fToC = ConversionPair(3100, 2, 1);
+    EXPECT_EQ(fToC.multiplier, 0.5555555555555556);
+    EXPECT_EQ(fToC.offset, -17.77777777777778);
+    EXPECT_EQ(UnitFactor(3100, 0), 0.0);
+}
+
+TEST(UnitConversion, TemperatureDifferenceIsAPlainFactorRow)
+{
+    EXPECT_EQ(G(Convert(3500, "st F", "K", 9)), "5");
+    EXPECT_EQ(G(Convert(3500, "st C", "K", 9)), "9");
+    EXPECT_EQ(G(Convert(3500, "K", "st Rank", 5)), "9");
+    EXPECT_EQ(ConversionPair(3500, 2, 0).offset, 0.0);
+}
+
+TEST(UnitConversion, ToAndFromSi)
+{
+    EXPECT_EQ(ToSI(3100, 1, 20), 293.15);
+    EXPECT_EQ(FromSI(3100, 2, 293.15), 1.8 * 293.15 - 459.67);
+    EXPECT_EQ(G(FromSI(3100, 2, 293.15)), "68");
+    EXPECT_EQ(G(FromSI(3100, 0, 293.15)), "293.15");
+    EXPECT_EQ(ToSI(3100, 2, 68), 0.5555555555555556 * 68 + 255.37);
+    EXPECT_EQ(G(FromSI(3100, 1, 300.123456)), "26.9735");
+    EXPECT_EQ(FromSI(1900, UnitIndex(1900, "MPa"), 100000), 0.1);
+    EXPECT_EQ(FromSI(1900, UnitIndex(1900, "kPa"), 100000), 100.0);
+    EXPECT_EQ(ToSI(1900, UnitIndex(1900, "bar"), 1.5), 150000.0);
+    EXPECT_EQ(ToSI(9800, 0, 42.5), 42.5);
+    EXPECT_EQ(FromSI(9900, 0, 0.71), 0.71);
+}
+
+// A unit outside the list is never offered by a page; should one arrive,
+// it gives not-a-number rather than a plausible number or a crash.
+TEST(UnitConversion, UnitsOutsideTheListGiveNotANumber)
+{
+    EXPECT_TRUE(std::isnan(ConvertUnits(1000, 0, 9, 1)));
+    EXPECT_TRUE(std::isnan(ConvertUnits(1000, -1, 0, 1)));
+    EXPECT_TRUE(std::isnan(ConvertUnits(3100, 4, 0, 1)));
+    EXPECT_TRUE(std::isnan(ConvertUnits(3100, 0, 1000, 1)));
+    EXPECT_TRUE(std::isnan(ConvertUnits(1050, 0, 0, 1)));
+    EXPECT_TRUE(std::isnan(ConvertUnits(9800, 0, 1, 1)));
+    EXPECT_TRUE(std::isnan(ToSI(3100, -1, 1)));
+    EXPECT_TRUE(std::isnan(FromSI(2300, 24, 1)));
+    EXPECT_TRUE(std::isnan(ConversionPair(3100, 0, 4).multiplier));
+    EXPECT_TRUE(std::isnan(ConversionPair(1000, 99, 0).offset));
+}
+
+TEST(UnitConversion, ExtremeValuesPassThrough)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(ConvertUnits(2300, 14, 0, 1e300), inf);
+    EXPECT_EQ(ConvertUnits(1000, 7, 0, -inf), -inf);
+    EXPECT_TRUE(std::isnan(ConvertUnits(3100, 1, 2, std::nan(""))));
+    EXPECT_EQ(ConvertUnits(1000, 0, 1, 0.0), 0.0);
+}
+
+TEST(UnitCatalogue, Comments)
+{
+    EXPECT_EQ(QuantityComment(2600), LoadText(10016));
+    EXPECT_EQ(QuantityComment(2600).rfind("Komentarz:\n Patrz jednostki energii", 0), 0u);
+    EXPECT_EQ(QuantityComment(3100), QuantityComment(3500));
+    EXPECT_NE(QuantityComment(3100).find('\t'), std::string::npos);
+    for (int q : AllQuantities())
+        EXPECT_EQ(QuantityComment(q).rfind("Komentarz:", 0), 0u) << q;
+    EXPECT_EQ(QuantityComment(9800), "");
+    EXPECT_EQ(QuantityComment(9900), "");
+}
+
+TEST(PolishOrder, AllQuantityNamesInPolishOrder)
+{
+    const std::vector<std::string> expected = {
+        "Ciepło właściwe", "Ciśnienie", "Czas", "Długość", "Dyfuzyjność cieplna", "Energia", "Entalpia",
+        "Gęstość", "Jednostkowa strata ciśnienia", "Kąt płaski", "Lepkość dynamiczna", "Lepkość kinematyczna",
+        "Masa", "Moc", "Moment", "Napięcie powierzchniowe", "Objętość", "Objętość właściwa", "Pole powierzchni",
+        "Prędkość", "Prędkość kątowa", "Przewodność cieplna", "Rozszerzalność objętościowa",
+        "Różnica temperatury", "Siła", "Strumień masy", "Strumień objętości", "Temperatura",
+        "Współczynnik przejmowania ciepła", "Współczynnik przenikania ciepła", "Zawartość wilgoci"};
+    std::vector<std::string> names;
+    for (int q : AllQuantities())
+        names.push_back(QuantityName(q));
+    std::sort(names.begin(), names.end(), PolishLess);
+    EXPECT_EQ(names, expected);
+    // Reverse input sorts the same way.
+    std::vector<std::string> reversed(expected.rbegin(), expected.rend());
+    std::stable_sort(reversed.begin(), reversed.end(), PolishLess);
+    EXPECT_EQ(reversed, expected);
+}
+
+TEST(PolishOrder, LettersBlanksCaseAndBadBytes)
+{
+    // Each Polish letter with a diacritic right after its base letter.
+    EXPECT_TRUE(PolishLess("a", "ą"));
+    EXPECT_TRUE(PolishLess("ą", "b"));
+    EXPECT_TRUE(PolishLess("lz", "ła"));
+    EXPECT_TRUE(PolishLess("ł", "m"));
+    EXPECT_TRUE(PolishLess("oz", "óa"));
+    EXPECT_TRUE(PolishLess("sz", "śa"));
+    EXPECT_TRUE(PolishLess("z", "ź"));
+    EXPECT_TRUE(PolishLess("ź", "ż"));
+    EXPECT_TRUE(PolishLess("nz", "ńa"));
+    // Case does not decide before the letters do.
+    EXPECT_TRUE(PolishLess("Ąb", "ąc"));
+    EXPECT_TRUE(PolishLess("ŁA", "ma"));
+    EXPECT_TRUE(PolishLess("Ża", "żb"));
+    EXPECT_TRUE(PolishLess("mg", "Mg"));
+    EXPECT_FALSE(PolishLess("Mg", "mg"));
+    // Blank before letters; a prefix first; digits before letters.
+    EXPECT_TRUE(PolishLess("Moc", "Moc x"));
+    EXPECT_TRUE(PolishLess("ab c", "abc"));
+    EXPECT_TRUE(PolishLess("9", "a"));
+    EXPECT_TRUE(PolishLess("10", "9a")); // character by character, not by value
+    EXPECT_EQ(PolishCompare("", ""), 0);
+    EXPECT_EQ(PolishCompare("Siła", "Siła"), 0);
+    EXPECT_TRUE(PolishLess("", "a"));
+    // Invalid UTF-8 neither crashes nor breaks the order's strictness.
+    const std::string bad1 = "a\xC4";
+    const std::string bad2 = "a\xFF\x80";
+    const std::string bad3 = "\xE2\x82";
+    EXPECT_NE(PolishCompare(bad1, bad2), 0);
+    EXPECT_EQ(PolishCompare(bad1, bad2), -PolishCompare(bad2, bad1));
+    EXPECT_TRUE(PolishLess("a", bad1));
+    EXPECT_NE(PolishCompare(bad3, "a"), 0);
+    EXPECT_EQ(PolishCompare(bad3, bad3), 0);
+}
