@@ -15,6 +15,7 @@
 #include "app/CSplashWnd.h"
 #include "calc/CKalkPage.h"
 #include "controls/CAboutDlg.h"
+#include "controls/ContextHelp.h"
 #include "controls/UiString.h"
 #include "pages/CParaWodnaPage.h"
 #include "pages/CPowietrzePage.h"
@@ -109,4 +110,4 @@ void CZentaroTabbedDlg::OnAbout()
     about.DoModal();
 }
 
-void CZentaroTabbedDlg::ShowHelpTopic(unsigned) {}
+void CZentaroTabbedDlg::ShowHelpTopic(unsigned contextId) { OpenHelpTopic(this, contextId); }
