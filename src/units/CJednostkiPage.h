@@ -1,14 +1,82 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 class CZentaroTabbedDlg;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QLabel;
+class CTabTextLabel;
 
+// The unit converter: one of the 31 quantities, a value in a source unit,
+// its equivalent in a target unit, and the comment on that quantity's
+// units. Converts on every edit of the value, on every change of either
+// unit, on "&Oblicz" and on Enter anywhere on the page.
 class CJednostkiPage : public QWidget {
     Q_OBJECT
 public:
+    // Control ids of the page (also the "ctrlId" property of each control).
+    enum : int {
+        IDC_QUANTITY = 1000,
+        IDC_VALUE = 1001,
+        IDC_FROM_UNIT = 1002,
+        IDC_RESULT = 1003,
+        IDC_TO_UNIT = 1004,
+        IDC_COPY = 1005,
+        IDC_COMMENT = 1006,
+        IDC_CONVERT = 1007,
+    };
+
     explicit CJednostkiPage(CZentaroTabbedDlg* sheet, QWidget* parent = nullptr);
+
+    QComboBox* QuantityCombo() const { return m_quantityCombo; }
+    QLineEdit* ValueEdit() const { return m_valueEdit; }
+    QComboBox* FromUnitCombo() const { return m_fromCombo; }
+    QLineEdit* ResultEdit() const { return m_resultEdit; }
+    QComboBox* ToUnitCombo() const { return m_toCombo; }
+    CTabTextLabel* CommentStatic() const { return m_comment; }
+    QPushButton* ConvertButton() const { return m_convertButton; }
+    QPushButton* CopyButton() const { return m_copyButton; }
+
+    double Value() const { return m_value; }
+    double Result() const { return m_result; }
+    int QuantityIndexValue() const { return m_quantityIndex; }
+
+    void SelectQuantity();
+    void Convert();
+    void CopyResult();
 
 protected:
     CZentaroTabbedDlg* m_sheet;
+
+private:
+    void OnInitDialog();
+    void ShowComment();
+    // Moves the texts between the members and the edit boxes: true reads
+    // them, false writes those that differ. Change signals sent meanwhile
+    // are ignored, so a text the page writes runs no handler.
+    void UpdateData(bool saveAndValidate);
+    int SelectedQuantity() const;
+
+    double m_value = 1;
+    double m_result = 1;
+    int m_toUnit = 0;
+    int m_fromUnit = 0;
+    int m_quantityIndex = 0;
+    QString m_resultText;
+    QString m_valueText;
+    bool m_exchanging = false;
+
+    QLabel* m_quantityLabel = nullptr;
+    QComboBox* m_quantityCombo = nullptr;
+    QLineEdit* m_valueEdit = nullptr;
+    QComboBox* m_fromCombo = nullptr;
+    QLabel* m_equalsLabel = nullptr;
+    QLineEdit* m_resultEdit = nullptr;
+    QComboBox* m_toCombo = nullptr;
+    CTabTextLabel* m_comment = nullptr;
+    QPushButton* m_convertButton = nullptr;
+    QPushButton* m_copyButton = nullptr;
 };
