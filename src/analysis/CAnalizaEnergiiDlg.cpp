@@ -1,3 +1,245 @@
 #include "analysis/CAnalizaEnergiiDlg.h"
 
-CAnalizaEnergiiDlg::CAnalizaEnergiiDlg(CZentaroTabbedDlg* sheet, QWidget* parent) : CDialog(parent), m_sheet(sheet) {}
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analysis/AnalysisControls.h"
+#include "analysis/CRoznicaStrumieniDlg.h"
+#include "app/CZentaroTabbedDlg.h"
+#include "base/NumberText.h"
+#include "units/FillUnitCombo.h"
+#include "units/Units.h"
+
+namespace {
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+void WriteText(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+class ExchangeGuard {
+public:
+    explicit ExchangeGuard(bool& flag) : m_flag(flag), m_saved(flag) { m_flag = true; }
+    ~ExchangeGuard() { m_flag = m_saved; }
+
+private:
+    bool& m_flag;
+    bool m_saved;
+};
+
+constexpr unsigned kHelpContextEnergy = 0x20086;
+constexpr int kKelvin = 0; // unit 0 of the temperature list
+
+bool IsTemperatureField(EnergyField field)
+{
+    return field == EnergyField::TemperatureDiff || field == EnergyField::FinalTemperature;
+}
+
+} // namespace
+
+CAnalizaEnergiiDlg::CAnalizaEnergiiDlg(CZentaroTabbedDlg* sheet, QWidget* parent) : CDialog(parent), m_sheet(sheet)
+{
+    setWindowTitle(QStringLiteral("Analiza energii"));
+    BuildForm();
+}
+
+void CAnalizaEnergiiDlg::BuildForm()
+{
+    struct Spec {
+        EnergyField field;
+        unsigned edit;
+        unsigned combo;
+        int quantity;
+    };
+    static constexpr Spec kSpecs[] = {
+        {EnergyField::MassFlow, 1146, 1147, 1500},        {EnergyField::HeatPower, 1114, 1089, 2400},
+        {EnergyField::EnthalpyDiff, 1144, 1145, 2500},    {EnergyField::FinalEnthalpy, 1116, 1092, 2500},
+        {EnergyField::TemperatureDiff, 1119, 1095, 3500}, {EnergyField::FinalTemperature, 1121, 1098, 3100},
+        {EnergyField::Time, 1173, 1100, 3600},            {EnergyField::Energy, 1174, 1102, 2300},
+    };
+    for (const Spec& s : kSpecs) {
+        auto* edit = new CEditEx(s.edit, this);
+        auto* combo = new CComboBoxExt(s.combo, this);
+        m_fields.push_back({s.field, s.quantity, edit, combo});
+        const EnergyField field = s.field;
+        connect(edit, &QLineEdit::textEdited, this, [this, field] { OnEdit(field); });
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, field] { OnUnitChanged(field); });
+    }
+    auto row = [this](QGridLayout* grid, int r, QLabel* label, EnergyField field) {
+        Field& f = FieldOf(field);
+        label->setBuddy(f.edit);
+        grid->addWidget(label, r, 0);
+        grid->addWidget(f.edit, r, 1);
+        grid->addWidget(f.combo, r, 2);
+    };
+
+    auto* modeBox = new QGroupBox(QStringLiteral("Oblicz"), this);
+    auto* modeLayout = new QVBoxLayout(modeBox);
+    m_modeButtons[0] = new CRadioButtonEx(1141, QStringLiteral("&Strumień"), modeBox);
+    m_modeButtons[1] = new CRadioButtonEx(1142, QStringLiteral("&Moc cieplną"), modeBox);
+    m_modeButtons[2] = new CRadioButtonEx(1143, QStringLiteral("&Entalpię"), modeBox);
+    for (int i = 0; i < 3; ++i) {
+        modeLayout->addWidget(m_modeButtons[i]);
+        const auto mode = static_cast<EnergyMode>(i + 1);
+        connect(m_modeButtons[i], &QAbstractButton::clicked, this, [this, mode] { OnModeClicked(mode); });
+    }
+
+    auto* powerGrid = new QGridLayout;
+    row(powerGrid, 0, new QLabel(QStringLiteral("Strumień m&asy"), this), EnergyField::MassFlow);
+    row(powerGrid, 1, new QLabel(QStringLiteral("Mo&c cieplna"), this), EnergyField::HeatPower);
+
+    auto* enthalpyBox = new QGroupBox(QStringLiteral("Entalpia"), this);
+    auto* enthalpyGrid = new QGridLayout(enthalpyBox);
+    m_temperatureDiffLabel = new CStaticEx(1160, QStringLiteral("Róż&nica temperatury"), this);
+    m_finalTemperatureLabel = new CStaticEx(1161, QStringLiteral("&Temperatura końcowa"), this);
+    row(enthalpyGrid, 0, new QLabel(QStringLiteral("&Różnica entalpii"), this), EnergyField::EnthalpyDiff);
+    row(enthalpyGrid, 1, new QLabel(QStringLiteral("Enta&lpia końcowa"), this), EnergyField::FinalEnthalpy);
+    row(enthalpyGrid, 2, m_temperatureDiffLabel, EnergyField::TemperatureDiff);
+    row(enthalpyGrid, 3, m_finalTemperatureLabel, EnergyField::FinalTemperature);
+
+    auto* energyBox = new QGroupBox(QStringLiteral("Energia"), this);
+    auto* energyGrid = new QGridLayout(energyBox);
+    row(energyGrid, 0, new QLabel(QStringLiteral("C&zas "), this), EnergyField::Time);
+    row(energyGrid, 1, new QLabel(QStringLiteral("E&nergia"), this), EnergyField::Energy);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("ctrl1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
+    cancel->setObjectName(QStringLiteral("ctrl2"));
+    cancel->setAutoDefault(false);
+    auto* help = new QPushButton(QStringLiteral("Pomoc"), this);
+    help->setObjectName(QStringLiteral("ctrl9"));
+    help->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, &CAnalizaEnergiiDlg::OnHelp);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(modeBox);
+    left->addLayout(powerGrid);
+    left->addWidget(enthalpyBox);
+    left->addWidget(energyBox);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    buttons->addStretch(1);
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(left);
+    top->addLayout(buttons);
+}
+
+CAnalizaEnergiiDlg::Field& CAnalizaEnergiiDlg::FieldOf(EnergyField field)
+{
+    for (Field& f : m_fields)
+        if (f.field == field)
+            return f;
+    return m_fields.front();
+}
+
+CRoznicaStrumieniDlg& CAnalizaEnergiiDlg::MassStreamDialog()
+{
+    if (m_sheet != nullptr)
+        return m_sheet->MassStreamDialog();
+    if (m_ownMassStreamDialog == nullptr)
+        m_ownMassStreamDialog = new CRoznicaStrumieniDlg(this);
+    return *m_ownMassStreamDialog;
+}
+
+int CAnalizaEnergiiDlg::SetStates(double m1, double h1, double t1, double m2, double h2, double t2)
+{
+    return m_energy.SetStates(m1, h1, t1, m2, h2, t2, [this] {
+        CRoznicaStrumieniDlg& choice = MassStreamDialog();
+        choice.DoModal(); // Esc too: the choice as the buttons left it
+        return choice.Choice();
+    });
+}
+
+void CAnalizaEnergiiDlg::OnInitDialog()
+{
+    ExchangeGuard guard(m_exchanging);
+    for (Field& f : m_fields)
+        FillUnitCombo(f.combo, f.quantity, f.quantity + 100, 1, 0);
+    m_modeButtons[0]->setChecked(true);
+    m_energy.Open();
+    const bool shown = m_energy.TemperaturesShown();
+    m_temperatureDiffLabel->setEnabled(shown);
+    m_finalTemperatureLabel->setEnabled(shown);
+    for (EnergyField field : {EnergyField::TemperatureDiff, EnergyField::FinalTemperature}) {
+        FieldOf(field).edit->setEnabled(shown);
+        FieldOf(field).combo->setEnabled(shown);
+    }
+    ApplyMode();
+    m_typing = nullptr;
+    RefreshFields(true);
+}
+
+void CAnalizaEnergiiDlg::ApplyMode()
+{
+    for (Field& f : m_fields)
+        f.edit->SetResultLook(!m_energy.IsInput(f.field));
+}
+
+void CAnalizaEnergiiDlg::RefreshFields(bool all)
+{
+    ExchangeGuard guard(m_exchanging);
+    QWidget* focus = all ? nullptr : QApplication::focusWidget();
+    for (Field& f : m_fields) {
+        if (!all && (f.edit == m_typing || f.edit == focus))
+            continue;
+        if (IsTemperatureField(f.field) && !m_energy.TemperaturesShown())
+            continue;
+        WriteText(f.edit, Text(m_energy.FieldText(f.field)));
+    }
+}
+
+void CAnalizaEnergiiDlg::OnModeClicked(EnergyMode mode)
+{
+    if (m_exchanging)
+        return;
+    m_energy.SetMode(mode);
+    ApplyMode();
+}
+
+void CAnalizaEnergiiDlg::OnEdit(EnergyField field)
+{
+    if (m_exchanging)
+        return;
+    Field& f = FieldOf(field);
+    m_energy.OnEdit(field, f.edit->text().toStdString());
+    m_typing = f.edit;
+    RefreshFields();
+    m_typing = nullptr;
+}
+
+void CAnalizaEnergiiDlg::OnUnitChanged(EnergyField field)
+{
+    if (m_exchanging)
+        return;
+    ExchangeGuard guard(m_exchanging);
+    Field& f = FieldOf(field);
+    const int unit = f.combo->currentIndex();
+    if (field == EnergyField::FinalTemperature) {
+        const ConversionPairResult display = ConversionPair(f.quantity, kKelvin, unit);
+        const ConversionPairResult input = ConversionPair(f.quantity, unit, kKelvin);
+        m_energy.SetTemperaturePairs({display.multiplier, display.offset}, {input.multiplier, input.offset});
+    } else {
+        m_energy.SetFactor(field, UnitFactor(f.quantity, unit));
+    }
+    WriteText(f.edit, Text(m_energy.FieldText(field)));
+}
+
+void CAnalizaEnergiiDlg::OnHelp()
+{
+    if (m_sheet != nullptr)
+        m_sheet->ShowHelpTopic(kHelpContextEnergy);
+}

@@ -1,14 +1,61 @@
 #pragma once
 
+#include <vector>
+
+#include "analysis/EnergyAnalysis.h"
 #include "controls/Modal.h"
 
 class CZentaroTabbedDlg;
+class CRoznicaStrumieniDlg;
+class CEditEx;
+class CComboBoxExt;
+class CRadioButtonEx;
+class QLabel;
 
+// Heat power, enthalpy change and energy between the two stored states of
+// a medium page. One object lives with the main window.
 class CAnalizaEnergiiDlg : public CDialog {
     Q_OBJECT
 public:
     explicit CAnalizaEnergiiDlg(CZentaroTabbedDlg* sheet, QWidget* parent = nullptr);
 
+    // The page's initial and final states (kg/s, J/kg, K; temperatures 0
+    // and 0 for a medium without them). When the flows differ, asks which
+    // one to use first. Returns 0 (initial), 1 (final) or 2 (difference).
+    int SetStates(double m1, double h1, double t1, double m2, double h2, double t2);
+    // The mass flow the page takes back on OK, kg/s.
+    double GetMassFlow() const { return m_energy.GetMassFlow(); }
+
+    const EnergyAnalysis& Analysis() const { return m_energy; }
+
 protected:
+    void OnInitDialog() override;
+
+private:
+    struct Field {
+        EnergyField field;
+        int quantity;
+        CEditEx* edit;
+        CComboBoxExt* combo;
+    };
+
+    void BuildForm();
+    Field& FieldOf(EnergyField field);
+    CRoznicaStrumieniDlg& MassStreamDialog();
+    void ApplyMode();
+    void RefreshFields(bool all = false);
+    void OnModeClicked(EnergyMode mode);
+    void OnEdit(EnergyField field);
+    void OnUnitChanged(EnergyField field);
+    void OnHelp();
+
     CZentaroTabbedDlg* m_sheet;
+    EnergyAnalysis m_energy;
+    std::vector<Field> m_fields;
+    bool m_exchanging = false;
+    CEditEx* m_typing = nullptr;
+    CRadioButtonEx* m_modeButtons[3];
+    QLabel* m_temperatureDiffLabel;
+    QLabel* m_finalTemperatureLabel;
+    CRoznicaStrumieniDlg* m_ownMassStreamDialog = nullptr;
 };

@@ -1,3 +1,436 @@
 #include "analysis/CAnalizaPrzeplywuDlg.h"
 
-CAnalizaPrzeplywuDlg::CAnalizaPrzeplywuDlg(CZentaroTabbedDlg* sheet, QWidget* parent) : CDialog(parent), m_sheet(sheet) {}
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analysis/AnalysisControls.h"
+#include "analysis/CKsztaltPrzewoduDlg.h"
+#include "analysis/CKvDlg.h"
+#include "app/CZentaroTabbedDlg.h"
+#include "base/NumberText.h"
+#include "units/FillUnitCombo.h"
+#include "units/Units.h"
+
+namespace {
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// Writes a text only when it differs, so that an unchanged box keeps its
+// caret and selection.
+void WriteText(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void WriteText(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+class ExchangeGuard {
+public:
+    explicit ExchangeGuard(bool& flag) : m_flag(flag), m_saved(flag) { m_flag = true; }
+    ~ExchangeGuard() { m_flag = m_saved; }
+
+private:
+    bool& m_flag;
+    bool m_saved;
+};
+
+constexpr unsigned kHelpContextFlow = 0x20085;
+
+} // namespace
+
+void FillSizeList(QListWidget* list, DuctShape shape)
+{
+    list->clear();
+    for (std::string_view name : SizeListNames(shape))
+        list->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+}
+
+CAnalizaPrzeplywuDlg::CAnalizaPrzeplywuDlg(CZentaroTabbedDlg* sheet, QWidget* parent) : CDialog(parent), m_sheet(sheet)
+{
+    setWindowTitle(QStringLiteral("Analiza przepływu"));
+    BuildForm();
+}
+
+CAnalizaPrzeplywuDlg::~CAnalizaPrzeplywuDlg() = default;
+
+void CAnalizaPrzeplywuDlg::BuildForm()
+{
+    struct Spec {
+        FlowField field;
+        unsigned edit;
+        unsigned combo;
+        int quantity;
+    };
+    static constexpr Spec kSpecs[] = {
+        {FlowField::MassFlow, 1113, 1085, 1500},   {FlowField::VolumeFlow, 1112, 1087, 1600},
+        {FlowField::Diameter, 1111, 1120, 1000},   {FlowField::SideL, 1108, 1077, 1000},
+        {FlowField::SideH, 1109, 1077, 1000},      {FlowField::Area, 1110, 1080, 1100},
+        {FlowField::Velocity, 1118, 1083, 1300},   {FlowField::Time, 1123, 1090, 3600},
+        {FlowField::Mass, 1126, 1093, 1400},       {FlowField::UnitLoss, 1129, 1096, 3700},
+        {FlowField::DuctLength, 1135, 1103, 1000}, {FlowField::LinearLoss, 1137, 1107, 1900},
+        {FlowField::ZetaSum, 1133, 1115, 9900},    {FlowField::LocalLoss, 1140, 1117, 1900},
+    };
+    CComboBoxExt* sharedSides = nullptr;
+    for (const Spec& s : kSpecs) {
+        auto* edit = new CEditEx(s.edit, this);
+        CComboBoxExt* combo = nullptr;
+        if (s.field == FlowField::SideH) {
+            combo = sharedSides;
+        } else {
+            combo = new CComboBoxExt(s.combo, this);
+            if (s.field == FlowField::SideL)
+                sharedSides = combo;
+        }
+        m_fields.push_back({s.field, s.quantity, edit, combo});
+        const FlowField field = s.field;
+        if (field != FlowField::UnitLoss)
+            connect(edit, &QLineEdit::textEdited, this, [this, field] { OnEdit(field); });
+        if (field != FlowField::SideH && field != FlowField::ZetaSum)
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, field] { OnUnitChanged(field); });
+    }
+
+    auto labelled = [this](QGridLayout* grid, int row, const QString& label, FlowField field) {
+        Field& f = FieldOf(field);
+        auto* l = new QLabel(label, this);
+        l->setBuddy(f.edit);
+        grid->addWidget(l, row, 0);
+        grid->addWidget(f.edit, row, 1);
+        grid->addWidget(f.combo, row, 2);
+    };
+
+    // "Oblicz": what is the result.
+    auto* modeBox = new QGroupBox(QStringLiteral("Oblicz"), this);
+    auto* modeLayout = new QVBoxLayout(modeBox);
+    m_modeButtons[0] = new CRadioButtonEx(1097, QStringLiteral("&Strumień"), modeBox);
+    m_modeButtons[1] = new CRadioButtonEx(1099, QStringLiteral("&Prędkość"), modeBox);
+    m_modeButtons[2] = new CRadioButtonEx(1101, QStringLiteral("P&ole przekroju"), modeBox);
+    for (int i = 0; i < 3; ++i) {
+        modeLayout->addWidget(m_modeButtons[i]);
+        const auto mode = static_cast<FlowMode>(i + 1);
+        connect(m_modeButtons[i], &QAbstractButton::clicked, this, [this, mode] { OnModeClicked(mode); });
+    }
+
+    auto* flowBox = new QGroupBox(QStringLiteral("Strumień"), this);
+    auto* flowGrid = new QGridLayout(flowBox);
+    labelled(flowGrid, 0, QStringLiteral("&masy"), FlowField::MassFlow);
+    labelled(flowGrid, 1, QStringLiteral("o&bjętości"), FlowField::VolumeFlow);
+
+    auto* velocityBox = new QGroupBox(QStringLiteral("Prędkość przepływu"), this);
+    auto* velocityGrid = new QGridLayout(velocityBox);
+    labelled(velocityGrid, 0, QStringLiteral("Pręd&kość"), FlowField::Velocity);
+
+    // The cross-section and the catalogue.
+    auto* sectionBox = new QGroupBox(QStringLiteral("Charakterystyka przewodu"), this);
+    auto* sectionGrid = new QGridLayout(sectionBox);
+    auto* characteristic = new QHBoxLayout;
+    m_dn = new CRadioButtonEx(1104, QStringLiteral("&DN"), sectionBox);
+    m_lxh = new CRadioButtonEx(1105, QStringLiteral("L &x H"), sectionBox);
+    m_f = new CRadioButtonEx(1106, QStringLiteral("&F"), sectionBox);
+    characteristic->addWidget(m_dn);
+    characteristic->addWidget(m_lxh);
+    characteristic->addWidget(m_f);
+    sectionGrid->addLayout(characteristic, 0, 0, 1, 3);
+    labelled(sectionGrid, 1, QStringLiteral("Ś&rednica przewodu"), FlowField::Diameter);
+    {
+        auto* sides = new QHBoxLayout;
+        auto* lLabel = new QLabel(QStringLiteral("&L"), this);
+        lLabel->setBuddy(FieldOf(FlowField::SideL).edit);
+        auto* hLabel = new QLabel(QStringLiteral(" x  &H"), this);
+        hLabel->setBuddy(FieldOf(FlowField::SideH).edit);
+        sides->addWidget(FieldOf(FlowField::SideL).edit);
+        sides->addWidget(hLabel);
+        sides->addWidget(FieldOf(FlowField::SideH).edit);
+        sectionGrid->addWidget(lLabel, 2, 0);
+        sectionGrid->addLayout(sides, 2, 1);
+        sectionGrid->addWidget(FieldOf(FlowField::SideL).combo, 2, 2);
+    }
+    labelled(sectionGrid, 3, QStringLiteral("Pol&e przekroju"), FlowField::Area);
+    sectionGrid->addWidget(new QLabel(QStringLiteral("Najbliższy wymiar przewodu"), this), 4, 0, 1, 3);
+    m_sizes = new CListBoxEx(1162, this);
+    m_sizes->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_sizes->setSortingEnabled(false);
+    sectionGrid->addWidget(m_sizes, 5, 0, 1, 3);
+    connect(m_dn, &QAbstractButton::clicked, this, &CAnalizaPrzeplywuDlg::OnDN);
+    connect(m_lxh, &QAbstractButton::clicked, this, &CAnalizaPrzeplywuDlg::OnLxH);
+    connect(m_f, &QAbstractButton::clicked, this, &CAnalizaPrzeplywuDlg::OnF);
+    connect(m_sizes, &QListWidget::currentRowChanged, this, &CAnalizaPrzeplywuDlg::OnSizeSelected);
+
+    auto* massBox = new QGroupBox(QStringLiteral("Masa"), this);
+    auto* massGrid = new QGridLayout(massBox);
+    labelled(massGrid, 0, QStringLiteral("C&zas przepływu"), FlowField::Time);
+    labelled(massGrid, 1, QStringLiteral("M&asa"), FlowField::Mass);
+
+    // Linear losses with the roughness, the regime and the friction factor.
+    auto* linearBox = new QGroupBox(QStringLiteral("Liniowe straty ciśnienia"), this);
+    auto* linearGrid = new QGridLayout(linearBox);
+    m_radiusText = new CStaticEx(1166, QStringLiteral("Promień hydrauliczny"), this);
+    m_relativeText = new CStaticEx(1168, QStringLiteral("Chropowatość względna"), this);
+    m_roughnessText = new CStaticEx(1164, QStringLiteral("Chropowatość"), this);
+    m_roughnessText->setAlignment(Qt::AlignCenter);
+    m_reynoldsText = new CStaticEx(1165, QStringLiteral("Przepływ laminarny\nLiczba Reynoldsa\n1234567890"), this);
+    m_reynoldsText->setAlignment(Qt::AlignCenter);
+    m_frictionText = new CStaticEx(1167, QStringLiteral("Współczynnik oporów liniowych"), this);
+    m_slider = new CSliderCtrlEx(1163, this);
+    m_slider->setOrientation(Qt::Horizontal);
+    m_slider->setTickPosition(QSlider::TicksBelow);
+    connect(m_slider, &QSlider::valueChanged, this, &CAnalizaPrzeplywuDlg::OnRoughness);
+    auto* sliderRow = new QHBoxLayout;
+    sliderRow->addWidget(new QLabel(QStringLiteral("0,01 mm"), this));
+    sliderRow->addWidget(m_roughnessText, 1);
+    sliderRow->addWidget(new QLabel(QStringLiteral("10 mm"), this));
+    linearGrid->addWidget(m_radiusText, 0, 0, 1, 3);
+    linearGrid->addWidget(m_relativeText, 1, 0, 1, 3);
+    linearGrid->addLayout(sliderRow, 2, 0, 1, 3);
+    linearGrid->addWidget(m_slider, 3, 0, 1, 3);
+    linearGrid->addWidget(m_reynoldsText, 4, 0, 1, 3);
+    linearGrid->addWidget(m_frictionText, 5, 0, 1, 3);
+    labelled(linearGrid, 6, QStringLiteral("&Jedn. str. ciśn."), FlowField::UnitLoss);
+    labelled(linearGrid, 7, QStringLiteral("Dł&ugość przew."), FlowField::DuctLength);
+    labelled(linearGrid, 8, QStringLiteral("S&trata ciśnienia"), FlowField::LinearLoss);
+
+    auto* localBox = new QGroupBox(QStringLiteral("Miejscowe straty ciśnienia"), this);
+    auto* localGrid = new QGridLayout(localBox);
+    labelled(localGrid, 0, QStringLiteral("Σζ"), FlowField::ZetaSum);
+    auto* kv = new CButtonEx(1213, QStringLiteral("Kv"), this);
+    kv->setAutoDefault(false);
+    localGrid->addWidget(kv, 0, 3);
+    labelled(localGrid, 1, QStringLiteral("Strata &ciśnienia"), FlowField::LocalLoss);
+    connect(kv, &QPushButton::clicked, this, &CAnalizaPrzeplywuDlg::OnKv);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("ctrl1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
+    cancel->setObjectName(QStringLiteral("ctrl2"));
+    cancel->setAutoDefault(false);
+    auto* help = new QPushButton(QStringLiteral("Pomoc"), this);
+    help->setObjectName(QStringLiteral("ctrl9"));
+    help->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, &CAnalizaPrzeplywuDlg::OnHelp);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(modeBox);
+    left->addWidget(flowBox);
+    left->addWidget(velocityBox);
+    left->addWidget(massBox);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(linearBox);
+    right->addWidget(localBox);
+    right->addStretch(1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    buttons->addStretch(1);
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(left);
+    top->addWidget(sectionBox);
+    top->addLayout(right);
+    top->addLayout(buttons);
+}
+
+CAnalizaPrzeplywuDlg::Field& CAnalizaPrzeplywuDlg::FieldOf(FlowField field)
+{
+    for (Field& f : m_fields)
+        if (f.field == field)
+            return f;
+    return m_fields.front();
+}
+
+CKsztaltPrzewoduDlg& CAnalizaPrzeplywuDlg::ShapeDialog()
+{
+    if (m_sheet != nullptr)
+        return m_sheet->DuctShapeDialog();
+    if (m_ownShapeDialog == nullptr)
+        m_ownShapeDialog = new CKsztaltPrzewoduDlg(this);
+    return *m_ownShapeDialog;
+}
+
+void CAnalizaPrzeplywuDlg::SetMedium(double rho, double nu, double massFlow) { m_flow.SetMedium(rho, nu, massFlow); }
+
+void CAnalizaPrzeplywuDlg::OnInitDialog()
+{
+    ExchangeGuard guard(m_exchanging);
+    if (!m_caption.isEmpty())
+        setWindowTitle(m_caption);
+    for (Field& f : m_fields)
+        if (f.field != FlowField::SideH)
+            FillUnitCombo(f.combo, f.quantity, f.quantity + 100, 1, 0);
+    m_slider->setRange(1, 1000);
+    m_slider->setTickInterval(100);
+    m_slider->setValue(1);
+
+    m_flow.Open();
+    m_modeButtons[0]->setChecked(true);
+    m_dn->setChecked(true);
+    ApplyMode();
+    ApplyCharacteristic();
+    FillList(DuctShape::Round);
+    m_typing = nullptr;
+    RefreshFields(true);
+}
+
+void CAnalizaPrzeplywuDlg::FillList(DuctShape shape)
+{
+    ExchangeGuard guard(m_exchanging);
+    FillSizeList(m_sizes, shape);
+}
+
+void CAnalizaPrzeplywuDlg::ApplyMode()
+{
+    const FlowMode mode = m_flow.Mode();
+    m_dn->setEnabled(true);
+    m_lxh->setEnabled(true);
+    m_f->setEnabled(mode != FlowMode::Section);
+    m_dn->setChecked(true);
+    for (Field& f : m_fields)
+        f.edit->SetResultLook(!m_flow.IsInput(f.field));
+}
+
+void CAnalizaPrzeplywuDlg::ApplyCharacteristic()
+{
+    for (FlowField field : {FlowField::Diameter, FlowField::SideL, FlowField::SideH, FlowField::Area})
+        FieldOf(field).edit->SetResultLook(!m_flow.IsInput(field));
+}
+
+void CAnalizaPrzeplywuDlg::RefreshFields(bool all)
+{
+    ExchangeGuard guard(m_exchanging);
+    // The box the user is typing in keeps its text and caret.
+    QWidget* focus = all ? nullptr : QApplication::focusWidget();
+    for (Field& f : m_fields) {
+        if (!all && (f.edit == m_typing || f.edit == focus))
+            continue;
+        WriteText(f.edit, Text(m_flow.FieldText(f.field)));
+    }
+    WriteText(m_radiusText, Text(m_flow.HydraulicRadiusText()));
+    WriteText(m_relativeText, Text(m_flow.RelativeRoughnessText()));
+    WriteText(m_roughnessText, Text(m_flow.RoughnessText()));
+    WriteText(m_reynoldsText, Text(m_flow.ReynoldsText()));
+    WriteText(m_frictionText, Text(m_flow.FrictionText()));
+    m_sizes->setCurrentRow(m_flow.NearestSize());
+}
+
+void CAnalizaPrzeplywuDlg::OnModeClicked(FlowMode mode)
+{
+    if (m_exchanging)
+        return;
+    m_flow.SetMode(mode);
+    ApplyMode();
+    FillList(DuctShape::Round);
+    ApplyCharacteristic();
+    RefreshFields();
+}
+
+void CAnalizaPrzeplywuDlg::OnDN()
+{
+    if (m_exchanging)
+        return;
+    m_flow.SelectDN();
+    FillList(DuctShape::Round);
+    ApplyCharacteristic();
+    RefreshFields();
+}
+
+void CAnalizaPrzeplywuDlg::OnLxH()
+{
+    if (m_exchanging)
+        return;
+    m_flow.SelectLxH();
+    FillList(DuctShape::Rectangular);
+    ApplyCharacteristic();
+    RefreshFields();
+}
+
+void CAnalizaPrzeplywuDlg::OnF()
+{
+    if (m_exchanging)
+        return;
+    // The area alone leaves the shape open: the shape dialog decides it,
+    // however it is closed.
+    for (FlowField field : {FlowField::Diameter, FlowField::SideL, FlowField::SideH})
+        FieldOf(field).edit->SetResultLook(true);
+    FieldOf(FlowField::Area).edit->SetResultLook(false);
+    CKsztaltPrzewoduDlg& shape = ShapeDialog();
+    shape.SetProportion(m_flow.Proportion());
+    shape.DoModal();
+    const DuctShape chosen = shape.Choice() == 1 ? DuctShape::Rectangular : DuctShape::Round;
+    m_flow.SelectF(chosen, shape.Proportion());
+    FillList(chosen);
+    ApplyCharacteristic();
+    RefreshFields();
+}
+
+void CAnalizaPrzeplywuDlg::OnEdit(FlowField field)
+{
+    if (m_exchanging)
+        return;
+    Field& f = FieldOf(field);
+    m_flow.OnEdit(field, f.edit->text().toStdString());
+    m_typing = f.edit;
+    RefreshFields();
+    m_typing = nullptr;
+}
+
+void CAnalizaPrzeplywuDlg::OnUnitChanged(FlowField field)
+{
+    if (m_exchanging)
+        return;
+    ExchangeGuard guard(m_exchanging);
+    Field& f = FieldOf(field);
+    m_flow.SetFactor(field, UnitFactor(f.quantity, f.combo->currentIndex()));
+    WriteText(f.edit, Text(m_flow.FieldText(field)));
+    if (field == FlowField::SideL)
+        WriteText(FieldOf(FlowField::SideH).edit, Text(m_flow.FieldText(FlowField::SideH)));
+}
+
+void CAnalizaPrzeplywuDlg::OnSizeSelected(int row)
+{
+    if (m_exchanging)
+        return;
+    if (m_flow.OnSizeSelected(row))
+        RefreshFields();
+}
+
+void CAnalizaPrzeplywuDlg::OnRoughness(int position)
+{
+    if (m_exchanging)
+        return;
+    m_flow.OnRoughness(position);
+    RefreshFields();
+}
+
+void CAnalizaPrzeplywuDlg::OnKv()
+{
+    CKvDlg kv(this);
+    kv.SetDensityText(Text(FormatText("Gęstość czynnika: %g kg/m^3", m_flow.Density())));
+    kv.SetArea(m_flow.Value(FlowField::Area));
+    kv.SetZeta(m_flow.Value(FlowField::ZetaSum));
+    if (kv.DoModal() != QDialog::Accepted)
+        return;
+    m_flow.AcceptKvZeta(kv.Zeta());
+    {
+        ExchangeGuard guard(m_exchanging);
+        WriteText(FieldOf(FlowField::ZetaSum).edit, Text(FormatG(kv.Zeta())));
+    }
+    RefreshFields();
+}
+
+void CAnalizaPrzeplywuDlg::OnHelp()
+{
+    if (m_sheet != nullptr)
+        m_sheet->ShowHelpTopic(kHelpContextFlow);
+}

@@ -1,14 +1,93 @@
 #pragma once
 
+#include <QString>
+#include <vector>
+
+#include "analysis/FlowAnalysis.h"
 #include "controls/Modal.h"
 
 class CZentaroTabbedDlg;
+class CKsztaltPrzewoduDlg;
+class CEditEx;
+class CComboBoxExt;
+class CListBoxEx;
+class CSliderCtrlEx;
+class CStaticEx;
+class CRadioButtonEx;
+class QAbstractButton;
+class QListWidget;
 
+// Fills the size list with the names of a shape's catalogue, in order.
+void FillSizeList(QListWidget* list, DuctShape shape);
+
+// Pipe and duct sizing for the medium of a page. One object lives with the
+// main window, so the velocity carries over from one opening to the next.
 class CAnalizaPrzeplywuDlg : public CDialog {
     Q_OBJECT
 public:
     explicit CAnalizaPrzeplywuDlg(CZentaroTabbedDlg* sheet, QWidget* parent = nullptr);
+    ~CAnalizaPrzeplywuDlg() override;
+
+    // The title of the next opening, written by the page beforehand.
+    QString m_caption;
+    void SetCaption(const QString& caption) { m_caption = caption; }
+
+    // Density kg/m³, kinematic viscosity m²/s, mass flow kg/s.
+    void SetMedium(double rho, double nu, double massFlow);
+    // The mass flow the page takes back on OK, kg/s.
+    double GetMassFlow() const { return m_flow.GetMassFlow(); }
+
+    const FlowAnalysis& Analysis() const { return m_flow; }
 
 protected:
+    void OnInitDialog() override;
+
+private:
+    struct Field {
+        FlowField field;
+        int quantity;
+        CEditEx* edit;
+        CComboBoxExt* combo;
+    };
+
+    void BuildForm();
+    Field& FieldOf(FlowField field);
+    CKsztaltPrzewoduDlg& ShapeDialog();
+
+    void ApplyMode();
+    void ApplyCharacteristic();
+    void RefreshFields(bool all = false);
+    void FillList(DuctShape shape);
+
+    void OnModeClicked(FlowMode mode);
+    void OnDN();
+    void OnLxH();
+    void OnF();
+    void OnEdit(FlowField field);
+    void OnUnitChanged(FlowField field);
+    void OnSizeSelected(int row);
+    void OnRoughness(int position);
+    void OnKv();
+    void OnHelp();
+
     CZentaroTabbedDlg* m_sheet;
+    FlowAnalysis m_flow;
+    std::vector<Field> m_fields;
+    // Set while the dialog writes its own controls: their signals are not
+    // the user's and run no handler.
+    bool m_exchanging = false;
+    CEditEx* m_typing = nullptr;
+
+    CRadioButtonEx* m_modeButtons[3];
+    CRadioButtonEx* m_dn;
+    CRadioButtonEx* m_lxh;
+    CRadioButtonEx* m_f;
+    CListBoxEx* m_sizes;
+    CSliderCtrlEx* m_slider;
+    CStaticEx* m_roughnessText;
+    CStaticEx* m_reynoldsText;
+    CStaticEx* m_radiusText;
+    CStaticEx* m_frictionText;
+    CStaticEx* m_relativeText;
+    CKsztaltPrzewoduDlg* m_ownShapeDialog = nullptr;
 };

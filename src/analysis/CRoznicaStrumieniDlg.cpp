@@ -1,3 +1,44 @@
 #include "analysis/CRoznicaStrumieniDlg.h"
 
-CRoznicaStrumieniDlg::CRoznicaStrumieniDlg(QWidget* parent) : CDialog(parent) {}
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analysis/AnalysisControls.h"
+
+CRoznicaStrumieniDlg::CRoznicaStrumieniDlg(QWidget* parent) : CDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Różnica strumieni masy"));
+    auto* layout = new QVBoxLayout(this);
+    auto* text1 = new QLabel(
+        QStringLiteral("Strumień masy stanu początkowego jest różny od strumienia masy stanu końcowego."), this);
+    auto* text2 = new QLabel(QStringLiteral("Dla wilgotnego powietrza dotyczy to strumienia suchego gazu.\n\n"
+                                            "Wybierz wartość strumienia masy do obliczeń:"),
+                             this);
+    text1->setWordWrap(true);
+    text2->setWordWrap(true);
+    m_initial = new CRadioButtonEx(1149, QStringLiteral("&Strumień stanu początkowego"), this);
+    m_final = new CRadioButtonEx(1150, QStringLiteral("S&trumień stanu końcowego"), this);
+    m_difference = new CRadioButtonEx(1151, QStringLiteral("&Różnica strumieni"), this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("ctrl1"));
+    ok->setDefault(true);
+    layout->addWidget(text1);
+    layout->addWidget(text2);
+    layout->addWidget(m_initial);
+    layout->addWidget(m_final);
+    layout->addWidget(m_difference);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+
+    connect(m_initial, &QRadioButton::clicked, this, [this] { m_choice = 0; });
+    connect(m_final, &QRadioButton::clicked, this, [this] { m_choice = 1; });
+    connect(m_difference, &QRadioButton::clicked, this, [this] { m_choice = 2; });
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void CRoznicaStrumieniDlg::OnInitDialog()
+{
+    m_initial->setChecked(true);
+    m_choice = 0;
+}

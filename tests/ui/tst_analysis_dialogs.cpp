@@ -1,0 +1,494 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QtTest>
+#include <cmath>
+#include <functional>
+
+#include "analysis/CAnalizaEnergiiDlg.h"
+#include "analysis/CAnalizaPrzeplywuDlg.h"
+#include "analysis/CKsztaltPrzewoduDlg.h"
+#include "analysis/CKvDlg.h"
+#include "analysis/CRoznicaStrumieniDlg.h"
+#include "app/CZentaroTabbedDlg.h"
+#include "base/NumberText.h"
+#include "units/Units.h"
+
+namespace {
+
+// A number as the user types it under the current separator.
+QString Num(const char* text)
+{
+    QString s = QString::fromLatin1(text);
+    return s.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
+}
+
+template <class T>
+T* Ctrl(QWidget& dialog, unsigned id)
+{
+    T* w = dialog.findChild<T*>(QStringLiteral("ctrl%1").arg(id));
+    if (w == nullptr)
+        qFatal("control %u missing", id);
+    return w;
+}
+
+QLineEdit* Edit(QWidget& d, unsigned id) { return Ctrl<QLineEdit>(d, id); }
+QString TextOf(QWidget& d, unsigned id) { return Edit(d, id)->text(); }
+
+// The user replaces a box's text key by key.
+void Type(QWidget& d, unsigned id, const QString& text)
+{
+    QLineEdit* edit = Edit(d, id);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void Choose(QWidget& d, unsigned comboId, const QString& unit)
+{
+    auto* combo = Ctrl<QComboBox>(d, comboId);
+    const int index = combo->findText(unit);
+    QVERIFY2(index >= 0, qPrintable(unit));
+    combo->setCurrentIndex(index);
+}
+
+// Answers for modal children, by dialog type; the analyses themselves open
+// without a loop so that the test drives them.
+std::function<int(CDialog&)> g_child;
+
+int AnswerModal(CDialog& dialog)
+{
+    if (qobject_cast<CAnalizaPrzeplywuDlg*>(&dialog) || qobject_cast<CAnalizaEnergiiDlg*>(&dialog)) {
+        dialog.show();
+        return QDialog::Accepted;
+    }
+    if (!g_child)
+        qFatal("unexpected modal dialog %s", dialog.metaObject()->className());
+    return g_child(dialog);
+}
+
+std::vector<QString> g_messages;
+
+} // namespace
+
+class TestAnalysisDialogs : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        SetDecimalSeparator(SeparatorFromEnvironment());
+        CDialog::SetModalHook(AnswerModal);
+        SetMessageHook([](const MessageRequest& r) {
+            g_messages.push_back(r.text);
+            return QMessageBox::Ok;
+        });
+    }
+    void init()
+    {
+        g_child = nullptr;
+        g_messages.clear();
+    }
+
+    void flowFirstOpening()
+    {
+        CAnalizaPrzeplywuDlg dlg(nullptr);
+        dlg.SetCaption(QStringLiteral("Analiza przepływu dla wody o gęstości 1000 kg/m^3."));
+        dlg.SetMedium(1000, 1e-06, 1);
+        QCOMPARE(dlg.DoModal(), int(QDialog::Accepted));
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Analiza przepływu dla wody o gęstości 1000 kg/m^3."));
+        QCOMPARE(TextOf(dlg, 1112), Num("0.001"));
+        QCOMPARE(TextOf(dlg, 1111), Num("0.0356825"));
+        QCOMPARE(TextOf(dlg, 1108), Num("0.0447214"));
+        QCOMPARE(TextOf(dlg, 1109), Num("0.0223607"));
+        QCOMPARE(TextOf(dlg, 1129), Num("327.371"));
+        QCOMPARE(TextOf(dlg, 1137), Num("327.371"));
+        QCOMPARE(TextOf(dlg, 1133), QStringLiteral("1"));
+        QCOMPARE(TextOf(dlg, 1140), QStringLiteral("500"));
+        QCOMPARE(TextOf(dlg, 1126), QStringLiteral("1"));
+        QCOMPARE(Ctrl<QLabel>(dlg, 1166)->text(), "Promień hydrauliczny " + Num("8.92062") + " mm");
+        QCOMPARE(Ctrl<QLabel>(dlg, 1168)->text(), "Chropowatość wzg. " + Num("0.00028025"));
+        QCOMPARE(Ctrl<QLabel>(dlg, 1165)->text(), QStringLiteral("Przepływ burzliwy\nLiczba Reynoldsa\n35682     "));
+        QCOMPARE(Ctrl<QLabel>(dlg, 1167)->text(), "Współczynnik oporów liniowych " + Num("0.0233628"));
+        QCOMPARE(Ctrl<QLabel>(dlg, 1164)->text(), Num("0.01") + " mm");
+
+        auto* list = Ctrl<QListWidget>(dlg, 1162);
+        QCOMPARE(list->count(), 50);
+        QCOMPARE(list->currentRow(), 4);
+        QCOMPARE(list->item(4)->text(), QStringLiteral("32 1 1/4\" (42,4 x 2,9)"));
+        auto* slider = Ctrl<QSlider>(dlg, 1163);
+        QCOMPARE(slider->minimum(), 1);
+        QCOMPARE(slider->maximum(), 1000);
+        QCOMPARE(slider->value(), 1);
+        QCOMPARE(slider->tickInterval(), 100);
+
+        // Roles of mode 1 with DN.
+        QVERIFY(Edit(dlg, 1113)->isReadOnly());
+        QVERIFY(Edit(dlg, 1112)->isReadOnly());
+        QVERIFY(!Edit(dlg, 1118)->isReadOnly());
+        QVERIFY(!Edit(dlg, 1111)->isReadOnly());
+        QVERIFY(Edit(dlg, 1110)->isReadOnly());
+        QVERIFY(Edit(dlg, 1129)->isReadOnly());
+        QCOMPARE(Edit(dlg, 1113)->palette().color(QPalette::Text), QColor(0, 0, 255));
+        QVERIFY(Ctrl<QRadioButton>(dlg, 1097)->isChecked());
+        QVERIFY(Ctrl<QRadioButton>(dlg, 1104)->isChecked());
+        QCOMPARE(Ctrl<QComboBox>(dlg, 1120)->currentIndex(), 0);
+        QCOMPARE(Ctrl<QComboBox>(dlg, 1120)->currentText(), QStringLiteral("m"));
+
+        // Typing a diameter recomputes everything else at once.
+        Type(dlg, 1111, Num("0.1"));
+        QCOMPARE(TextOf(dlg, 1111), Num("0.1"));
+        QCOMPARE(dlg.Analysis().Value(FlowField::Diameter), 0.1);
+        QCOMPARE(TextOf(dlg, 1110), Num("0.00785398"));
+        QCOMPARE(list->currentRow(), 23); // "100 (Went)"
+        QCOMPARE(dlg.GetMassFlow(), 1000 * 0.1 * 3.1415926535 * 0.1 * 0.25);
+    }
+
+    void flowVelocityAndUnits()
+    {
+        CAnalizaPrzeplywuDlg dlg(nullptr);
+        dlg.SetMedium(1000, 1e-06, 1);
+        dlg.DoModal();
+        Type(dlg, 1118, QStringLiteral("0"));
+        QCOMPARE(dlg.Analysis().Value(FlowField::Velocity), 1e-08);
+        Type(dlg, 1118, QStringLiteral("-5"));
+        QCOMPARE(dlg.Analysis().Value(FlowField::Velocity), 1e-08);
+        QCOMPARE(TextOf(dlg, 1118), QStringLiteral("-5")); // the typed box keeps its text
+        Choose(dlg, 1083, QStringLiteral("km/h"));
+        QCOMPARE(dlg.Analysis().Value(FlowField::Velocity), 1e-08); // a unit changes no value
+        Type(dlg, 1118, QStringLiteral("0"));
+        const double kmh = UnitFactor(1300, Ctrl<QComboBox>(dlg, 1083)->currentIndex());
+        QCOMPARE(dlg.Analysis().Value(FlowField::Velocity), 1e-08 * kmh);
+
+        Type(dlg, 1111, Num("0.1"));
+        Choose(dlg, 1120, QStringLiteral("mm"));
+        QCOMPARE(TextOf(dlg, 1111), QStringLiteral("100"));
+        QCOMPARE(dlg.Analysis().Value(FlowField::Diameter), 0.1);
+        Choose(dlg, 1120, QStringLiteral("m"));
+        QCOMPARE(TextOf(dlg, 1111), Num("0.1"));
+        Choose(dlg, 1120, QStringLiteral("mm"));
+        // L and H share one unit combo.
+        Choose(dlg, 1077, QStringLiteral("mm"));
+        QCOMPARE(TextOf(dlg, 1108), QString::fromStdString(FormatG(dlg.Analysis().Value(FlowField::SideL) * 1000)));
+        QCOMPARE(TextOf(dlg, 1109), QString::fromStdString(FormatG(dlg.Analysis().Value(FlowField::SideH) * 1000)));
+
+        // The next opening shows metres again; a typed velocity carries over.
+        Choose(dlg, 1083, QStringLiteral("m/s"));
+        Type(dlg, 1118, QStringLiteral("2"));
+        dlg.SetMedium(1000, 1e-06, 1);
+        dlg.DoModal();
+        QCOMPARE(Ctrl<QComboBox>(dlg, 1120)->currentIndex(), 0);
+        QCOMPARE(TextOf(dlg, 1118), QStringLiteral("2"));
+        QCOMPARE(TextOf(dlg, 1110), Num("0.0005"));
+    }
+
+    void flowSectionModeWithSides()
+    {
+        CAnalizaPrzeplywuDlg dlg(nullptr);
+        dlg.SetMedium(1000, 1e-06, 1);
+        dlg.DoModal();
+        Ctrl<QRadioButton>(dlg, 1101)->click();
+        QVERIFY(!Ctrl<QRadioButton>(dlg, 1106)->isEnabled());
+        QVERIFY(Edit(dlg, 1111)->isReadOnly());
+        QVERIFY(!Edit(dlg, 1113)->isReadOnly());
+        Ctrl<QRadioButton>(dlg, 1105)->click();
+        QCOMPARE(Ctrl<QListWidget>(dlg, 1162)->count(), 59);
+        QVERIFY(!Edit(dlg, 1108)->isReadOnly());
+        Type(dlg, 1112, Num("0.02"));
+        QCOMPARE(TextOf(dlg, 1110), Num("0.02"));
+        Type(dlg, 1109, Num("0.1"));
+        QCOMPARE(TextOf(dlg, 1108), Num("0.2"));
+        Type(dlg, 1108, Num("0.4"));
+        QCOMPARE(TextOf(dlg, 1109), Num("0.05"));
+
+        // In this mode a pick in the list only moves the highlight.
+        auto* list = Ctrl<QListWidget>(dlg, 1162);
+        list->setCurrentRow(30);
+        QCOMPARE(list->currentRow(), 30);
+        QCOMPARE(TextOf(dlg, 1108), Num("0.4"));
+        QCOMPARE(dlg.Analysis().Value(FlowField::SideL), 0.4);
+
+        // Back to mode 1: DN checked again, the flows are results.
+        Ctrl<QRadioButton>(dlg, 1097)->click();
+        QVERIFY(Ctrl<QRadioButton>(dlg, 1104)->isChecked());
+        QVERIFY(Ctrl<QRadioButton>(dlg, 1106)->isEnabled());
+        QCOMPARE(list->count(), 50);
+        QVERIFY(Edit(dlg, 1112)->isReadOnly());
+    }
+
+    void flowAreaWithShapeDialog()
+    {
+        CAnalizaPrzeplywuDlg dlg(nullptr);
+        dlg.SetMedium(1000, 1e-06, 1);
+        dlg.DoModal();
+        double offered = 0;
+        g_child = [&](CDialog& d) {
+            auto* shape = qobject_cast<CKsztaltPrzewoduDlg*>(&d);
+            if (!shape)
+                qFatal("shape dialog expected");
+            offered = shape->Proportion();
+            Ctrl<QRadioButton>(d, 1170)->click();
+            Type(d, 1171, QStringLiteral("3"));
+            Ctrl<QPushButton>(d, 1)->click();
+            return d.result();
+        };
+        Ctrl<QRadioButton>(dlg, 1106)->click();
+        QCOMPARE(offered, 2.0);
+        QVERIFY(!Edit(dlg, 1110)->isReadOnly());
+        QVERIFY(Edit(dlg, 1111)->isReadOnly());
+        QCOMPARE(Ctrl<QListWidget>(dlg, 1162)->count(), 59);
+        Type(dlg, 1110, Num("0.03"));
+        QCOMPARE(TextOf(dlg, 1108), Num("0.3"));
+        QCOMPARE(TextOf(dlg, 1109), Num("0.1"));
+        QCOMPARE(Ctrl<QLabel>(dlg, 1166)->text(), "Promień hydrauliczny " + Num("37.5") + " mm");
+        Type(dlg, 1110, Num("0.12"));
+        QCOMPARE(TextOf(dlg, 1108), Num("0.6"));
+        QCOMPARE(TextOf(dlg, 1109), Num("0.2"));
+        QVERIFY(Ctrl<QRadioButton>(dlg, 1106)->isChecked());
+
+        // Esc in the shape dialog: the round choice it opened with.
+        g_child = [&](CDialog& d) {
+            offered = qobject_cast<CKsztaltPrzewoduDlg*>(&d)->Proportion();
+            return int(QDialog::Rejected);
+        };
+        Ctrl<QRadioButton>(dlg, 1106)->click();
+        QCOMPARE(offered, 3.0);
+        QCOMPARE(Ctrl<QListWidget>(dlg, 1162)->count(), 50);
+        QCOMPARE(dlg.Analysis().Shape(), DuctShape::Round);
+
+        // DN after a rectangle keeps D: Rh = D / 4.
+        Ctrl<QRadioButton>(dlg, 1104)->click();
+        QVERIFY(qFuzzyCompare(dlg.Analysis().HydraulicRadius(), dlg.Analysis().Value(FlowField::Diameter) / 4));
+        QCOMPARE(Ctrl<QListWidget>(dlg, 1162)->count(), 50);
+    }
+
+    void flowSizeListAndSlider()
+    {
+        CAnalizaPrzeplywuDlg dlg(nullptr);
+        dlg.SetMedium(1000, 1e-06, 1);
+        dlg.DoModal();
+        Ctrl<QRadioButton>(dlg, 1105)->click();
+        auto* list = Ctrl<QListWidget>(dlg, 1162);
+        QCOMPARE(list->item(7)->text(), QStringLiteral("125 x 200"));
+        list->setCurrentRow(7);
+        QCOMPARE(TextOf(dlg, 1108), Num("0.125"));
+        QCOMPARE(TextOf(dlg, 1109), Num("0.2"));
+        QCOMPARE(TextOf(dlg, 1112), Num("0.025"));
+        QCOMPARE(list->currentRow(), 4); // the earlier entry of the same area
+        list->setCurrentRow(6);
+        QCOMPARE(list->currentRow(), 6);
+
+        auto* slider = Ctrl<QSlider>(dlg, 1163);
+        slider->setValue(1000);
+        QCOMPARE(Ctrl<QLabel>(dlg, 1164)->text(), QStringLiteral("10 mm"));
+        QCOMPARE(dlg.Analysis().RelativeRoughness(), 0.01 / (4 * dlg.Analysis().HydraulicRadius()));
+    }
+
+    void flowKvButton()
+    {
+        CAnalizaPrzeplywuDlg dlg(nullptr);
+        dlg.SetMedium(1000, 1e-06, 1);
+        dlg.DoModal();
+        Type(dlg, 1111, Num("0.1"));
+        QString density, kvShown, zetaAfter400;
+        g_child = [&](CDialog& d) {
+            if (!qobject_cast<CKvDlg*>(&d))
+                qFatal("Kv dialog expected");
+            density = Ctrl<QLabel>(d, 1216)->text();
+            kvShown = TextOf(d, 1214);
+            Type(d, 1214, QStringLiteral("400"));
+            zetaAfter400 = TextOf(d, 1215);
+            Type(d, 1215, Num("1.23456789"));
+            return int(QDialog::Accepted);
+        };
+        Ctrl<QPushButton>(dlg, 1213)->click();
+        QCOMPARE(density, QStringLiteral("Gęstość czynnika: 1000 kg/m^3"));
+        QCOMPARE(kvShown, Num("399.859"));
+        QCOMPARE(zetaAfter400, Num("0.999297"));
+        QCOMPARE(TextOf(dlg, 1133), Num("1.23457"));
+        QCOMPARE(dlg.Analysis().Value(FlowField::ZetaSum), 1.23457);
+        QCOMPARE(TextOf(dlg, 1140), QString::fromStdString(FormatG(1.23457 * 500)));
+
+        // Cancel changes nothing; a zero sum shows an infinite Kv.
+        Type(dlg, 1133, QStringLiteral("0"));
+        g_child = [&](CDialog& d) {
+            kvShown = TextOf(d, 1214);
+            Type(d, 1214, QStringLiteral("1"));
+            return int(QDialog::Rejected);
+        };
+        Ctrl<QPushButton>(dlg, 1213)->click();
+        QCOMPARE(kvShown, QStringLiteral("inf"));
+        QCOMPARE(dlg.Analysis().Value(FlowField::ZetaSum), 0.0);
+    }
+
+    void flowBadInputsPrintLikeTheCLibrary()
+    {
+        CAnalizaPrzeplywuDlg dlg(nullptr);
+        dlg.SetMedium(1000, 1e-06, 1);
+        dlg.DoModal();
+        Type(dlg, 1111, QStringLiteral("0"));
+        QVERIFY(TextOf(dlg, 1129).endsWith(QStringLiteral("nan")));
+        QVERIFY(Ctrl<QLabel>(dlg, 1166)->text().endsWith(QStringLiteral("nan mm")));
+        Type(dlg, 1111, QStringLiteral("1e400"));
+        QCOMPARE(TextOf(dlg, 1110), QStringLiteral("inf"));
+        // Pasted garbage reads as its number prefix, the rest of the box stays.
+        Edit(dlg, 1111)->selectAll();
+        Edit(dlg, 1111)->insert(Num("0.2abc"));
+        QCOMPARE(dlg.Analysis().Value(FlowField::Diameter), 0.2);
+        QCOMPARE(TextOf(dlg, 1111), Num("0.2abc"));
+        Type(dlg, 1111, Num("0.05"));
+        QVERIFY(std::isfinite(dlg.Analysis().Value(FlowField::UnitLoss)));
+    }
+
+    void shapeDialogValidates()
+    {
+        CKsztaltPrzewoduDlg shape;
+        const auto tryProportion = [&](const QString& text) {
+            shape.SetProportion(2);
+            shape.DoModal();
+            Ctrl<QRadioButton>(shape, 1170)->click();
+            Type(shape, 1171, text);
+            shape.setResult(-1);
+            Ctrl<QPushButton>(shape, 1)->click();
+            return shape.result();
+        };
+        g_child = [](CDialog&) { return 0; };
+        QCOMPARE(tryProportion(QStringLiteral("0")), int(QDialog::Accepted));
+        QCOMPARE(shape.Proportion(), 0.0);
+        QCOMPARE(tryProportion(QStringLiteral("100")), int(QDialog::Accepted));
+        QVERIFY(g_messages.empty());
+        QCOMPARE(tryProportion(Num("100.5")), -1);
+        QCOMPARE(tryProportion(QStringLiteral("-1")), -1);
+        QCOMPARE(g_messages.size(), size_t(2));
+        QCOMPARE(g_messages[0], QStringLiteral("Proszę podać liczbę z zakresu od 0 do 100."));
+        QCOMPARE(tryProportion(QStringLiteral("abc")), -1);
+        QCOMPARE(tryProportion(QStringLiteral("")), -1);
+        QCOMPARE(g_messages.back(), QStringLiteral("Proszę podać liczbę."));
+        QCOMPARE(shape.Proportion(), 2.0); // refused texts are never stored
+
+        // Opening: proportion printed, the round button checked, edit disabled.
+        shape.SetProportion(2);
+        shape.DoModal();
+        QCOMPARE(TextOf(shape, 1171), QStringLiteral("2"));
+        QVERIFY(Ctrl<QRadioButton>(shape, 1169)->isChecked());
+        QVERIFY(!Edit(shape, 1171)->isEnabled());
+        QCOMPARE(shape.Choice(), 0);
+        Ctrl<QRadioButton>(shape, 1170)->click();
+        QCOMPARE(shape.Choice(), 1);
+        Ctrl<QRadioButton>(shape, 1169)->click();
+        QCOMPARE(shape.Choice(), 0);
+        QVERIFY(Edit(shape, 1171)->isEnabled());
+    }
+
+    void energyWaterExample()
+    {
+        CAnalizaEnergiiDlg dlg(nullptr);
+        g_child = [](CDialog&) -> int { qFatal("no difference dialog for equal flows"); };
+        QCOMPARE(dlg.SetStates(1, 83900, 293.15, 1, 167500, 313.15), 0);
+        dlg.DoModal();
+        QCOMPARE(TextOf(dlg, 1146), QStringLiteral("1"));
+        QCOMPARE(TextOf(dlg, 1144), QStringLiteral("83600"));
+        QCOMPARE(TextOf(dlg, 1119), QStringLiteral("20"));
+        QCOMPARE(TextOf(dlg, 1121), Num("313.15"));
+        QCOMPARE(TextOf(dlg, 1114), QStringLiteral("83600"));
+        QCOMPARE(TextOf(dlg, 1173), QStringLiteral("1"));
+        QCOMPARE(TextOf(dlg, 1174), QStringLiteral("83600"));
+        QVERIFY(Edit(dlg, 1146)->isReadOnly());
+        QVERIFY(!Edit(dlg, 1114)->isReadOnly());
+        QVERIFY(Edit(dlg, 1121)->isEnabled());
+
+        Type(dlg, 1144, QStringLiteral("41860"));
+        QCOMPARE(TextOf(dlg, 1119), QStringLiteral("10"));
+        QCOMPARE(TextOf(dlg, 1121), Num("303.15"));
+        QCOMPARE(TextOf(dlg, 1116), QStringLiteral("125760"));
+        QCOMPARE(dlg.GetMassFlow(), 83600 / 41860.0);
+
+        Ctrl<QRadioButton>(dlg, 1142)->click();
+        QVERIFY(Edit(dlg, 1114)->isReadOnly());
+        Type(dlg, 1146, QStringLiteral("2"));
+        QCOMPARE(TextOf(dlg, 1114), QStringLiteral("83720"));
+        QCOMPARE(TextOf(dlg, 1174), QStringLiteral("83720"));
+
+        // The final temperature in "st C": shown as such, typed as such.
+        Ctrl<QRadioButton>(dlg, 1141)->click();
+        Choose(dlg, 1098, QStringLiteral("st C"));
+        QCOMPARE(TextOf(dlg, 1121), QStringLiteral("30"));
+        Type(dlg, 1121, QStringLiteral("40"));
+        QCOMPARE(dlg.Analysis().Value(EnergyField::FinalTemperature), 313.15);
+        QCOMPARE(TextOf(dlg, 1119), QStringLiteral("20"));
+    }
+
+    void energyWithoutTemperaturesAndStreamChoice()
+    {
+        CAnalizaEnergiiDlg dlg(nullptr);
+        int asked = 0;
+        bool initialChecked = false;
+        g_child = [&](CDialog& d) {
+            if (!qobject_cast<CRoznicaStrumieniDlg*>(&d))
+                qFatal("difference dialog expected");
+            ++asked;
+            initialChecked = Ctrl<QRadioButton>(d, 1149)->isChecked();
+            Ctrl<QRadioButton>(d, 1151)->click();
+            return int(QDialog::Rejected); // Esc
+        };
+        QCOMPARE(dlg.SetStates(2, 2.6e6, 0, 3, 2.8e6, 0), 2);
+        QCOMPARE(asked, 1);
+        QVERIFY(initialChecked);
+        QCOMPARE(dlg.GetMassFlow(), 1.0);
+        dlg.DoModal();
+        QVERIFY(!Edit(dlg, 1119)->isEnabled());
+        QVERIFY(!Edit(dlg, 1121)->isEnabled());
+        QVERIFY(!Ctrl<QComboBox>(dlg, 1095)->isEnabled());
+        QVERIFY(!Ctrl<QComboBox>(dlg, 1098)->isEnabled());
+        QVERIFY(!Ctrl<QLabel>(dlg, 1160)->isEnabled());
+        QVERIFY(!Ctrl<QLabel>(dlg, 1161)->isEnabled());
+        QCOMPARE(TextOf(dlg, 1114), QStringLiteral("200000"));
+        const QString hiddenText = TextOf(dlg, 1121);
+        Type(dlg, 1144, QStringLiteral("100000"));
+        QCOMPARE(TextOf(dlg, 1121), hiddenText); // not rewritten while hidden
+
+        // Equal flows: no question whatever was chosen last time.
+        QCOMPARE(dlg.SetStates(2, 0, 293.15, 2, 4186, 294.15), 0);
+        QCOMPARE(asked, 1);
+        dlg.DoModal();
+        QVERIFY(Edit(dlg, 1121)->isEnabled());
+        QVERIFY(Ctrl<QLabel>(dlg, 1161)->isEnabled());
+        QCOMPARE(TextOf(dlg, 1121), Num("294.15"));
+    }
+
+    void sheetOwnsTheAnalyses()
+    {
+        CZentaroTabbedDlg sheet(QStringLiteral("Zentaro"));
+        CAnalizaPrzeplywuDlg& flow = sheet.FlowDialog();
+        flow.SetMedium(1000, 1e-06, 1);
+        flow.DoModal();
+        Type(flow, 1118, QStringLiteral("2"));
+        flow.reject();
+        flow.SetMedium(1000, 1e-06, 1);
+        flow.DoModal();
+        QCOMPARE(TextOf(flow, 1110), Num("0.0005"));
+
+        // The sheet's own shape dialog answers the "F" button.
+        g_child = [&](CDialog& d) {
+            if (&d != &sheet.DuctShapeDialog())
+                qFatal("the sheet's shape dialog expected");
+            return int(QDialog::Rejected);
+        };
+        Ctrl<QRadioButton>(flow, 1106)->click();
+        g_child = [&](CDialog& d) {
+            if (&d != &sheet.MassStreamDialog())
+                qFatal("the sheet's difference dialog expected");
+            Ctrl<QRadioButton>(d, 1150)->click();
+            return int(QDialog::Accepted);
+        };
+        QCOMPARE(sheet.EnergyDialog().SetStates(1, 0, 0, 4, 1000, 0), 1);
+        QCOMPARE(sheet.EnergyDialog().GetMassFlow(), 4.0);
+    }
+};
+
+QTEST_MAIN(TestAnalysisDialogs)
+#include "tst_analysis_dialogs.moc"
