@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "analysis/AnalysisControls.h"
+#include "controls/ContextHelp.h"
+#include "controls/HelpControls.h"
+#include "controls/HelpIds.h"
 #include "analysis/CRoznicaStrumieniDlg.h"
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
@@ -35,7 +37,7 @@ private:
     bool m_saved;
 };
 
-constexpr unsigned kHelpContextEnergy = 0x20086;
+constexpr unsigned kEnergyTemplate = 134;
 constexpr int kKelvin = 0; // unit 0 of the temperature list
 
 bool IsTemperatureField(EnergyField field)
@@ -48,6 +50,7 @@ bool IsTemperatureField(EnergyField field)
 CAnalizaEnergiiDlg::CAnalizaEnergiiDlg(CZentaroTabbedDlg* sheet, QWidget* parent) : CDialog(parent), m_sheet(sheet)
 {
     setWindowTitle(QStringLiteral("Analiza energii"));
+    EnableWhatsThis(this);
     BuildForm();
 }
 
@@ -111,13 +114,13 @@ void CAnalizaEnergiiDlg::BuildForm()
     row(energyGrid, 1, new QLabel(QStringLiteral("E&nergia"), this), EnergyField::Energy);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("ctrl1"));
+    SetControlId(ok, 1);
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
-    cancel->setObjectName(QStringLiteral("ctrl2"));
+    SetControlId(cancel, 2);
     cancel->setAutoDefault(false);
     auto* help = new QPushButton(QStringLiteral("Pomoc"), this);
-    help->setObjectName(QStringLiteral("ctrl9"));
+    SetControlId(help, 9);
     help->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -238,8 +241,12 @@ void CAnalizaEnergiiDlg::OnUnitChanged(EnergyField field)
     WriteText(f.edit, Text(m_energy.FieldText(field)));
 }
 
-void CAnalizaEnergiiDlg::OnHelp()
+void CAnalizaEnergiiDlg::OnHelp() { OpenHelpTopic(this, HelpTopicId(kEnergyTemplate)); }
+
+bool CAnalizaEnergiiDlg::event(QEvent* event)
 {
-    if (m_sheet != nullptr)
-        m_sheet->ShowHelpTopic(kHelpContextEnergy);
+    // Help asked of a plain label or box comes here: the dialog answers it.
+    if (HandleParentHelpEvent(this, event))
+        return true;
+    return CDialog::event(event);
 }

@@ -30,6 +30,7 @@ public:
 
 protected:
     void OnInitDialog() override;
+    bool event(QEvent* event) override;
 
 private:
     struct Field {

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "analysis/AnalysisControls.h"
+#include "controls/ContextHelp.h"
+#include "controls/HelpControls.h"
+#include "controls/HelpIds.h"
 #include "analysis/CKsztaltPrzewoduDlg.h"
 #include "analysis/CKvDlg.h"
 #include "app/CZentaroTabbedDlg.h"
@@ -44,7 +46,7 @@ private:
     bool m_saved;
 };
 
-constexpr unsigned kHelpContextFlow = 0x20085;
+constexpr unsigned kFlowTemplate = 133;
 
 } // namespace
 
@@ -58,6 +60,7 @@ void FillSizeList(QListWidget* list, DuctShape shape)
 CAnalizaPrzeplywuDlg::CAnalizaPrzeplywuDlg(CZentaroTabbedDlg* sheet, QWidget* parent) : CDialog(parent), m_sheet(sheet)
 {
     setWindowTitle(QStringLiteral("Analiza przepływu"));
+    EnableWhatsThis(this);
     BuildForm();
 }
 
@@ -208,13 +211,13 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     connect(kv, &QPushButton::clicked, this, &CAnalizaPrzeplywuDlg::OnKv);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("ctrl1"));
+    SetControlId(ok, 1);
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
-    cancel->setObjectName(QStringLiteral("ctrl2"));
+    SetControlId(cancel, 2);
     cancel->setAutoDefault(false);
     auto* help = new QPushButton(QStringLiteral("Pomoc"), this);
-    help->setObjectName(QStringLiteral("ctrl9"));
+    SetControlId(help, 9);
     help->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -429,8 +432,4 @@ void CAnalizaPrzeplywuDlg::OnKv()
     RefreshFields();
 }
 
-void CAnalizaPrzeplywuDlg::OnHelp()
-{
-    if (m_sheet != nullptr)
-        m_sheet->ShowHelpTopic(kHelpContextFlow);
-}
+void CAnalizaPrzeplywuDlg::OnHelp() { OpenHelpTopic(this, HelpTopicId(kFlowTemplate)); }

@@ -4,7 +4,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "analysis/AnalysisControls.h"
+#include "controls/ContextHelp.h"
+#include "controls/HelpControls.h"
+#include "controls/HelpIds.h"
 #include "base/NumberText.h"
 #include "base/StringTable.h"
 #include "controls/UiString.h"
@@ -12,6 +14,7 @@
 CKsztaltPrzewoduDlg::CKsztaltPrzewoduDlg(QWidget* parent) : CDialog(parent)
 {
     setWindowTitle(QStringLiteral("Niejednoznaczność kształtu"));
+    EnableWhatsThis(this);
     auto* layout = new QVBoxLayout(this);
     auto* text = new QLabel(QStringLiteral("Pole przekroju poprzecznego przewodu nie określa jednoznacznie kształtu "
                                            "przewodu koniecznego do obliczenia promienia hydraulicznego - określ "
@@ -24,7 +27,7 @@ CKsztaltPrzewoduDlg::CKsztaltPrzewoduDlg(QWidget* parent) : CDialog(parent)
     m_edit = new CEditEx(1171, this);
     m_label->setBuddy(m_edit);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("ctrl1"));
+    SetControlId(ok, 1);
     ok->setDefault(true);
 
     auto* proportion = new QHBoxLayout;

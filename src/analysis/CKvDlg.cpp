@@ -4,13 +4,16 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "analysis/AnalysisControls.h"
+#include "controls/ContextHelp.h"
+#include "controls/HelpControls.h"
+#include "controls/HelpIds.h"
 #include "analysis/KvRelation.h"
 #include "base/NumberText.h"
 
 CKvDlg::CKvDlg(QWidget* parent) : CDialog(parent)
 {
     setWindowTitle(QStringLiteral("Przeliczanie Kv"));
+    EnableWhatsThis(this);
     auto* layout = new QGridLayout(this);
     auto* text = new QLabel(QStringLiteral("Przeliczanie wartości wspołczynnika przepływu Kv na sumę "
                                            "wspołczynników oporów miejscowych."),
@@ -20,10 +23,10 @@ CKvDlg::CKvDlg(QWidget* parent) : CDialog(parent)
     m_kvEdit = new CEditEx(1214, this);
     m_zetaEdit = new CEditEx(1215, this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("ctrl1"));
+    SetControlId(ok, 1);
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
-    cancel->setObjectName(QStringLiteral("ctrl2"));
+    SetControlId(cancel, 2);
 
     layout->addWidget(text, 0, 0, 1, 3);
     layout->addWidget(m_density, 1, 0, 1, 3);

@@ -5,11 +5,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "analysis/AnalysisControls.h"
+#include "controls/ContextHelp.h"
+#include "controls/HelpControls.h"
+#include "controls/HelpIds.h"
 
 CRoznicaStrumieniDlg::CRoznicaStrumieniDlg(QWidget* parent) : CDialog(parent)
 {
     setWindowTitle(QStringLiteral("Różnica strumieni masy"));
+    EnableWhatsThis(this);
     auto* layout = new QVBoxLayout(this);
     auto* text1 = new QLabel(
         QStringLiteral("Strumień masy stanu początkowego jest różny od strumienia masy stanu końcowego."), this);
@@ -22,7 +25,7 @@ CRoznicaStrumieniDlg::CRoznicaStrumieniDlg(QWidget* parent) : CDialog(parent)
     m_final = new CRadioButtonEx(1150, QStringLiteral("S&trumień stanu końcowego"), this);
     m_difference = new CRadioButtonEx(1151, QStringLiteral("&Różnica strumieni"), this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("ctrl1"));
+    SetControlId(ok, 1);
     ok->setDefault(true);
     layout->addWidget(text1);
     layout->addWidget(text2);

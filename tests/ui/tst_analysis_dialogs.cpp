@@ -16,6 +16,7 @@
 #include "analysis/CRoznicaStrumieniDlg.h"
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
+#include "controls/ContextHelp.h"
 #include "units/Units.h"
 
 namespace {
@@ -458,6 +459,32 @@ private slots:
         QVERIFY(Edit(dlg, 1121)->isEnabled());
         QVERIFY(Ctrl<QLabel>(dlg, 1161)->isEnabled());
         QCOMPARE(TextOf(dlg, 1121), Num("294.15"));
+    }
+
+    void helpTopicsAndPopups()
+    {
+        std::vector<unsigned> topics;
+        std::vector<unsigned> popups;
+        SetHelpTopicHook([&](const HelpTopicRequest& r) { topics.push_back(r.contextId); });
+        SetHelpPopupHook([&](const HelpPopupRequest& r) { popups.push_back(r.helpId); });
+        CAnalizaPrzeplywuDlg flow(nullptr);
+        flow.SetMedium(1000, 1e-06, 1);
+        flow.DoModal();
+        Ctrl<QPushButton>(flow, 9)->click();
+        CAnalizaEnergiiDlg energy(nullptr);
+        energy.SetStates(1, 0, 0, 1, 1, 0);
+        energy.DoModal();
+        Ctrl<QPushButton>(energy, 9)->click();
+        QCOMPARE(topics, (std::vector<unsigned>{0x20085, 0x20086}));
+
+        Edit(flow, 1118)->setFocus();
+        QTest::keyClick(Edit(flow, 1118), Qt::Key_F1);
+        // A right click on "Kv" arrives as a context menu request.
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+        QApplication::sendEvent(Ctrl<QWidget>(flow, 1213), &menu);
+        SetHelpTopicHook({});
+        SetHelpPopupHook({});
+        QCOMPARE(popups, (std::vector<unsigned>{0x8085044Du, 0x808504A1u}));
     }
 
     void sheetOwnsTheAnalyses()
