@@ -11,38 +11,28 @@
 
 #include "base/NumberText.h"
 #include "base/StringTable.h"
+#include "controls/ContextHelp.h"
+#include "controls/HelpControls.h"
 #include "controls/UiString.h"
 #include "units/CTabTextLabel.h"
 #include "units/FillUnitCombo.h"
 #include "units/Units.h"
 
-namespace {
-
-template <typename Widget>
-Widget* Tagged(Widget* widget, int id, const char* name)
-{
-    widget->setProperty("ctrlId", id);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
-
 CJednostkiPage::CJednostkiPage(CZentaroTabbedDlg* sheet, QWidget* parent) : QWidget(parent), m_sheet(sheet)
 {
     m_quantityLabel = new QLabel(QStringLiteral("&Wybierz miary"), this);
-    m_quantityCombo = Tagged(new QComboBox(this), IDC_QUANTITY, "quantity");
+    m_quantityCombo = new CComboBoxExt(IDC_QUANTITY, this);
     MakeComboSorted(m_quantityCombo);
     m_quantityLabel->setBuddy(m_quantityCombo);
-    m_valueEdit = Tagged(new QLineEdit(this), IDC_VALUE, "value");
-    m_fromCombo = Tagged(new QComboBox(this), IDC_FROM_UNIT, "fromUnit");
+    m_valueEdit = new CEditEx(IDC_VALUE, this);
+    m_fromCombo = new CComboBoxExt(IDC_FROM_UNIT, this);
     m_equalsLabel = new QLabel(QStringLiteral("równe jest"), this);
-    m_resultEdit = Tagged(new QLineEdit(this), IDC_RESULT, "result");
+    m_resultEdit = new CEditEx(IDC_RESULT, this);
     m_resultEdit->setReadOnly(true);
-    m_toCombo = Tagged(new QComboBox(this), IDC_TO_UNIT, "toUnit");
-    m_comment = Tagged(new CTabTextLabel(QStringLiteral("Komentarz:"), this), IDC_COMMENT, "comment");
-    m_convertButton = Tagged(new QPushButton(QStringLiteral("&Oblicz"), this), IDC_CONVERT, "convert");
-    m_copyButton = Tagged(new QPushButton(QStringLiteral("&Kopiuj"), this), IDC_COPY, "copy");
+    m_toCombo = new CComboBoxExt(IDC_TO_UNIT, this);
+    m_comment = new CTabTextLabel(IDC_COMMENT, QStringLiteral("Komentarz:"), this);
+    m_convertButton = new CButtonEx(IDC_CONVERT, QStringLiteral("&Oblicz"), this);
+    m_copyButton = new CButtonEx(IDC_COPY, QStringLiteral("&Kopiuj"), this);
     // Enter belongs to this page (the shortcut below), not to whichever
     // button of the sheet would otherwise be its default.
     m_convertButton->setAutoDefault(false);
@@ -105,6 +95,11 @@ CJednostkiPage::CJednostkiPage(CZentaroTabbedDlg* sheet, QWidget* parent) : QWid
     connect(m_copyButton, &QPushButton::clicked, this, &CJednostkiPage::CopyResult);
 
     OnInitDialog();
+}
+
+bool CJednostkiPage::event(QEvent* event)
+{
+    return HandleParentHelpEvent(this, event) || QWidget::event(event);
 }
 
 void CJednostkiPage::UpdateData(bool saveAndValidate)

@@ -4,10 +4,10 @@
 #include <QWidget>
 
 class CZentaroTabbedDlg;
-class QComboBox;
-class QLineEdit;
-class QPushButton;
 class QLabel;
+class CButtonEx;
+class CComboBoxExt;
+class CEditEx;
 class CTabTextLabel;
 
 // The unit converter: one of the 31 quantities, a value in a source unit,
@@ -17,7 +17,7 @@ class CTabTextLabel;
 class CJednostkiPage : public QWidget {
     Q_OBJECT
 public:
-    // Control ids of the page (also the "ctrlId" property of each control).
+    // Control ids of the page (ControlIdOf of each control).
     enum : int {
         IDC_QUANTITY = 1000,
         IDC_VALUE = 1001,
@@ -31,14 +31,14 @@ public:
 
     explicit CJednostkiPage(CZentaroTabbedDlg* sheet, QWidget* parent = nullptr);
 
-    QComboBox* QuantityCombo() const { return m_quantityCombo; }
-    QLineEdit* ValueEdit() const { return m_valueEdit; }
-    QComboBox* FromUnitCombo() const { return m_fromCombo; }
-    QLineEdit* ResultEdit() const { return m_resultEdit; }
-    QComboBox* ToUnitCombo() const { return m_toCombo; }
+    CComboBoxExt* QuantityCombo() const { return m_quantityCombo; }
+    CEditEx* ValueEdit() const { return m_valueEdit; }
+    CComboBoxExt* FromUnitCombo() const { return m_fromCombo; }
+    CEditEx* ResultEdit() const { return m_resultEdit; }
+    CComboBoxExt* ToUnitCombo() const { return m_toCombo; }
     CTabTextLabel* CommentStatic() const { return m_comment; }
-    QPushButton* ConvertButton() const { return m_convertButton; }
-    QPushButton* CopyButton() const { return m_copyButton; }
+    CButtonEx* ConvertButton() const { return m_convertButton; }
+    CButtonEx* CopyButton() const { return m_copyButton; }
 
     double Value() const { return m_value; }
     double Result() const { return m_result; }
@@ -49,6 +49,9 @@ public:
     void CopyResult();
 
 protected:
+    // Help asked for on the two labels: the page answers it.
+    bool event(QEvent* event) override;
+
     CZentaroTabbedDlg* m_sheet;
 
 private:
@@ -70,13 +73,13 @@ private:
     bool m_exchanging = false;
 
     QLabel* m_quantityLabel = nullptr;
-    QComboBox* m_quantityCombo = nullptr;
-    QLineEdit* m_valueEdit = nullptr;
-    QComboBox* m_fromCombo = nullptr;
+    CComboBoxExt* m_quantityCombo = nullptr;
+    CEditEx* m_valueEdit = nullptr;
+    CComboBoxExt* m_fromCombo = nullptr;
     QLabel* m_equalsLabel = nullptr;
-    QLineEdit* m_resultEdit = nullptr;
-    QComboBox* m_toCombo = nullptr;
+    CEditEx* m_resultEdit = nullptr;
+    CComboBoxExt* m_toCombo = nullptr;
     CTabTextLabel* m_comment = nullptr;
-    QPushButton* m_convertButton = nullptr;
-    QPushButton* m_copyButton = nullptr;
+    CButtonEx* m_convertButton = nullptr;
+    CButtonEx* m_copyButton = nullptr;
 };

@@ -20,7 +20,8 @@ QTextOption TabOption(qreal tabStop)
 
 } // namespace
 
-CTabTextLabel::CTabTextLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+CTabTextLabel::CTabTextLabel(unsigned controlId, const QString& text, QWidget* parent)
+    : CStaticEx(controlId, text, parent)
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

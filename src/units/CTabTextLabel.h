@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QLabel>
+#include "controls/HelpControls.h"
 
 // A multi-line static text that expands its tabs into columns, as the
 // comments of the unit converter are laid out: tab stops every eight average
 // character widths of the label's font, so lines that share their tab counts
-// line up. Plain text only.
-class CTabTextLabel : public QLabel {
+// line up. Plain text only. A help control like any CStaticEx.
+class CTabTextLabel : public CStaticEx {
     Q_OBJECT
 public:
-    explicit CTabTextLabel(const QString& text = QString(), QWidget* parent = nullptr);
+    CTabTextLabel(unsigned controlId, const QString& text = QString(), QWidget* parent = nullptr);
 
     // Distance between two tab stops, in pixels, for the current font.
     qreal TabStopDistance() const;

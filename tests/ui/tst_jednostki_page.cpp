@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,9 @@
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
 #include "base/StringTable.h"
+#include "controls/ContextHelp.h"
+#include "controls/HelpControls.h"
+#include "controls/HelpIds.h"
 #include "units/CJednostkiPage.h"
 #include "units/CTabTextLabel.h"
 
@@ -71,12 +75,15 @@ private slots:
         QCOMPARE(page.CopyButton()->text(), QStringLiteral("&Kopiuj"));
 
         // Every control carries its id.
-        const QList<QPair<QWidget*, int>> ids = {
+        const QList<QPair<QWidget*, unsigned>> ids = {
             {page.QuantityCombo(), 1000}, {page.ValueEdit(), 1001}, {page.FromUnitCombo(), 1002},
             {page.ResultEdit(), 1003},    {page.ToUnitCombo(), 1004}, {page.CopyButton(), 1005},
             {page.CommentStatic(), 1006}, {page.ConvertButton(), 1007}};
-        for (const auto& [widget, id] : ids)
-            QCOMPARE(widget->property("ctrlId").toInt(), id);
+        for (const auto& [widget, id] : ids) {
+            QCOMPARE(ControlIdOf(widget), id);
+            QCOMPARE(page.findChild<QWidget*>(ControlObjectName(id)), widget);
+        }
+        QVERIFY(page.ValueEdit()->IsFilterOn());
     }
 
     void lengthAndVelocity()
@@ -146,31 +153,42 @@ private slots:
         QCOMPARE(page.ResultEdit()->text(), N("0.277778"));
     }
 
-    void textThatIsNotANumber()
+    void typedAndPastedText()
     {
         CJednostkiPage page(nullptr);
         Choose(page.QuantityCombo(), QStringLiteral("Długość"));
         Choose(page.FromUnitCombo(), QStringLiteral("km"));
+        // Either point key types the separator in force.
+        TypeValue(page.ValueEdit(), QStringLiteral("2.5"));
+        QCOMPARE(page.ValueEdit()->text(), N("2.5"));
+        QCOMPARE(page.ResultEdit()->text(), QStringLiteral("2500"));
+        TypeValue(page.ValueEdit(), QStringLiteral("-2,5"));
+        QCOMPARE(page.ValueEdit()->text(), N("-2.5"));
+        QCOMPARE(page.ResultEdit()->text(), QStringLiteral("-2500"));
+        // Letters are not typed at all.
         TypeValue(page.ValueEdit(), QStringLiteral("12abc"));
+        QCOMPARE(page.ValueEdit()->text(), QStringLiteral("12"));
         QCOMPARE(page.ResultEdit()->text(), QStringLiteral("12000"));
-        TypeValue(page.ValueEdit(), QStringLiteral("abc"));
-        QCOMPARE(page.ResultEdit()->text(), QStringLiteral("0"));
         TypeValue(page.ValueEdit(), QStringLiteral("-"));
         QCOMPARE(page.ResultEdit()->text(), QStringLiteral("0"));
-        TypeValue(page.ValueEdit(), N("-2.5"));
-        QCOMPARE(page.ResultEdit()->text(), QStringLiteral("-2500"));
         TypeValue(page.ValueEdit(), QStringLiteral("1e400"));
         QCOMPARE(page.ResultEdit()->text(), QStringLiteral("inf"));
         TypeValue(page.ValueEdit(), QStringLiteral("1e306"));
         QCOMPARE(page.ResultEdit()->text(), QStringLiteral("inf"));  // 1e306 km overflows
-        TypeValue(page.ValueEdit(), QStringLiteral("nan"));
-        QCOMPARE(page.ResultEdit()->text(), QStringLiteral("nan"));
-        // A pasted text arrives whole.
-        page.ValueEdit()->selectAll();
-        QApplication::clipboard()->setText(N(" 0.5xyz"));
-        page.ValueEdit()->paste();
-        QCOMPARE(page.ValueEdit()->text(), N(" 0.5xyz"));
-        QCOMPARE(page.ResultEdit()->text(), QStringLiteral("500"));
+
+        // Pasted text arrives whole and reads as its number prefix, or 0.
+        const QList<QPair<QString, QString>> pasted = {
+            {N(" 0.5xyz"), QStringLiteral("500")}, {QStringLiteral("12abc"), QStringLiteral("12000")},
+            {QStringLiteral("abc"), QStringLiteral("0")},    {QStringLiteral("nan"), QStringLiteral("nan")},
+            {QStringLiteral("-inf"), QStringLiteral("-inf")}, {QStringLiteral("1e-400"), QStringLiteral("0")},
+            {QStringLiteral("+"), QStringLiteral("0")}};
+        for (const auto& [text, result] : pasted) {
+            page.ValueEdit()->selectAll();
+            QApplication::clipboard()->setText(text);
+            page.ValueEdit()->paste();
+            QCOMPARE(page.ValueEdit()->text(), text);
+            QCOMPARE(page.ResultEdit()->text(), result);
+        }
     }
 
     void unitChangeByKeyboardConverts()
@@ -278,6 +296,36 @@ private slots:
         QCOMPARE(page.ResultEdit()->text(), N("0.44704"));
         // The copy converts nothing and changes no text.
         QCOMPARE(page.ValueEdit()->text(), QStringLiteral("1"));
+    }
+
+    void helpOnEveryControl()
+    {
+        std::vector<HelpPopupRequest> requests;
+        SetHelpPopupHook([&](const HelpPopupRequest& r) { requests.push_back(r); });
+        CJednostkiPage page(nullptr);
+        page.show();
+        page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+
+        page.ValueEdit()->setFocus();
+        QTest::keyClick(page.ValueEdit(), Qt::Key_F1);
+        QCOMPARE(requests.size(), std::size_t(1));
+        QCOMPARE(requests.back().controlId, 1001u);
+        QCOMPARE(requests.back().helpId, 0x80000000u + 129u * 0x10000u + 1001u);
+        QCOMPARE(page.ValueEdit()->text(), QStringLiteral("1"));  // F1 types nothing
+
+        // "&Oblicz" (1007) has the text 1008.
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), page.ConvertButton()->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(page.ConvertButton(), &click);
+        QCOMPARE(requests.size(), std::size_t(2));
+        QCOMPARE(requests.back().controlId, 1007u);
+        QCOMPARE(requests.back().helpId, HelpIdOf(1007));
+        QCOMPARE(requests.back().helpId & 0xFFFFu, 1008u);
+
+        QContextMenuEvent onComment(QContextMenuEvent::Mouse, QPoint(3, 3), page.CommentStatic()->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(page.CommentStatic(), &onComment);
+        QCOMPARE(requests.back().controlId, 1006u);
+        SetHelpPopupHook({});
     }
 
     void commentExpandsTabsIntoColumns()
