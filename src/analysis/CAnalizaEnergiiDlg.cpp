@@ -14,31 +14,14 @@
 #include "analysis/CRoznicaStrumieniDlg.h"
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
-#include "units/FillUnitCombo.h"
+#include "units/CUnitField.h"
 #include "units/Units.h"
 
 namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-void WriteText(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text)
-        edit->setText(text);
-}
-
-class ExchangeGuard {
-public:
-    explicit ExchangeGuard(bool& flag) : m_flag(flag), m_saved(flag) { m_flag = true; }
-    ~ExchangeGuard() { m_flag = m_saved; }
-
-private:
-    bool& m_flag;
-    bool m_saved;
-};
-
 constexpr unsigned kEnergyTemplate = 134;
-constexpr int kKelvin = 0; // unit 0 of the temperature list
 
 bool IsTemperatureField(EnergyField field)
 {
@@ -47,7 +30,8 @@ bool IsTemperatureField(EnergyField field)
 
 } // namespace
 
-CAnalizaEnergiiDlg::CAnalizaEnergiiDlg(CZentaroTabbedDlg* sheet, QWidget* parent) : CDialog(parent), m_sheet(sheet)
+CAnalizaEnergiiDlg::CAnalizaEnergiiDlg(CZentaroTabbedDlg* sheet, QWidget* parent)
+    : CDialog(parent), m_sheet(sheet), m_exchange(new CFieldExchange(this))
 {
     setWindowTitle(QStringLiteral("Analiza energii"));
     EnableWhatsThis(this);
@@ -71,17 +55,18 @@ void CAnalizaEnergiiDlg::BuildForm()
     for (const Spec& s : kSpecs) {
         auto* edit = new CEditEx(s.edit, this);
         auto* combo = new CComboBoxExt(s.combo, this);
-        m_fields.push_back({s.field, s.quantity, edit, combo});
+        CUnitField& unit = m_exchange->AddField(edit, combo, s.quantity, FieldRole::Input);
+        m_fields.push_back({s.field, &unit});
         const EnergyField field = s.field;
-        connect(edit, &QLineEdit::textEdited, this, [this, field] { OnEdit(field); });
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, field] { OnUnitChanged(field); });
+        m_exchange->OnInputChange(unit, [this, field](double si) { OnValue(field, si); });
+        m_exchange->OnUserSelect(combo, [this, field] { OnUnitChanged(field); });
     }
     auto row = [this](QGridLayout* grid, int r, QLabel* label, EnergyField field) {
         Field& f = FieldOf(field);
-        label->setBuddy(f.edit);
+        label->setBuddy(f.unit->Edit());
         grid->addWidget(label, r, 0);
-        grid->addWidget(f.edit, r, 1);
-        grid->addWidget(f.combo, r, 2);
+        grid->addWidget(f.unit->Edit(), r, 1);
+        grid->addWidget(f.unit->UnitCombo(), r, 2);
     };
 
     auto* modeBox = new QGroupBox(QStringLiteral("Oblicz"), this);
@@ -169,17 +154,17 @@ int CAnalizaEnergiiDlg::SetStates(double m1, double h1, double t1, double m2, do
 
 void CAnalizaEnergiiDlg::OnInitDialog()
 {
-    ExchangeGuard guard(m_exchanging);
+    CFieldExchange::Guard guard(*m_exchange);
     for (Field& f : m_fields)
-        FillUnitCombo(f.combo, f.quantity, f.quantity + 100, 1, 0);
+        f.unit->FillUnits();
     m_modeButtons[0]->setChecked(true);
     m_energy.Open();
     const bool shown = m_energy.TemperaturesShown();
     m_temperatureDiffLabel->setEnabled(shown);
     m_finalTemperatureLabel->setEnabled(shown);
     for (EnergyField field : {EnergyField::TemperatureDiff, EnergyField::FinalTemperature}) {
-        FieldOf(field).edit->setEnabled(shown);
-        FieldOf(field).combo->setEnabled(shown);
+        FieldOf(field).unit->Edit()->setEnabled(shown);
+        FieldOf(field).unit->UnitCombo()->setEnabled(shown);
     }
     ApplyMode();
     m_typing = nullptr;
@@ -189,56 +174,53 @@ void CAnalizaEnergiiDlg::OnInitDialog()
 void CAnalizaEnergiiDlg::ApplyMode()
 {
     for (Field& f : m_fields)
-        f.edit->SetResultLook(!m_energy.IsInput(f.field));
+        f.unit->Edit()->SetResultLook(!m_energy.IsInput(f.field));
 }
 
 void CAnalizaEnergiiDlg::RefreshFields(bool all)
 {
-    ExchangeGuard guard(m_exchanging);
+    // The box the user is typing in keeps its text and caret.
     QWidget* focus = all ? nullptr : QApplication::focusWidget();
     for (Field& f : m_fields) {
-        if (!all && (f.edit == m_typing || f.edit == focus))
+        if (!all && (f.unit->Edit() == m_typing || f.unit->Edit() == focus))
             continue;
         if (IsTemperatureField(f.field) && !m_energy.TemperaturesShown())
             continue;
-        WriteText(f.edit, Text(m_energy.FieldText(f.field)));
+        f.unit->text = Text(m_energy.FieldText(f.field));
     }
+    m_exchange->UpdateData(false);
 }
 
 void CAnalizaEnergiiDlg::OnModeClicked(EnergyMode mode)
 {
-    if (m_exchanging)
+    if (m_exchange->IsExchanging())
         return;
     m_energy.SetMode(mode);
     ApplyMode();
 }
 
-void CAnalizaEnergiiDlg::OnEdit(EnergyField field)
+void CAnalizaEnergiiDlg::OnValue(EnergyField field, double si)
 {
-    if (m_exchanging)
-        return;
-    Field& f = FieldOf(field);
-    m_energy.OnEdit(field, f.edit->text().toStdString());
-    m_typing = f.edit;
+    m_energy.OnValue(field, si);
+    m_typing = FieldOf(field).unit->Edit();
     RefreshFields();
     m_typing = nullptr;
 }
 
 void CAnalizaEnergiiDlg::OnUnitChanged(EnergyField field)
 {
-    if (m_exchanging)
-        return;
-    ExchangeGuard guard(m_exchanging);
+    // The text follows the unit; the value does not change.
     Field& f = FieldOf(field);
-    const int unit = f.combo->currentIndex();
-    if (field == EnergyField::FinalTemperature) {
-        const ConversionPairResult display = ConversionPair(f.quantity, kKelvin, unit);
-        const ConversionPairResult input = ConversionPair(f.quantity, unit, kKelvin);
-        m_energy.SetTemperaturePairs({display.multiplier, display.offset}, {input.multiplier, input.offset});
-    } else {
-        m_energy.SetFactor(field, UnitFactor(f.quantity, unit));
-    }
-    WriteText(f.edit, Text(m_energy.FieldText(field)));
+    if (!f.unit->SelectUnit(f.unit->UnitCombo()->currentIndex()))
+        return;
+    const FieldScale& scale = f.unit->Scale();
+    if (field == EnergyField::FinalTemperature)
+        m_energy.SetTemperaturePairs({scale.displayMultiplier, scale.displayOffset},
+                                     {scale.inputMultiplier, scale.inputOffset});
+    else
+        m_energy.SetFactor(field, scale.factor);
+    f.unit->Show(m_energy.Value(field));
+    m_exchange->UpdateData(false);
 }
 
 void CAnalizaEnergiiDlg::OnHelp() { OpenHelpTopic(this, HelpTopicId(kEnergyTemplate)); }

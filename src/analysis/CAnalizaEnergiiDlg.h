@@ -11,6 +11,8 @@ class CEditEx;
 class CComboBoxExt;
 class CRadioButtonEx;
 class QLabel;
+class CFieldExchange;
+class CUnitField;
 
 // Heat power, enthalpy change and energy between the two stored states of
 // a medium page. One object lives with the main window.
@@ -35,9 +37,7 @@ protected:
 private:
     struct Field {
         EnergyField field;
-        int quantity;
-        CEditEx* edit;
-        CComboBoxExt* combo;
+        CUnitField* unit;
     };
 
     void BuildForm();
@@ -46,14 +46,14 @@ private:
     void ApplyMode();
     void RefreshFields(bool all = false);
     void OnModeClicked(EnergyMode mode);
-    void OnEdit(EnergyField field);
+    void OnValue(EnergyField field, double si);
     void OnUnitChanged(EnergyField field);
     void OnHelp();
 
     CZentaroTabbedDlg* m_sheet;
     EnergyAnalysis m_energy;
     std::vector<Field> m_fields;
-    bool m_exchanging = false;
+    CFieldExchange* m_exchange; // holds the controls' signals while the dialog writes
     CEditEx* m_typing = nullptr;
     CRadioButtonEx* m_modeButtons[3];
     QLabel* m_temperatureDiffLabel;

@@ -15,36 +15,19 @@
 #include "analysis/CKvDlg.h"
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
-#include "units/FillUnitCombo.h"
+#include "units/CUnitField.h"
 #include "units/Units.h"
 
 namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-// Writes a text only when it differs, so that an unchanged box keeps its
-// caret and selection.
-void WriteText(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text)
-        edit->setText(text);
-}
-
+// Writes a label only when it differs, so that nothing repaints for nothing.
 void WriteText(QLabel* label, const QString& text)
 {
     if (label->text() != text)
         label->setText(text);
 }
-
-class ExchangeGuard {
-public:
-    explicit ExchangeGuard(bool& flag) : m_flag(flag), m_saved(flag) { m_flag = true; }
-    ~ExchangeGuard() { m_flag = m_saved; }
-
-private:
-    bool& m_flag;
-    bool m_saved;
-};
 
 constexpr unsigned kFlowTemplate = 133;
 
@@ -57,7 +40,8 @@ void FillSizeList(QListWidget* list, DuctShape shape)
         list->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
 }
 
-CAnalizaPrzeplywuDlg::CAnalizaPrzeplywuDlg(CZentaroTabbedDlg* sheet, QWidget* parent) : CDialog(parent), m_sheet(sheet)
+CAnalizaPrzeplywuDlg::CAnalizaPrzeplywuDlg(CZentaroTabbedDlg* sheet, QWidget* parent)
+    : CDialog(parent), m_sheet(sheet), m_exchange(new CFieldExchange(this))
 {
     setWindowTitle(QStringLiteral("Analiza przepływu"));
     EnableWhatsThis(this);
@@ -88,27 +72,28 @@ void CAnalizaPrzeplywuDlg::BuildForm()
         auto* edit = new CEditEx(s.edit, this);
         CComboBoxExt* combo = nullptr;
         if (s.field == FlowField::SideH) {
-            combo = sharedSides;
+            combo = sharedSides; // one unit list for both sides
         } else {
             combo = new CComboBoxExt(s.combo, this);
             if (s.field == FlowField::SideL)
                 sharedSides = combo;
         }
-        m_fields.push_back({s.field, s.quantity, edit, combo});
+        CUnitField& unit = m_exchange->AddField(edit, combo, s.quantity, FieldRole::Input);
+        m_fields.push_back({s.field, &unit});
         const FlowField field = s.field;
         if (field != FlowField::UnitLoss)
-            connect(edit, &QLineEdit::textEdited, this, [this, field] { OnEdit(field); });
+            m_exchange->OnInputChange(unit, [this, field](double si) { OnValue(field, si); });
         if (field != FlowField::SideH && field != FlowField::ZetaSum)
-            connect(combo, &QComboBox::currentIndexChanged, this, [this, field] { OnUnitChanged(field); });
+            m_exchange->OnUserSelect(combo, [this, field] { OnUnitChanged(field); });
     }
 
     auto labelled = [this](QGridLayout* grid, int row, const QString& label, FlowField field) {
         Field& f = FieldOf(field);
         auto* l = new QLabel(label, this);
-        l->setBuddy(f.edit);
+        l->setBuddy(f.unit->Edit());
         grid->addWidget(l, row, 0);
-        grid->addWidget(f.edit, row, 1);
-        grid->addWidget(f.combo, row, 2);
+        grid->addWidget(f.unit->Edit(), row, 1);
+        grid->addWidget(f.unit->UnitCombo(), row, 2);
     };
 
     // "Oblicz": what is the result.
@@ -147,15 +132,15 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     {
         auto* sides = new QHBoxLayout;
         auto* lLabel = new QLabel(QStringLiteral("&L"), this);
-        lLabel->setBuddy(FieldOf(FlowField::SideL).edit);
+        lLabel->setBuddy(FieldOf(FlowField::SideL).unit->Edit());
         auto* hLabel = new QLabel(QStringLiteral(" x  &H"), this);
-        hLabel->setBuddy(FieldOf(FlowField::SideH).edit);
-        sides->addWidget(FieldOf(FlowField::SideL).edit);
+        hLabel->setBuddy(FieldOf(FlowField::SideH).unit->Edit());
+        sides->addWidget(FieldOf(FlowField::SideL).unit->Edit());
         sides->addWidget(hLabel);
-        sides->addWidget(FieldOf(FlowField::SideH).edit);
+        sides->addWidget(FieldOf(FlowField::SideH).unit->Edit());
         sectionGrid->addWidget(lLabel, 2, 0);
         sectionGrid->addLayout(sides, 2, 1);
-        sectionGrid->addWidget(FieldOf(FlowField::SideL).combo, 2, 2);
+        sectionGrid->addWidget(FieldOf(FlowField::SideL).unit->UnitCombo(), 2, 2);
     }
     labelled(sectionGrid, 3, QStringLiteral("Pol&e przekroju"), FlowField::Area);
     sectionGrid->addWidget(new QLabel(QStringLiteral("Najbliższy wymiar przewodu"), this), 4, 0, 1, 3);
@@ -166,6 +151,7 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     connect(m_dn, &QAbstractButton::clicked, this, &CAnalizaPrzeplywuDlg::OnDN);
     connect(m_lxh, &QAbstractButton::clicked, this, &CAnalizaPrzeplywuDlg::OnLxH);
     connect(m_f, &QAbstractButton::clicked, this, &CAnalizaPrzeplywuDlg::OnF);
+    m_exchange->AddControl(m_sizes);
     connect(m_sizes, &QListWidget::currentRowChanged, this, &CAnalizaPrzeplywuDlg::OnSizeSelected);
 
     auto* massBox = new QGroupBox(QStringLiteral("Masa"), this);
@@ -186,6 +172,7 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     m_slider = new CSliderCtrlEx(1163, this);
     m_slider->setOrientation(Qt::Horizontal);
     m_slider->setTickPosition(QSlider::TicksBelow);
+    m_exchange->AddControl(m_slider);
     connect(m_slider, &QSlider::valueChanged, this, &CAnalizaPrzeplywuDlg::OnRoughness);
     auto* sliderRow = new QHBoxLayout;
     sliderRow->addWidget(new QLabel(QStringLiteral("0,01 mm"), this));
@@ -266,12 +253,15 @@ void CAnalizaPrzeplywuDlg::SetMedium(double rho, double nu, double massFlow) { m
 
 void CAnalizaPrzeplywuDlg::OnInitDialog()
 {
-    ExchangeGuard guard(m_exchanging);
+    CFieldExchange::Guard guard(*m_exchange);
     if (!m_caption.isEmpty())
         setWindowTitle(m_caption);
-    for (Field& f : m_fields)
-        if (f.field != FlowField::SideH)
-            FillUnitCombo(f.combo, f.quantity, f.quantity + 100, 1, 0);
+    for (Field& f : m_fields) {
+        if (f.field == FlowField::SideH)
+            f.unit->SelectUnit(0); // its list is L's
+        else
+            f.unit->FillUnits();
+    }
     m_slider->setRange(1, 1000);
     m_slider->setTickInterval(100);
     m_slider->setValue(1);
@@ -288,7 +278,7 @@ void CAnalizaPrzeplywuDlg::OnInitDialog()
 
 void CAnalizaPrzeplywuDlg::FillList(DuctShape shape)
 {
-    ExchangeGuard guard(m_exchanging);
+    CFieldExchange::Guard guard(*m_exchange);
     FillSizeList(m_sizes, shape);
 }
 
@@ -300,24 +290,24 @@ void CAnalizaPrzeplywuDlg::ApplyMode()
     m_f->setEnabled(mode != FlowMode::Section);
     m_dn->setChecked(true);
     for (Field& f : m_fields)
-        f.edit->SetResultLook(!m_flow.IsInput(f.field));
+        f.unit->Edit()->SetResultLook(!m_flow.IsInput(f.field));
 }
 
 void CAnalizaPrzeplywuDlg::ApplyCharacteristic()
 {
     for (FlowField field : {FlowField::Diameter, FlowField::SideL, FlowField::SideH, FlowField::Area})
-        FieldOf(field).edit->SetResultLook(!m_flow.IsInput(field));
+        FieldOf(field).unit->Edit()->SetResultLook(!m_flow.IsInput(field));
 }
 
 void CAnalizaPrzeplywuDlg::RefreshFields(bool all)
 {
-    ExchangeGuard guard(m_exchanging);
+    CFieldExchange::Guard guard(*m_exchange);
     // The box the user is typing in keeps its text and caret.
     QWidget* focus = all ? nullptr : QApplication::focusWidget();
     for (Field& f : m_fields) {
-        if (!all && (f.edit == m_typing || f.edit == focus))
+        if (!all && (f.unit->Edit() == m_typing || f.unit->Edit() == focus))
             continue;
-        WriteText(f.edit, Text(m_flow.FieldText(f.field)));
+        f.unit->text = Text(m_flow.FieldText(f.field));
     }
     WriteText(m_radiusText, Text(m_flow.HydraulicRadiusText()));
     WriteText(m_relativeText, Text(m_flow.RelativeRoughnessText()));
@@ -325,11 +315,12 @@ void CAnalizaPrzeplywuDlg::RefreshFields(bool all)
     WriteText(m_reynoldsText, Text(m_flow.ReynoldsText()));
     WriteText(m_frictionText, Text(m_flow.FrictionText()));
     m_sizes->setCurrentRow(m_flow.NearestSize());
+    m_exchange->UpdateData(false);
 }
 
 void CAnalizaPrzeplywuDlg::OnModeClicked(FlowMode mode)
 {
-    if (m_exchanging)
+    if (m_exchange->IsExchanging())
         return;
     m_flow.SetMode(mode);
     ApplyMode();
@@ -340,7 +331,7 @@ void CAnalizaPrzeplywuDlg::OnModeClicked(FlowMode mode)
 
 void CAnalizaPrzeplywuDlg::OnDN()
 {
-    if (m_exchanging)
+    if (m_exchange->IsExchanging())
         return;
     m_flow.SelectDN();
     FillList(DuctShape::Round);
@@ -350,7 +341,7 @@ void CAnalizaPrzeplywuDlg::OnDN()
 
 void CAnalizaPrzeplywuDlg::OnLxH()
 {
-    if (m_exchanging)
+    if (m_exchange->IsExchanging())
         return;
     m_flow.SelectLxH();
     FillList(DuctShape::Rectangular);
@@ -360,13 +351,13 @@ void CAnalizaPrzeplywuDlg::OnLxH()
 
 void CAnalizaPrzeplywuDlg::OnF()
 {
-    if (m_exchanging)
+    if (m_exchange->IsExchanging())
         return;
     // The area alone leaves the shape open: the shape dialog decides it,
     // however it is closed.
     for (FlowField field : {FlowField::Diameter, FlowField::SideL, FlowField::SideH})
-        FieldOf(field).edit->SetResultLook(true);
-    FieldOf(FlowField::Area).edit->SetResultLook(false);
+        FieldOf(field).unit->Edit()->SetResultLook(true);
+    FieldOf(FlowField::Area).unit->Edit()->SetResultLook(false);
     CKsztaltPrzewoduDlg& shape = ShapeDialog();
     shape.SetProportion(m_flow.Proportion());
     shape.DoModal();
@@ -377,32 +368,33 @@ void CAnalizaPrzeplywuDlg::OnF()
     RefreshFields();
 }
 
-void CAnalizaPrzeplywuDlg::OnEdit(FlowField field)
+void CAnalizaPrzeplywuDlg::OnValue(FlowField field, double si)
 {
-    if (m_exchanging)
-        return;
-    Field& f = FieldOf(field);
-    m_flow.OnEdit(field, f.edit->text().toStdString());
-    m_typing = f.edit;
+    m_flow.OnValue(field, si);
+    m_typing = FieldOf(field).unit->Edit();
     RefreshFields();
     m_typing = nullptr;
 }
 
 void CAnalizaPrzeplywuDlg::OnUnitChanged(FlowField field)
 {
-    if (m_exchanging)
-        return;
-    ExchangeGuard guard(m_exchanging);
+    // The text follows the unit; the value does not change.
     Field& f = FieldOf(field);
-    m_flow.SetFactor(field, UnitFactor(f.quantity, f.combo->currentIndex()));
-    WriteText(f.edit, Text(m_flow.FieldText(field)));
-    if (field == FlowField::SideL)
-        WriteText(FieldOf(FlowField::SideH).edit, Text(m_flow.FieldText(FlowField::SideH)));
+    if (!f.unit->SelectUnit(f.unit->UnitCombo()->currentIndex()))
+        return;
+    m_flow.SetFactor(field, f.unit->Scale().factor);
+    f.unit->Show(m_flow.Value(field));
+    if (field == FlowField::SideL) {
+        Field& h = FieldOf(FlowField::SideH);
+        h.unit->SelectUnit(f.unit->UnitCombo()->currentIndex());
+        h.unit->Show(m_flow.Value(FlowField::SideH));
+    }
+    m_exchange->UpdateData(false);
 }
 
 void CAnalizaPrzeplywuDlg::OnSizeSelected(int row)
 {
-    if (m_exchanging)
+    if (m_exchange->IsExchanging())
         return;
     if (m_flow.OnSizeSelected(row))
         RefreshFields();
@@ -410,7 +402,7 @@ void CAnalizaPrzeplywuDlg::OnSizeSelected(int row)
 
 void CAnalizaPrzeplywuDlg::OnRoughness(int position)
 {
-    if (m_exchanging)
+    if (m_exchange->IsExchanging())
         return;
     m_flow.OnRoughness(position);
     RefreshFields();
@@ -425,10 +417,7 @@ void CAnalizaPrzeplywuDlg::OnKv()
     if (kv.DoModal() != QDialog::Accepted)
         return;
     m_flow.AcceptKvZeta(kv.Zeta());
-    {
-        ExchangeGuard guard(m_exchanging);
-        WriteText(FieldOf(FlowField::ZetaSum).edit, Text(FormatG(kv.Zeta())));
-    }
+    FieldOf(FlowField::ZetaSum).unit->text = Text(FormatG(kv.Zeta()));
     RefreshFields();
 }
 

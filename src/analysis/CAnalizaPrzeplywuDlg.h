@@ -16,6 +16,8 @@ class CStaticEx;
 class CRadioButtonEx;
 class QAbstractButton;
 class QListWidget;
+class CFieldExchange;
+class CUnitField;
 
 // Fills the size list with the names of a shape's catalogue, in order.
 void FillSizeList(QListWidget* list, DuctShape shape);
@@ -45,9 +47,7 @@ protected:
 private:
     struct Field {
         FlowField field;
-        int quantity;
-        CEditEx* edit;
-        CComboBoxExt* combo;
+        CUnitField* unit;
     };
 
     void BuildForm();
@@ -63,7 +63,7 @@ private:
     void OnDN();
     void OnLxH();
     void OnF();
-    void OnEdit(FlowField field);
+    void OnValue(FlowField field, double si);
     void OnUnitChanged(FlowField field);
     void OnSizeSelected(int row);
     void OnRoughness(int position);
@@ -73,9 +73,9 @@ private:
     CZentaroTabbedDlg* m_sheet;
     FlowAnalysis m_flow;
     std::vector<Field> m_fields;
-    // Set while the dialog writes its own controls: their signals are not
-    // the user's and run no handler.
-    bool m_exchanging = false;
+    // The data exchange: while the dialog writes its own controls their
+    // signals are held, so only the user's edits run a handler.
+    CFieldExchange* m_exchange;
     CEditEx* m_typing = nullptr;
 
     CRadioButtonEx* m_modeButtons[3];

@@ -83,9 +83,14 @@ void EnergyAnalysis::OnEdit(EnergyField field, std::string_view text)
 {
     const double x = ParseNumber(text);
     if (field == EnergyField::FinalTemperature)
-        m_T2 = m_input.multiplier * x + m_input.offset;
+        OnValue(field, m_input.multiplier * x + m_input.offset);
     else
-        Ref(field) = x * Factor(field);
+        OnValue(field, x * Factor(field));
+}
+
+void EnergyAnalysis::OnValue(EnergyField field, double si)
+{
+    Ref(field) = si;
 
     switch (field) {
     case EnergyField::MassFlow:

@@ -53,6 +53,8 @@ public:
 
     // The user's edit of a field's text (parsed in the field's unit).
     void OnEdit(EnergyField field, std::string_view text);
+    // The same with the text already parsed into SI.
+    void OnValue(EnergyField field, double si);
 
     void SetFactor(EnergyField field, double factor);
     double Factor(EnergyField field) const { return m_factor[static_cast<int>(field)]; }

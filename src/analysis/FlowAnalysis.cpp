@@ -147,16 +147,22 @@ double FlowAnalysis::Value(FlowField field) const { return const_cast<FlowAnalys
 
 bool FlowAnalysis::OnEdit(FlowField field, std::string_view text)
 {
+    const double x = ParseNumber(text);
+    // Σζ is dimensionless: the number as typed.
+    return OnValue(field, field == FlowField::ZetaSum ? x : x * Factor(field));
+}
+
+bool FlowAnalysis::OnValue(FlowField field, double si)
+{
     if (field == FlowField::UnitLoss)
         return false;
-    const double x = ParseNumber(text);
     if (field == FlowField::ZetaSum) {
-        m_zeta = x; // dimensionless: no factor
+        m_zeta = si;
         m_Z = m_w * m_zeta * m_w * m_rho * 0.5;
         return true;
     }
     const double factor = Factor(field);
-    Ref(field) = x * factor;
+    Ref(field) = si;
 
     const bool section = m_mode == FlowMode::Section;
     switch (field) {

@@ -59,6 +59,9 @@ public:
     // The user's edit of a field's text (parsed in the field's unit).
     // Returns false for a field that has no edit handler (R).
     bool OnEdit(FlowField field, std::string_view text);
+    // The same with the text already parsed into SI (Σζ: the number as
+    // typed).
+    bool OnValue(FlowField field, double si);
 
     // A pick in the size list (-1: nothing selected). Returns false in the
     // section mode, where a pick recomputes nothing.
