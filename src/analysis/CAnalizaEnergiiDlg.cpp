@@ -54,6 +54,8 @@ void CAnalizaEnergiiDlg::BuildForm()
     };
     for (const Spec& s : kSpecs) {
         auto* edit = new CEditEx(s.edit, this);
+        // Wide enough for the longest "%g" text, -1.23457e-308.
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-1.23457e-308")) + 12);
         auto* combo = new CComboBoxExt(s.combo, this);
         CUnitField& unit = m_exchange->AddField(edit, combo, s.quantity, FieldRole::Input);
         m_fields.push_back({s.field, &unit});

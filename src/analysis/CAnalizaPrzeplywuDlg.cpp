@@ -70,6 +70,8 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     CComboBoxExt* sharedSides = nullptr;
     for (const Spec& s : kSpecs) {
         auto* edit = new CEditEx(s.edit, this);
+        // Wide enough for the longest "%g" text, -1.23457e-308.
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-1.23457e-308")) + 12);
         CComboBoxExt* combo = nullptr;
         if (s.field == FlowField::SideH) {
             combo = sharedSides; // one unit list for both sides
