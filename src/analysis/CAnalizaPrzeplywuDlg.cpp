@@ -155,6 +155,9 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     connect(m_f, &QAbstractButton::clicked, this, &CAnalizaPrzeplywuDlg::OnF);
     m_exchange->AddControl(m_sizes);
     connect(m_sizes, &QListWidget::currentRowChanged, this, &CAnalizaPrzeplywuDlg::OnSizeSelected);
+    // A click on the highlighted size changes no row, yet picks that size.
+    connect(m_sizes, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { OnSizeSelected(m_sizes->row(item)); });
 
     auto* massBox = new QGroupBox(QStringLiteral("Masa"), this);
     auto* massGrid = new QGridLayout(massBox);

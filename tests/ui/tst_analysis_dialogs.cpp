@@ -283,6 +283,14 @@ private slots:
         list->setCurrentRow(6);
         QCOMPARE(list->currentRow(), 6);
 
+        // A click on the highlighted entry still picks it.
+        Type(dlg, 1108, Num("0.1"));
+        Type(dlg, 1109, Num("0.251"));
+        QCOMPARE(list->currentRow(), 4);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
+        QCOMPARE(TextOf(dlg, 1109), Num("0.25"));
+        QCOMPARE(dlg.Analysis().Value(FlowField::Area), 0.1 * 0.25);
+
         auto* slider = Ctrl<QSlider>(dlg, 1163);
         slider->setValue(1000);
         QCOMPARE(Ctrl<QLabel>(dlg, 1164)->text(), QStringLiteral("10 mm"));
