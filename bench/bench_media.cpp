@@ -1,6 +1,7 @@
 // Cost of each model setter, the work behind one keystroke on a medium page.
 #include <benchmark/benchmark.h>
 
+#include "media/CPara.h"
 #include "media/CWoda.h"
 
 namespace {
@@ -49,5 +50,80 @@ void BM_WodaSetMassFlow(benchmark::State& state)
     }
 }
 BENCHMARK(BM_WodaSetMassFlow);
+
+// Steam: each setter in each regime, over the range a page sweeps.
+void BM_ParaSetTemperature(benchmark::State& state)
+{
+    CPara steam;
+    steam.SetRegime(static_cast<int>(state.range(0)));
+    steam.SetPressure(1e5);
+    const double low = state.range(0) == CPara::kSuperheated ? 373.0 : 273.15;
+    double temperature = low;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(steam.SetTemperature(temperature));
+        temperature += 3.7;
+        if (temperature > 640)
+            temperature = low;
+    }
+}
+BENCHMARK(BM_ParaSetTemperature)->Arg(CPara::kWet)->Arg(CPara::kSaturated)->Arg(CPara::kSuperheated);
+
+void BM_ParaSetPressure(benchmark::State& state)
+{
+    CPara steam;
+    steam.SetRegime(static_cast<int>(state.range(0)));
+    steam.SetTemperature(640);
+    double pressure = 700;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(steam.SetPressure(pressure));
+        pressure *= 1.37;
+        if (pressure > 2.2e7)
+            pressure = 700;
+    }
+}
+BENCHMARK(BM_ParaSetPressure)->Arg(CPara::kWet)->Arg(CPara::kSaturated)->Arg(CPara::kSuperheated);
+
+// The slowest pressure: the most Newton steps on the saturation line.
+void BM_ParaSetPressureLowest(benchmark::State& state)
+{
+    CPara steam;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(steam.SetPressure(610.89));
+}
+BENCHMARK(BM_ParaSetPressureLowest);
+
+void BM_ParaSetDryness(benchmark::State& state)
+{
+    CPara steam;
+    steam.SetTemperature(400);
+    double dryness = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(steam.SetDryness(dryness));
+        dryness = dryness < 0.95 ? dryness + 0.05 : 0;
+    }
+}
+BENCHMARK(BM_ParaSetDryness);
+
+void BM_ParaSetRegime(benchmark::State& state)
+{
+    CPara steam;
+    int regime = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(steam.SetRegime(regime));
+        regime = (regime + 1) % 3;
+    }
+}
+BENCHMARK(BM_ParaSetRegime);
+
+void BM_ParaSetMassFlow(benchmark::State& state)
+{
+    CPara steam;
+    double flow = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(steam.SetMassFlow(flow));
+        flow += 0.5;
+    }
+}
+BENCHMARK(BM_ParaSetMassFlow);
 
 }  // namespace
