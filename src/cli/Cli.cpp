@@ -1,0 +1,141 @@
+#include "cli/Cli.h"
+
+#include <exception>
+
+#include "base/NumberText.h"
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kProgram = "zentaro-cli";
+constexpr const char* kVersion = "1.1";
+
+std::string ProgramHelp()
+{
+    std::string text =
+        "Usage: zentaro-cli COMMAND [OPTIONS]\n"
+        "\n"
+        "The Zentaro engine on the command line: properties of water, steam and\n"
+        "humid air, unit conversion, flow sizing and the calculator tape, computed\n"
+        "exactly as the Zentaro window computes them.\n"
+        "\n"
+        "Commands:\n";
+    std::size_t width = 0;
+    for (const Command& c : Commands())
+        width = std::max(width, c.name.size());
+    for (const Command& c : Commands())
+        text += "  " + c.name + std::string(width - c.name.size() + 3, ' ') + c.summary + "\n";
+    text +=
+        "\n"
+        "Values are numbers in C syntax, optionally followed by a unit of the\n"
+        "option's quantity, e.g. --temperature \"20 st C\" or --pressure \"1 bar\".\n"
+        "Under a locale with a decimal comma, 20,5 is read as well as 20.5.\n"
+        "\n"
+        "Output: a readable table; --json writes one JSON object, --csv one row per\n"
+        "value of a range START:STOP:STEP.\n"
+        "\n"
+        "Exit status: 0 success; 1 a model refused a value (output still printed);\n"
+        "2 usage error (message on standard error, nothing on standard output).\n"
+        "\n"
+        "Examples:\n"
+        "  zentaro-cli water --temperature \"20 st C\"\n"
+        "  zentaro-cli convert 1 mile m\n"
+        "  zentaro-cli COMMAND --help\n";
+    return text;
+}
+
+const Command* FindCommand(const std::string& name)
+{
+    for (const Command& c : Commands())
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}
+
+Outcome UsageFailure(const UsageError& error, const std::string& command)
+{
+    Outcome outcome;
+    outcome.status = kExitUsage;
+    const std::string where = command.empty() ? std::string(kProgram) : std::string(kProgram) + " " + command;
+    outcome.err = where + ": " + error.what() + "\n";
+    outcome.err += "Try '" + where + " --help' for more information.\n";
+    return outcome;
+}
+
+Outcome RunCommand(const Command& command, const std::vector<std::string>& args)
+{
+    ArgumentSpec spec = command.spec;
+    if (command.machineOutput)
+        spec.flags.insert("json");
+    const ParsedArguments parsed = ParseArguments(args, spec, command.name);
+    Outcome outcome;
+    if (parsed.help) {
+        outcome.out = command.help;
+        return outcome;
+    }
+    Context context;
+    context.localeSeparator = DecimalSeparator();
+    if (parsed.Has("json") && parsed.Has("csv"))
+        throw UsageError("--json and --csv exclude each other", command.name);
+    if (parsed.Has("json"))
+        context.format = OutputFormat::Json;
+    else if (parsed.Has("csv"))
+        context.format = OutputFormat::Csv;
+    // Machine-readable output always has a full stop, model texts included.
+    SeparatorScope separator(context.format == OutputFormat::Table ? context.localeSeparator : '.');
+    outcome.status = command.run(parsed, context);
+    outcome.out = std::move(context.out);
+    return outcome;
+}
+
+} // namespace
+
+const std::vector<Command>& Commands()
+{
+    static const std::vector<Command> commands = [] {
+        std::vector<Command> all;
+        all.push_back(ConvertCommand());
+        return all;
+    }();
+    return commands;
+}
+
+Outcome RunCli(const std::vector<std::string>& args)
+{
+    std::string commandName;
+    try {
+        if (args.empty())
+            throw UsageError("missing command");
+        const std::string& first = args.front();
+        if (first == "-h" || first == "--help") {
+            if (args.size() > 1)
+                throw UsageError("unexpected argument \"" + args[1] + "\"");
+            return Outcome{kExitOk, ProgramHelp(), {}};
+        }
+        if (first == "--version") {
+            if (args.size() > 1)
+                throw UsageError("unexpected argument \"" + args[1] + "\"");
+            return Outcome{kExitOk, std::string(kProgram) + " " + kVersion + "\n", {}};
+        }
+        if (first == "help") {
+            if (args.size() == 1)
+                return Outcome{kExitOk, ProgramHelp(), {}};
+            if (args.size() > 2)
+                throw UsageError("help takes one command name");
+            const Command* command = FindCommand(args[1]);
+            if (command == nullptr)
+                throw UsageError("unknown command \"" + args[1] + "\"");
+            return Outcome{kExitOk, command->help, {}};
+        }
+        const Command* command = FindCommand(first);
+        if (command == nullptr)
+            throw UsageError("unknown command \"" + first + "\"");
+        commandName = command->name;
+        return RunCommand(*command, std::vector<std::string>(args.begin() + 1, args.end()));
+    } catch (const UsageError& error) {
+        return UsageFailure(error, error.Command().empty() ? commandName : error.Command());
+    }
+}
+
+} // namespace cli

@@ -1,0 +1,186 @@
+// Building blocks of the command-line program: argument parsing, values
+// with units, ranges, and the JSON, CSV and table writers. Pure functions,
+// so tests reach them without running the program.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace cli {
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitMessage = 1;   // a setter refused a value; output still printed
+inline constexpr int kExitUsage = 2;     // bad command line; nothing on standard output
+
+// A bad command line. The message is printed on standard error after the
+// program's name; the command names the help to point at.
+class UsageError : public std::runtime_error {
+public:
+    explicit UsageError(const std::string& message, std::string command = {})
+        : std::runtime_error(message), command_(std::move(command)) {}
+    const std::string& Command() const { return command_; }
+
+private:
+    std::string command_;
+};
+
+// ---------------------------------------------------------------- arguments
+
+// What a subcommand accepts: options that take a value, flags, and how many
+// positional words.
+struct ArgumentSpec {
+    std::set<std::string> valueOptions;   // names without the leading "--"
+    std::set<std::string> flags;
+    std::size_t minPositionals = 0;
+    std::size_t maxPositionals = 0;
+};
+
+struct ParsedArguments {
+    // Value options in command-line order (order matters to the models).
+    std::vector<std::pair<std::string, std::string>> options;
+    std::set<std::string> flags;
+    std::vector<std::string> positionals;
+    bool help = false;
+
+    bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
+    // The last value given for an option, or nullptr.
+    const std::string* Last(const std::string& option) const;
+};
+
+// "--name value", "--name=value", flags, "-h"/"--help", "--" ending the
+// options. A word that does not begin with "--" is positional, so "-5" and
+// the calculator's "-" are values. Throws UsageError (with the command).
+ParsedArguments ParseArguments(const std::vector<std::string>& args, const ArgumentSpec& spec,
+                               const std::string& command);
+
+// --------------------------------------------------------------- quantities
+
+// The unit names of a quantity in catalogue order.
+std::vector<std::string> UnitNames(int quantity);
+
+// Position of a unit name in the quantity's list: exact match first, then
+// a match that ignores letter case if exactly one unit has it; -1 if none.
+int FindUnit(int quantity, std::string_view name);
+
+// "K, st C, st F, st Rank".
+std::string UnitList(int quantity);
+
+// A quantity by its number ("3100") or its name ("Temperatura", letter
+// case ignored); 0 if none.
+int FindQuantity(std::string_view text);
+
+// Every convertible quantity in whose list both unit names appear.
+std::vector<int> QuantitiesWithUnits(std::string_view from, std::string_view to);
+
+// ------------------------------------------------------------------ numbers
+
+// A number in C syntax with a full stop; where the locale's separator is a
+// comma, a comma too. Leading and trailing blanks allowed. Returns the
+// length of the number at the start of the text (0: none) and its value.
+std::size_t ReadNumberPrefix(std::string_view text, char localeSeparator, double* value);
+
+// The whole text as one finite number, else UsageError naming the option.
+double ParsePlainNumber(std::string_view text, char localeSeparator, const std::string& option,
+                        const std::string& command);
+
+// An integer within [low, high], else UsageError.
+int ParseInteger(std::string_view text, int low, int high, const std::string& option,
+                 const std::string& command);
+
+struct QuantityValues {
+    std::vector<double> si;   // one value, or every value of a range, in SI
+    bool range = false;
+    int unit = 0;             // the unit written, 0 (SI) when none
+};
+
+// Most rows a command line may ask for, so a typo in a step cannot hang
+// the program or exhaust memory.
+inline constexpr std::size_t kMaxRows = 1000000;
+
+// "NUMBER [UNIT]" or, when ranges are allowed, "START:STOP:STEP [UNIT]"
+// (inclusive, in the unit written). Units from the quantity's list; the
+// values go through ToSI. Errors list the valid units.
+QuantityValues ParseQuantityValue(std::string_view text, int quantity, char localeSeparator, bool allowRange,
+                                  const std::string& option, const std::string& command);
+
+// The values START, START+STEP, ... up to STOP inclusive, with a tolerance
+// for rounding; the last one is STOP itself when it lands within it.
+std::vector<double> ExpandRange(double start, double stop, double step, const std::string& option,
+                                const std::string& command);
+
+// -------------------------------------------------------------------- output
+
+// Machine-readable number: 17 significant digits, always a full stop,
+// "inf", "-inf" and "nan" for non-finite values (quoted in JSON).
+std::string MachineNumber(double value);
+
+// One output record: keys in order, each a number, an integer, a boolean,
+// a text or a list of integers.
+class Record {
+public:
+    void Number(const std::string& key, double value);
+    void Integer(const std::string& key, long long value);
+    void Boolean(const std::string& key, bool value);
+    void Text(const std::string& key, const std::string& value);
+    void IntegerList(const std::string& key, const std::vector<int>& values);
+
+    std::vector<std::string> Keys() const;
+    std::string Json() const;
+    // One CSV line (no line end); lists as their numbers separated by blanks.
+    std::string CsvRow() const;
+    std::string CsvHeader() const;
+
+private:
+    enum class Kind { Number, Integer, Boolean, Text, List };
+    struct Field {
+        std::string key;
+        Kind kind = Kind::Number;
+        double number = 0;
+        long long integer = 0;
+        std::string text;
+        std::vector<int> list;
+    };
+    std::vector<Field> fields_;
+};
+
+std::string JsonString(std::string_view text);
+std::string CsvField(std::string_view text);
+
+// Display width of UTF-8 text (code points), for aligned tables.
+std::size_t TextWidth(std::string_view text);
+
+// Name, value and unit columns, names padded to one width.
+class Table {
+public:
+    void Row(const std::string& name, const std::string& value, const std::string& unit = {});
+    void Line(const std::string& text);   // a line of its own, not aligned
+    std::string Render() const;
+
+private:
+    struct Entry {
+        bool line;
+        std::string name, value, unit;
+    };
+    std::vector<Entry> entries_;
+};
+
+// Sets the decimal separator for a scope and restores it.
+class SeparatorScope {
+public:
+    explicit SeparatorScope(char separator);
+    ~SeparatorScope();
+    SeparatorScope(const SeparatorScope&) = delete;
+    SeparatorScope& operator=(const SeparatorScope&) = delete;
+
+private:
+    char previous_;
+};
+
+} // namespace cli

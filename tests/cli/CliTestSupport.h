@@ -1,0 +1,297 @@
+// Running the built program as a subprocess, and a strict little JSON
+// reader so the tests check what a script would read.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace clitest {
+
+struct Run {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs zentaro-cli with the arguments under the given LC_ALL.
+inline Run RunProgram(const std::vector<std::string>& args, const std::string& locale = "C")
+{
+    int outPipe[2];
+    int errPipe[2];
+    if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
+        throw std::runtime_error("pipe");
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(outPipe[1], 1);
+        dup2(errPipe[1], 2);
+        close(outPipe[0]);
+        close(errPipe[0]);
+        close(outPipe[1]);
+        close(errPipe[1]);
+        setenv("LC_ALL", locale.c_str(), 1);
+        std::vector<char*> argv;
+        std::string program = ZENTARO_CLI_PATH;
+        argv.push_back(program.data());
+        std::vector<std::string> copy = args;
+        for (std::string& a : copy)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    close(outPipe[1]);
+    close(errPipe[1]);
+    Run run;
+    pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+    int open = 2;
+    char buffer[65536];
+    while (open > 0) {
+        if (poll(fds, 2, -1) < 0)
+            break;
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || (fds[i].revents & (POLLIN | POLLHUP)) == 0)
+                continue;
+            const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
+            if (n <= 0) {
+                close(fds[i].fd);
+                fds[i].fd = -1;
+                --open;
+            } else {
+                (i == 0 ? run.out : run.err).append(buffer, static_cast<std::size_t>(n));
+            }
+        }
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+inline std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// JSON value: null, boolean, number, string, array or object.
+struct Json {
+    enum class Type { Null, Boolean, Number, String, Array, Object } type = Type::Null;
+    bool boolean = false;
+    double number = 0;
+    std::string string;
+    std::vector<Json> array;
+    std::vector<std::pair<std::string, Json>> object;   // in order
+
+    const Json& operator[](const std::string& key) const
+    {
+        for (const auto& [k, v] : object)
+            if (k == key)
+                return v;
+        throw std::runtime_error("no key " + key);
+    }
+    bool Has(const std::string& key) const
+    {
+        for (const auto& kv : object)
+            if (kv.first == key)
+                return true;
+        return false;
+    }
+    std::vector<std::string> Keys() const
+    {
+        std::vector<std::string> keys;
+        for (const auto& kv : object)
+            keys.push_back(kv.first);
+        return keys;
+    }
+};
+
+// Strict RFC 8259 reader: the whole text must be one value (blanks around).
+class JsonReader {
+public:
+    explicit JsonReader(std::string text) : s_(std::move(text)) {}
+    Json Parse()
+    {
+        Json v = Value();
+        Blank();
+        if (i_ != s_.size())
+            Fail("trailing text");
+        return v;
+    }
+
+private:
+    [[noreturn]] void Fail(const std::string& what) { throw std::runtime_error("JSON: " + what + " at " + std::to_string(i_)); }
+    void Blank()
+    {
+        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\t' || s_[i_] == '\r'))
+            ++i_;
+    }
+    bool Eat(const std::string& word)
+    {
+        if (s_.compare(i_, word.size(), word) == 0) {
+            i_ += word.size();
+            return true;
+        }
+        return false;
+    }
+    Json Value()
+    {
+        Blank();
+        if (i_ >= s_.size())
+            Fail("end of text");
+        Json v;
+        const char c = s_[i_];
+        if (c == '{') {
+            v.type = Json::Type::Object;
+            ++i_;
+            Blank();
+            if (Eat("}"))
+                return v;
+            for (;;) {
+                Blank();
+                if (i_ >= s_.size() || s_[i_] != '"')
+                    Fail("key expected");
+                std::string key = String();
+                Blank();
+                if (!Eat(":"))
+                    Fail("colon expected");
+                v.object.emplace_back(key, Value());
+                Blank();
+                if (Eat("}"))
+                    return v;
+                if (!Eat(","))
+                    Fail("comma expected");
+            }
+        }
+        if (c == '[') {
+            v.type = Json::Type::Array;
+            ++i_;
+            Blank();
+            if (Eat("]"))
+                return v;
+            for (;;) {
+                v.array.push_back(Value());
+                Blank();
+                if (Eat("]"))
+                    return v;
+                if (!Eat(","))
+                    Fail("comma expected");
+            }
+        }
+        if (c == '"') {
+            v.type = Json::Type::String;
+            v.string = String();
+            return v;
+        }
+        if (Eat("true")) {
+            v.type = Json::Type::Boolean;
+            v.boolean = true;
+            return v;
+        }
+        if (Eat("false")) {
+            v.type = Json::Type::Boolean;
+            return v;
+        }
+        if (Eat("null"))
+            return v;
+        // number = [-] int [frac] [exp], int without leading zeros
+        const std::size_t start = i_;
+        if (s_[i_] == '-')
+            ++i_;
+        if (i_ < s_.size() && s_[i_] == '0')
+            ++i_;
+        else if (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_])))
+            while (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_])))
+                ++i_;
+        else
+            Fail("value expected");
+        if (i_ < s_.size() && s_[i_] == '.') {
+            ++i_;
+            if (i_ >= s_.size() || !std::isdigit(static_cast<unsigned char>(s_[i_])))
+                Fail("fraction digits expected");
+            while (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_])))
+                ++i_;
+        }
+        if (i_ < s_.size() && (s_[i_] == 'e' || s_[i_] == 'E')) {
+            ++i_;
+            if (i_ < s_.size() && (s_[i_] == '+' || s_[i_] == '-'))
+                ++i_;
+            if (i_ >= s_.size() || !std::isdigit(static_cast<unsigned char>(s_[i_])))
+                Fail("exponent digits expected");
+            while (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_])))
+                ++i_;
+        }
+        v.type = Json::Type::Number;
+        v.number = std::strtod(s_.substr(start, i_ - start).c_str(), nullptr);
+        return v;
+    }
+    std::string String()
+    {
+        ++i_;   // opening quote
+        std::string out;
+        while (i_ < s_.size() && s_[i_] != '"') {
+            const unsigned char c = static_cast<unsigned char>(s_[i_]);
+            if (c < 0x20)
+                Fail("control character in string");
+            if (c == '\\') {
+                ++i_;
+                if (i_ >= s_.size())
+                    Fail("escape");
+                const char e = s_[i_];
+                switch (e) {
+                case '"': out += '"'; break;
+                case '\\': out += '\\'; break;
+                case '/': out += '/'; break;
+                case 'n': out += '\n'; break;
+                case 'r': out += '\r'; break;
+                case 't': out += '\t'; break;
+                case 'b': out += '\b'; break;
+                case 'f': out += '\f'; break;
+                case 'u': {
+                    if (i_ + 4 >= s_.size())
+                        Fail("\\u");
+                    const unsigned code = static_cast<unsigned>(std::stoul(s_.substr(i_ + 1, 4), nullptr, 16));
+                    if (code >= 0x80)
+                        Fail("only ASCII \\u escapes expected");
+                    out += static_cast<char>(code);
+                    i_ += 4;
+                    break;
+                }
+                default: Fail("bad escape");
+                }
+                ++i_;
+            } else {
+                out += s_[i_++];
+            }
+        }
+        if (i_ >= s_.size())
+            Fail("unterminated string");
+        ++i_;
+        return out;
+    }
+    std::string s_;
+    std::size_t i_ = 0;
+};
+
+inline Json ParseJson(const std::string& text) { return JsonReader(text).Parse(); }
+
+} // namespace clitest
