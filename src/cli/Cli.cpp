@@ -96,9 +96,42 @@ const std::vector<Command>& Commands()
     static const std::vector<Command> commands = [] {
         std::vector<Command> all;
         all.push_back(ConvertCommand());
+        all.push_back(FlowCommand());
+        all.push_back(FrictionCommand());
+        all.push_back(SizeCommand());
+        all.push_back(KvCommand());
         return all;
     }();
     return commands;
+}
+
+void EmitRecords(Context& context, const std::vector<Record>& records)
+{
+    if (records.empty())
+        return;
+    if (context.format == OutputFormat::Csv) {
+        context.out += records.front().CsvHeader() + "\n";
+        for (const Record& r : records)
+            context.out += r.CsvRow() + "\n";
+        return;
+    }
+    if (records.size() == 1) {
+        context.out += records.front().Json() + "\n";
+        return;
+    }
+    context.out += "[\n";
+    for (std::size_t i = 0; i < records.size(); ++i)
+        context.out += records[i].Json() + (i + 1 < records.size() ? ",\n" : "\n");
+    context.out += "]\n";
+}
+
+double OptionValue(const ParsedArguments& args, const std::string& option, int quantity, double fallback,
+                   const Context& context, const std::string& command)
+{
+    const std::string* text = args.Last(option);
+    if (text == nullptr)
+        return fallback;
+    return ParseQuantityValue(*text, quantity, context.localeSeparator, false, option, command).si.front();
 }
 
 Outcome RunCli(const std::vector<std::string>& args)

@@ -40,7 +40,20 @@ struct Command {
 // Every subcommand, in the order the program's help lists them.
 const std::vector<Command>& Commands();
 
+// Writes records as the format asks: JSON (one object, or an array when
+// there are several), CSV (header and one row each). Not for tables.
+void EmitRecords(Context& context, const std::vector<Record>& records);
+
+// One value of an option with a unit of the quantity (no range); the
+// option's default when it is absent.
+double OptionValue(const ParsedArguments& args, const std::string& option, int quantity, double fallback,
+                   const Context& context, const std::string& command);
+
 // The subcommands, one function each, defined in their own files.
 const Command& ConvertCommand();
+const Command& FrictionCommand();
+const Command& FlowCommand();
+const Command& SizeCommand();
+const Command& KvCommand();
 
 } // namespace cli

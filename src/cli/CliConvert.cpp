@@ -78,8 +78,7 @@ int Run(const ParsedArguments& args, Context& context)
     } else {
         Record record;
         record.Number("value", result);
-        context.out += context.format == OutputFormat::Json ? record.Json() : record.CsvHeader() + "\n" + record.CsvRow();
-        context.out += "\n";
+        EmitRecords(context, {record});
     }
     return kExitOk;
 }

@@ -18,6 +18,7 @@ namespace cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitMessage = 1;   // a setter refused a value; output still printed
 inline constexpr int kExitUsage = 2;     // bad command line; nothing on standard output
+inline constexpr int kExitOutputFailed = 3;   // standard output could not be written
 
 // A bad command line. The message is printed on standard error after the
 // program's name; the command names the help to point at.

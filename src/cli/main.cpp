@@ -13,7 +13,10 @@ int main(int argc, char** argv)
     const cli::Outcome outcome = cli::RunCli(args);
     std::fwrite(outcome.out.data(), 1, outcome.out.size(), stdout);
     std::fwrite(outcome.err.data(), 1, outcome.err.size(), stderr);
-    if (std::fflush(stdout) != 0)
-        return cli::kExitUsage == outcome.status ? outcome.status : 3;
+    // A full disk or a closed pipe must not pass for success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fputs("zentaro-cli: cannot write the output\n", stderr);
+        return cli::kExitOutputFailed;
+    }
     return outcome.status;
 }
