@@ -50,6 +50,7 @@ double OptionValue(const ParsedArguments& args, const std::string& option, int q
                    const Context& context, const std::string& command);
 
 // The subcommands, one function each, defined in their own files.
+const Command& WaterCommand();
 const Command& ConvertCommand();
 const Command& FrictionCommand();
 const Command& FlowCommand();

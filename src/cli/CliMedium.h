@@ -1,0 +1,78 @@
+// What the three property commands share: the options as a sequence of
+// setter calls in command-line order, ranges rerun as rows, the messages
+// the setters return, and the readable table of a row.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+
+namespace cli {
+
+// One option of a property command, in command-line order.
+struct MediumStep {
+    std::string option;          // without the leading "--"
+    int quantity = 0;            // 0 for a choice (regime, mode)
+    int unit = 0;                // the unit written, for messages
+    int choice = 0;              // regime or input mode
+    std::vector<double> values;  // SI; several for a range
+};
+
+// Parses every value option of the command in order. quantities maps a
+// numeric option to its quantity; any other option goes to choice(),
+// which returns its number or throws UsageError.
+std::vector<MediumStep> ParseMediumSteps(const ParsedArguments& args, const std::map<std::string, int>& quantities,
+                                         const std::function<int(const std::string& option, const std::string& text)>& choice,
+                                         const Context& context, const std::string& command);
+
+// Calls row(values) for every combination of the steps' values, the first
+// range varying slowest; values[i] is step i's value (0 for a choice).
+void ForEachRow(const std::vector<MediumStep>& steps, const std::function<void(const std::vector<double>&)>& row,
+                const std::string& command);
+
+// What one setter call returned.
+struct SetterCall {
+    const MediumStep* step = nullptr;
+    double value = 0;
+    int message = 0;
+    std::string limitText;
+    bool showsMessage = true;   // the page shows its message (mass flow does not)
+};
+
+// The results of one row: the calls, in order.
+class SetterLog {
+public:
+    void Add(const MediumStep& step, double value, int message, const std::string& limitText, bool showsMessage);
+    std::vector<int> Messages() const;
+    bool AnyRefused() const;
+    // The message of the last call whose page shows messages: 0 when none
+    // refused its value (the page's "Właściwości").
+    int Shown() const;
+    // "Właściwości", or the message and its limit text as the page's
+    // caption reads.
+    std::string Caption() const;
+    // One line per refused value: "--option VALUE UNIT: message limit".
+    void AddRefusals(Table& table) const;
+
+private:
+    std::vector<SetterCall> calls_;
+};
+
+// SI unit name of a quantity.
+std::string SIUnit(int quantity);
+
+// Writes one row's table or collects its record; returns the exit status
+// contribution (kExitMessage when a setter refused a value).
+struct MediumRow {
+    Record record;
+    std::string table;
+    bool refused = false;
+};
+
+// Emits the rows as the context's format asks; status 1 when any refused.
+int EmitMediumRows(Context& context, const std::vector<MediumRow>& rows);
+
+} // namespace cli
