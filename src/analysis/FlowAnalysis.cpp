@@ -1,9 +1,26 @@
 #include "analysis/FlowAnalysis.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "analysis/FrictionFactor.h"
 #include "base/NumberText.h"
+
+template <class Make>
+const std::string& FlowAnalysis::CachedText::Get(double newValue, double newScale, Make make)
+{
+    const char sep = DecimalSeparator();
+    const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
+    if (!valid || bits(newValue) != bits(value) || bits(newScale) != bits(scale) || sep != separator) {
+        text = make();
+        value = newValue;
+        scale = newScale;
+        separator = sep;
+        valid = true;
+    }
+    return text;
+}
 
 void FlowAnalysis::SetMedium(double rho, double nu, double massFlow)
 {
@@ -270,11 +287,11 @@ void FlowAnalysis::SetFactor(FlowField field, double factor)
     m_factor[Index(field)] = factor;
 }
 
-std::string FlowAnalysis::FieldText(FlowField field) const
+const std::string& FlowAnalysis::FieldText(FlowField field) const
 {
-    if (field == FlowField::ZetaSum)
-        return FormatG(m_zeta);
-    return FormatG(Value(field) / Factor(field));
+    const double value = Value(field);
+    const double factor = field == FlowField::ZetaSum ? 1.0 : Factor(field);
+    return m_fieldTexts[Index(field)].Get(value, factor, [&] { return FormatG(value / factor); });
 }
 
 bool FlowAnalysis::IsInput(FlowField field) const
@@ -293,20 +310,31 @@ bool FlowAnalysis::IsInput(FlowField field) const
     }
 }
 
-std::string FlowAnalysis::HydraulicRadiusText() const
+const std::string& FlowAnalysis::HydraulicRadiusText() const
 {
-    return FormatText("Promień hydrauliczny %g mm", m_Rh * 1000);
+    return m_staticTexts[0].Get(m_Rh, 0, [&] { return FormatText("Promień hydrauliczny %g mm", m_Rh * 1000); });
 }
 
-std::string FlowAnalysis::RelativeRoughnessText() const { return FormatText("Chropowatość wzg. %g", m_eps); }
-
-std::string FlowAnalysis::RoughnessText() const { return FormatText("%g mm", m_k * 1000); }
-
-std::string FlowAnalysis::ReynoldsText() const
+const std::string& FlowAnalysis::RelativeRoughnessText() const
 {
-    if (m_Re < 2320)
-        return FormatText("Przepływ laminarny\nLiczba Reynoldsa\n%-10.0f", m_Re);
-    return FormatText("Przepływ burzliwy\nLiczba Reynoldsa\n%-10.0f", m_Re);
+    return m_staticTexts[1].Get(m_eps, 0, [&] { return FormatText("Chropowatość wzg. %g", m_eps); });
 }
 
-std::string FlowAnalysis::FrictionText() const { return FormatText("Współczynnik oporów liniowych %g", m_lambda); }
+const std::string& FlowAnalysis::RoughnessText() const
+{
+    return m_staticTexts[2].Get(m_k, 0, [&] { return FormatText("%g mm", m_k * 1000); });
+}
+
+const std::string& FlowAnalysis::ReynoldsText() const
+{
+    return m_staticTexts[3].Get(m_Re, 0, [&] {
+        if (m_Re < 2320)
+            return FormatText("Przepływ laminarny\nLiczba Reynoldsa\n%-10.0f", m_Re);
+        return FormatText("Przepływ burzliwy\nLiczba Reynoldsa\n%-10.0f", m_Re);
+    });
+}
+
+const std::string& FlowAnalysis::FrictionText() const
+{
+    return m_staticTexts[4].Get(m_lambda, 0, [&] { return FormatText("Współczynnik oporów liniowych %g", m_lambda); });
+}

@@ -78,18 +78,21 @@ public:
     void SetFactor(FlowField field, double factor);
     double Factor(FlowField field) const { return m_factor[Index(field)]; }
 
-    // A field's text as the refresh writes it.
-    std::string FieldText(FlowField field) const;
+    // A field's text as the refresh writes it. Texts are kept until their
+    // value, unit or decimal separator changes (a keystroke changes only
+    // some of them); a reference stays valid until the next call for the
+    // same text.
+    const std::string& FieldText(FlowField field) const;
     double Value(FlowField field) const;
     // Whether the user types the field (else it is a result).
     bool IsInput(FlowField field) const;
 
     // The five texts beside the fields.
-    std::string HydraulicRadiusText() const;   // "Promień hydrauliczny %g mm"
-    std::string RelativeRoughnessText() const; // "Chropowatość wzg. %g"
-    std::string RoughnessText() const;         // "%g mm"
-    std::string ReynoldsText() const;          // regime, "Liczba Reynoldsa", Re
-    std::string FrictionText() const;          // "Współczynnik oporów liniowych %g"
+    const std::string& HydraulicRadiusText() const;   // "Promień hydrauliczny %g mm"
+    const std::string& RelativeRoughnessText() const; // "Chropowatość wzg. %g"
+    const std::string& RoughnessText() const;         // "%g mm"
+    const std::string& ReynoldsText() const;          // regime, "Liczba Reynoldsa", Re
+    const std::string& FrictionText() const;          // "Współczynnik oporów liniowych %g"
     // The catalogue entry the size list highlights.
     int NearestSize() const { return FindNearestSize(m_shape, m_F); }
 
@@ -112,6 +115,16 @@ public:
     void LossStep();
 
 private:
+    // A printed number, kept while what it was printed from is the same to
+    // the bit (0 and -0 print differently, so == would not do).
+    struct CachedText {
+        bool valid = false;
+        double value = 0, scale = 0;
+        char separator = 0;
+        std::string text;
+        template <class Make> const std::string& Get(double value, double scale, Make make);
+    };
+
     static int Index(FlowField field) { return static_cast<int>(field); }
     double& Ref(FlowField field);
     void HydraulicFrictionLoss();
@@ -124,4 +137,6 @@ private:
     FlowCharacteristic m_characteristic = FlowCharacteristic::DN;
     DuctShape m_shape = DuctShape::Round;
     std::array<double, kFlowFieldCount> m_factor{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    mutable std::array<CachedText, kFlowFieldCount> m_fieldTexts;
+    mutable std::array<CachedText, 5> m_staticTexts;
 };

@@ -334,3 +334,30 @@ TEST(KvRelation, BothDirections)
     EXPECT_TRUE(std::isnan(KvFromZeta(-1, f)));
     EXPECT_DOUBLE_EQ(ZetaFromKv(KvFromZeta(2.5, f), f), 2.5);
 }
+
+TEST(FlowAnalysis, KeptTextsFollowEveryChangeThatShows)
+{
+    FlowAnalysis flow = OpenedForWater();
+    {
+        SeparatorGuard dot('.');
+        EXPECT_EQ(flow.FieldText(FlowField::VolumeFlow), "0.001");
+        EXPECT_EQ(flow.RoughnessText(), "0.01 mm");
+    }
+    {
+        SeparatorGuard comma(',');
+        EXPECT_EQ(flow.FieldText(FlowField::VolumeFlow), "0,001");
+        EXPECT_EQ(flow.RoughnessText(), "0,01 mm");
+    }
+    // 0 and -0 compare equal but print differently.
+    flow.OnEdit(FlowField::Diameter, "0");
+    EXPECT_EQ(flow.FieldText(FlowField::Diameter), "0");
+    flow.OnEdit(FlowField::Diameter, "-0");
+    EXPECT_EQ(flow.FieldText(FlowField::Diameter), "-0");
+    // NaN never equals itself: still printed, never stale.
+    flow.OnEdit(FlowField::Diameter, "nan");
+    EXPECT_TRUE(flow.FieldText(FlowField::Diameter).ends_with("nan"));
+    flow.OnEdit(FlowField::Diameter, "2");
+    EXPECT_EQ(flow.FieldText(FlowField::Diameter), "2");
+    flow.SetFactor(FlowField::Diameter, 0.001);
+    EXPECT_EQ(flow.FieldText(FlowField::Diameter), "2000");
+}
