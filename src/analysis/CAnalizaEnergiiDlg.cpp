@@ -40,19 +40,19 @@ CAnalizaEnergiiDlg::CAnalizaEnergiiDlg(CZentaroTabbedDlg* sheet, QWidget* parent
 
 void CAnalizaEnergiiDlg::BuildForm()
 {
-    struct Spec {
+    struct FieldRow {
         EnergyField field;
         unsigned edit;
         unsigned combo;
         int quantity;
     };
-    static constexpr Spec kSpecs[] = {
+    static constexpr FieldRow kRows[] = {
         {EnergyField::MassFlow, 1146, 1147, 1500},        {EnergyField::HeatPower, 1114, 1089, 2400},
         {EnergyField::EnthalpyDiff, 1144, 1145, 2500},    {EnergyField::FinalEnthalpy, 1116, 1092, 2500},
         {EnergyField::TemperatureDiff, 1119, 1095, 3500}, {EnergyField::FinalTemperature, 1121, 1098, 3100},
         {EnergyField::Time, 1173, 1100, 3600},            {EnergyField::Energy, 1174, 1102, 2300},
     };
-    for (const Spec& s : kSpecs) {
+    for (const FieldRow& s : kRows) {
         auto* edit = new CEditEx(s.edit, this);
         // Wide enough for the longest "%g" text, -1.23457e-308.
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-1.23457e-308")) + 12);

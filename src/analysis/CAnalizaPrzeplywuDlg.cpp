@@ -52,13 +52,13 @@ CAnalizaPrzeplywuDlg::~CAnalizaPrzeplywuDlg() = default;
 
 void CAnalizaPrzeplywuDlg::BuildForm()
 {
-    struct Spec {
+    struct FieldRow {
         FlowField field;
         unsigned edit;
         unsigned combo;
         int quantity;
     };
-    static constexpr Spec kSpecs[] = {
+    static constexpr FieldRow kRows[] = {
         {FlowField::MassFlow, 1113, 1085, 1500},   {FlowField::VolumeFlow, 1112, 1087, 1600},
         {FlowField::Diameter, 1111, 1120, 1000},   {FlowField::SideL, 1108, 1077, 1000},
         {FlowField::SideH, 1109, 1077, 1000},      {FlowField::Area, 1110, 1080, 1100},
@@ -68,7 +68,7 @@ void CAnalizaPrzeplywuDlg::BuildForm()
         {FlowField::ZetaSum, 1133, 1115, 9900},    {FlowField::LocalLoss, 1140, 1117, 1900},
     };
     CComboBoxExt* sharedSides = nullptr;
-    for (const Spec& s : kSpecs) {
+    for (const FieldRow& s : kRows) {
         auto* edit = new CEditEx(s.edit, this);
         // Wide enough for the longest "%g" text, -1.23457e-308.
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-1.23457e-308")) + 12);
