@@ -22,4 +22,10 @@ void BM_WaterCsv1000(benchmark::State& state)
 }
 BENCHMARK(BM_WaterCsv1000)->Unit(benchmark::kMillisecond);
 
+void BM_SteamCsv1000(benchmark::State& state)
+{
+    Table(state, {"steam", "--regime", "superheated", "--pressure", "1 bar", "--temperature", "400:899.5:0.5", "--csv"});
+}
+BENCHMARK(BM_SteamCsv1000)->Unit(benchmark::kMillisecond);
+
 } // namespace

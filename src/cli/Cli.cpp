@@ -96,6 +96,7 @@ const std::vector<Command>& Commands()
     static const std::vector<Command> commands = [] {
         std::vector<Command> all;
         all.push_back(WaterCommand());
+        all.push_back(SteamCommand());
         all.push_back(ConvertCommand());
         all.push_back(FlowCommand());
         all.push_back(FrictionCommand());
