@@ -46,6 +46,8 @@ QString ControlObjectName(unsigned controlId) { return QStringLiteral("ctrl%1").
 void ShowHelpPopup(QWidget* window, unsigned controlId, const QPoint& globalPoint)
 {
     HelpPopupRequest request{window, controlId, HelpIdOf(controlId), globalPoint};
+    // A popup ends the "What's This" mode, shown or recorded alike.
+    QWhatsThis::leaveWhatsThisMode();
     if (PopupHook()) {
         PopupHook()(request);
         return;
@@ -151,7 +153,13 @@ bool HandleParentHelpEvent(QWidget* page, QEvent* event)
 void EnableWhatsThis(QWidget* window)
 {
     window->setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    // Twice would give two actions for Shift+F1, an ambiguous shortcut that
+    // then does nothing at all.
+    const QString name = QStringLiteral("whatsThisAction");
+    if (window->findChild<QAction*>(name, Qt::FindDirectChildrenOnly))
+        return;
     QAction* action = QWhatsThis::createAction(window);
+    action->setObjectName(name);
     action->setShortcutContext(Qt::WindowShortcut);
     window->addAction(action);
 }

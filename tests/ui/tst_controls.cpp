@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 #include <QtTest>
 
 #include "base/NumberText.h"
@@ -47,6 +48,7 @@ class TestControls : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { SetDecimalSeparator(SeparatorFromEnvironment()); }
+    void cleanup() { QWhatsThis::leaveWhatsThisMode(); }
 
     void filterTypesTheSeparatorForEitherKey()
     {
@@ -216,6 +218,35 @@ private slots:
         }
         QCOMPARE(log.requests.size(), size_t(3));
         QCOMPARE(log.requests[1].helpId, HelpIdOf(1208));
+    }
+
+    void shiftF1ThenAClickAsksForTheClickedControl()
+    {
+        PopupLog log;
+        QWidget form;
+        EnableWhatsThis(&form);
+        EnableWhatsThis(&form);  // once is enough; twice must not break Shift+F1
+        QVERIFY(form.windowFlags() & Qt::WindowContextHelpButtonHint);
+        auto* plain = new QLineEdit(&form);
+        auto* kv = new CButtonEx(1213, QStringLiteral("Kv"), &form);
+        auto* layout = new QVBoxLayout(&form);
+        layout->addWidget(plain);
+        layout->addWidget(kv);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        plain->setFocus();
+        QTest::keyClick(plain, Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(QWhatsThis::inWhatsThisMode());
+        QTest::mouseClick(kv, Qt::LeftButton, Qt::NoModifier, QPoint(4, 6));
+        QVERIFY(!QWhatsThis::inWhatsThisMode());
+        QCOMPARE(log.requests.size(), size_t(1));
+        QCOMPARE(log.requests[0].helpId, 0x808504A1u);
+        QCOMPARE(log.requests[0].point, kv->mapToGlobal(QPoint(4, 6)));
+        // Shift+F1 on a help control starts the mode as well.
+        kv->setFocus();
+        QTest::keyClick(kv, Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(QWhatsThis::inWhatsThisMode());
+        QWhatsThis::leaveWhatsThisMode();
     }
 
     void pageAnswersForItsPlainControls()
