@@ -1,0 +1,110 @@
+// The calculator's paper tape: the token list with its cursor, the open
+// bracket count and the result format, and one operation per key. Each
+// operation changes the tape and tells the page what to show for it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/KalkIds.h"
+#include "calc/TokenList.h"
+
+enum class AngleMode { None, Deg, Rad, Grad };
+
+// What the page does after a key, in this order: beep, refresh the list,
+// flash the buttons (in order, each for the flash time).
+struct KeyEffect {
+    bool beep = false;
+    bool refresh = false;
+    bool reevaluated = false; // the cursor's expression was recomputed
+    std::vector<int> flashes;  // button ids
+
+    bool operator==(const KeyEffect&) const = default;
+};
+
+class CTasma {
+public:
+    CTasma();
+
+    // Keys. PressButton takes the id of any key button (digits, PI, ".",
+    // EXP, +/-, C, CE, Backspace, operators, functions, ")" and "=");
+    // other ids do nothing.
+    KeyEffect PressButton(int id);
+    KeyEffect Digit(int digit);
+    KeyEffect Pi();
+    KeyEffect Separator();
+    KeyEffect Exp();
+    KeyEffect ToggleSign();
+    KeyEffect ClearNumber();
+    KeyEffect ClearAll();
+    KeyEffect Backspace();
+    KeyEffect Operator(int kind);
+    KeyEffect Function(int function);
+    KeyEffect CloseBracket();
+    KeyEffect Result();
+    // Paste of a clipboard text; nullopt when the clipboard has no text.
+    KeyEffect Paste(const std::optional<std::string>& text);
+    // The text copy puts on the clipboard; nullopt when the cursor token
+    // is neither a number nor a result mark.
+    std::optional<std::string> CopyText() const;
+    // The text of the Info box.
+    std::string InfoText() const;
+    // List selection: the cursor goes to that token (ignored outside).
+    void Select(int index);
+
+    // Parameters the page supplies from its controls.
+    KeyEffect SetFix(bool fix);
+    KeyEffect SetDecimals(int decimals);
+    KeyEffect SetExponentY(double y);
+    KeyEffect SetAngleMode(AngleMode mode);
+    // Unit conversion for A--->B( and B--->A(: B = A * multiplier + offset.
+    KeyEffect SetConversion(double multiplier, double offset);
+
+    bool Fix() const { return m_fix; }
+    int Decimals() const { return m_decimals; }
+    double ExponentY() const { return m_exponentY; }
+    AngleMode Angle() const { return m_angle; }
+
+    // The result text of a value under the current Fix and decimals; it
+    // also becomes the current result format.
+    std::string FormatResult(double value);
+    const std::string& ResultFormat() const { return m_resultFormat; }
+
+    // (factor, offset) a new bracket of a function gets.
+    std::pair<double, double> BracketParameters(int function) const;
+
+    // One display line per token.
+    std::vector<std::string> DisplayLines() const;
+
+    const CTokenList& Tokens() const { return m_tokens; }
+    int TokenCount() const { return m_tokens.Count(); }
+    const CWezel* Token(int index) const { return m_tokens.At(index); }
+    int Cursor() const { return m_cursor; }
+    int OpenBrackets() const { return m_openBrackets; }
+    char SeparatorChar() const { return m_separator; }
+
+private:
+    bool CursorOnLast() const { return m_cursor == m_tokens.Count() - 1; }
+    int LastIndex() const { return m_tokens.Count() - 1; }
+    CStala* NumberAtCursor() const;
+    void EnsureNumber();
+    void ReparameterizeCurrent();
+    void Reevaluate(KeyEffect& effect);
+    KeyEffect ParameterChanged(bool reparameterize);
+    // The closing bracket key; returns whether the tape changed.
+    bool CloseBracketStep(KeyEffect& effect);
+
+    CTokenList m_tokens;
+    int m_cursor = -1;
+    int m_openBrackets = 0;
+    char m_separator;
+    std::string m_resultFormat;
+
+    bool m_fix = true;
+    int m_decimals = 5;
+    double m_exponentY = 1.0;
+    AngleMode m_angle = AngleMode::Deg;
+    double m_multiplier = 1.0;
+    double m_offset = 0.0;
+};

@@ -1,0 +1,49 @@
+// The ordered list of tokens, which owns its nodes, and the parser that
+// links the nodes of one expression into a tree.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "calc/Wezel.h"
+
+// Turns a result into its text; also fixes the caller's current format.
+using ResultFormatter = std::function<std::string(double)>;
+
+class CTokenList {
+public:
+    int Count() const { return static_cast<int>(m_nodes.size()); }
+    bool Empty() const { return m_nodes.empty(); }
+    // The node at an index, or null outside the list.
+    CWezel* At(int index) const;
+    // Kind of the node at an index; kKindWezel outside the list.
+    int KindAt(int index) const;
+
+    CWezel* Append(std::unique_ptr<CWezel> node);
+    CWezel* Replace(int index, std::unique_ptr<CWezel> node);
+    void Remove(int index);
+    void Clear();
+
+    // Recursive descent from the parse position, which each advances past
+    // what it used. Each returns the root of what it parsed, or null.
+    CWezel* ParseSum();
+    CWezel* ParseProduct();
+    CWezel* ParsePrimary();
+
+    // Parses and computes the result mark at index k (nothing when k is no
+    // result mark) and stores the formatted value as its text.
+    void EvaluateResult(int k, const ResultFormatter& formatter);
+    // Recomputes the first result mark at or after index c.
+    void ReevaluateFrom(int c, const ResultFormatter& formatter);
+
+    int m_parsePosition = 0;
+
+private:
+    // Links of other nodes to a node about to go would dangle; they are
+    // cut so that any node can still be evaluated afterwards.
+    void Unlink(const CWezel* node);
+
+    std::vector<std::unique_ptr<CWezel>> m_nodes;
+};

@@ -1,0 +1,162 @@
+// The calculator's tokens. Every key the user presses becomes one node of
+// this family; a parse links the nodes of one expression into a binary
+// tree, and each node then computes the value of its subtree.
+#pragma once
+
+#include <string>
+
+// What a node is; also the order of the classes below.
+enum NodeKind : int {
+    kKindWezel = 0,
+    kKindStala = 1,    // number
+    kKindSuma = 2,     // "+"
+    kKindRoznica = 3,  // "-"
+    kKindIloczyn = 4,  // "*"
+    kKindIloraz = 5,   // "/"
+    kKindLewyNaw = 6,  // opening bracket, plain or with a function
+    kKindPrawyNaw = 7, // closing bracket
+    kKindWynik = 8,    // result mark "="
+};
+
+inline bool IsOperatorKind(int kind) { return kind >= kKindSuma && kind <= kKindIloraz; }
+
+// Number of bracket functions; function 0 is the plain bracket.
+inline constexpr int kFunctionCount = 25;
+// String id of function 0's label; function n's label is this + n.
+inline constexpr int kIdsFunctionLabel0 = 10499;
+
+// The value of pi the calculator stores and shows, and the angle factors
+// derived from it.
+inline constexpr double kStoredPi = 3.14159265359;
+inline constexpr double kDegreeFactor = 0.017453292519944444;
+inline constexpr double kRadianFactor = 1.0;
+inline constexpr double kGradFactor = 0.01570796326795;
+
+class CWezel {
+public:
+    virtual ~CWezel() = default;
+    CWezel(const CWezel&) = delete;
+    CWezel& operator=(const CWezel&) = delete;
+
+    virtual double Evaluate() const = 0;
+    virtual void SetLeft(CWezel* node) = 0;
+    virtual void SetRight(CWezel* node) = 0;
+
+    int m_kind;
+    CWezel* m_left = nullptr;  // never owning
+    CWezel* m_right = nullptr; // never owning
+    std::string m_valueText;
+    std::string m_label;
+    std::string m_trailingText;
+
+protected:
+    CWezel(int kind, std::string label) : m_kind(kind), m_label(std::move(label)) {}
+};
+
+// A number as the user types it: the text is the truth, the value is read
+// from it whenever it is needed.
+class CStala : public CWezel {
+public:
+    CStala();
+
+    double Evaluate() const override;
+    void SetLeft(CWezel*) override { m_left = nullptr; }
+    void SetRight(CWezel*) override { m_right = nullptr; }
+
+    // Editing. Operations that return bool return false when they refuse
+    // the key; a refusal changes nothing.
+    void Clear();
+    bool EnterDigit(char digit);
+    void EnterPi();
+    void StartFraction();
+    bool StartExponent();
+    void ToggleSign();
+    void DeleteLast();
+    // Recomputes the entry state from a text put in from elsewhere.
+    void DeriveEntryState();
+
+    int m_phase = 0;          // 0 integer part, 1 fraction, 2 exponent
+    int m_exponentFlag = 0;   // 1 when the text has an exponent part
+    int m_exponentDigits = 1; // exponent digits typed; see EnterDigit
+    char m_separator;         // decimal separator when created or cleared
+};
+
+// The four operators share everything but their arithmetic.
+class CDzialanie : public CWezel {
+public:
+    double Evaluate() const override;
+    void SetLeft(CWezel* node) override { m_left = node; }
+    void SetRight(CWezel* node) override { m_right = node; }
+
+protected:
+    using CWezel::CWezel;
+    virtual double Combine(double a, double b) const = 0;
+};
+
+class CSuma : public CDzialanie {
+public:
+    CSuma() : CDzialanie(kKindSuma, "+") {}
+protected:
+    double Combine(double a, double b) const override { return a + b; }
+};
+
+class CRoznica : public CDzialanie {
+public:
+    CRoznica() : CDzialanie(kKindRoznica, "-") {}
+protected:
+    double Combine(double a, double b) const override { return a - b; }
+};
+
+class CIloczyn : public CDzialanie {
+public:
+    CIloczyn() : CDzialanie(kKindIloczyn, "*") {}
+protected:
+    double Combine(double a, double b) const override { return a * b; }
+};
+
+class CIloraz : public CDzialanie {
+public:
+    CIloraz() : CDzialanie(kKindIloraz, "/") {}
+protected:
+    double Combine(double a, double b) const override { return a / b; }
+};
+
+class CLewyNaw : public CWezel {
+public:
+    CLewyNaw();
+
+    double Evaluate() const override;
+    void SetLeft(CWezel* node) override { m_left = node; }
+    void SetRight(CWezel*) override { m_right = nullptr; }
+
+    // Function number 0..24 (others count as the plain bracket), with its
+    // parameter(s); the label follows the function.
+    void SetFunction(int function, double factor, double offset);
+
+    // The function applied to a value, without the content.
+    double Apply(double x) const;
+
+    int m_function = 0;
+    double m_factor = 0.0;
+    double m_offset = 0.0;
+};
+
+class CPrawyNaw : public CWezel {
+public:
+    CPrawyNaw() : CWezel(kKindPrawyNaw, "      )") {}
+    double Evaluate() const override { return 0.0; }
+    void SetLeft(CWezel*) override { m_left = nullptr; }
+    void SetRight(CWezel*) override { m_right = nullptr; }
+};
+
+class CWynik : public CWezel {
+public:
+    CWynik() : CWezel(kKindWynik, "=") {}
+    double Evaluate() const override { return m_left != nullptr ? m_left->Evaluate() : 0.0; }
+    void SetLeft(CWezel* node) override { m_left = node; }
+    void SetRight(CWezel*) override { m_right = nullptr; }
+};
+
+// sin and cos as the calculator shows them: rounded to 11 decimals, so
+// that sin(30 deg) is 0.5 exactly.
+double RoundTo11Decimals(double value);
