@@ -139,7 +139,9 @@ void CStala::DeleteLast()
         // DeriveEntryState has left the exponent as e, a sign, three digits.
         const int exponent = text.size() >= 3 ? IntegerValue(text.substr(text.size() - 3)) : 0;
         if (exponent >= 10) {
-            text.replace(text.size() - 3, 3, "0" + text.substr(text.size() - 3, 2));
+            std::string shifted(1, '0');
+            shifted.append(text, text.size() - 3, 2);
+            text.replace(text.size() - 3, 3, shifted);
             --m_exponentDigits;
         } else {
             m_exponentFlag = 0;
