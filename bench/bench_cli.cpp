@@ -28,4 +28,11 @@ void BM_SteamCsv1000(benchmark::State& state)
 }
 BENCHMARK(BM_SteamCsv1000)->Unit(benchmark::kMillisecond);
 
+void BM_AirCsv1000(benchmark::State& state)
+{
+    Table(state, {"air", "--barometric-pressure", "1000 hPa", "--temperature", "-10:39.95:0.05 st C",
+                  "--relative-humidity", "60", "--csv"});
+}
+BENCHMARK(BM_AirCsv1000)->Unit(benchmark::kMillisecond);
+
 } // namespace

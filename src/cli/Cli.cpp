@@ -97,6 +97,7 @@ const std::vector<Command>& Commands()
         std::vector<Command> all;
         all.push_back(WaterCommand());
         all.push_back(SteamCommand());
+        all.push_back(AirCommand());
         all.push_back(ConvertCommand());
         all.push_back(FlowCommand());
         all.push_back(FrictionCommand());

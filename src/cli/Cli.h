@@ -52,6 +52,7 @@ double OptionValue(const ParsedArguments& args, const std::string& option, int q
 // The subcommands, one function each, defined in their own files.
 const Command& WaterCommand();
 const Command& SteamCommand();
+const Command& AirCommand();
 const Command& ConvertCommand();
 const Command& FrictionCommand();
 const Command& FlowCommand();

@@ -1,0 +1,119 @@
+// air against the figures of the humid-air model: the input mode, units on
+// values, JSON read back, CSV rows, exit statuses.
+#include <gtest/gtest.h>
+
+#include "CliTestSupport.h"
+
+using clitest::Json;
+using clitest::ParseJson;
+using clitest::RunProgram;
+
+namespace {
+
+struct Result {
+    int status;
+    Json json;
+};
+
+Result JsonRun(std::vector<std::string> args, const std::string& locale = "C")
+{
+    args.push_back("--json");
+    const clitest::Run run = RunProgram(args, locale);
+    EXPECT_EQ(run.err, "");
+    return {run.status, ParseJson(run.out)};
+}
+
+std::vector<double> Messages(const Json& j)
+{
+    std::vector<double> m;
+    for (const Json& v : j["messages"].array)
+        m.push_back(v.number);
+    return m;
+}
+
+void ExpectUsage(const std::vector<std::string>& args, const std::string& message)
+{
+    const clitest::Run run = RunProgram(args);
+    EXPECT_EQ(run.status, 2) << message;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(clitest::Lines(run.err).at(0), message);
+}
+
+[[maybe_unused]] bool HasLine(const std::string& out, const std::string& line)
+{
+    for (const std::string& l : clitest::Lines(out))
+        if (l == line)
+            return true;
+    return false;
+}
+
+// ------------------------------------------------------------------ air
+
+TEST(CliAir, FiftyPercentAtTwentyDegrees)
+{
+    const Result r = JsonRun({"air", "--temperature", "20 st C", "--relative-humidity", "50 %"});
+    EXPECT_EQ(r.status, 0);
+    const Json& j = r.json;
+    EXPECT_EQ(j.Keys(), (std::vector<std::string>{"barometric_pressure", "temperature", "relative_humidity",
+                                                   "moisture_content", "mass_flow", "enthalpy", "specific_volume",
+                                                   "vapour_pressure", "dew_point", "wet_bulb_temperature",
+                                                   "dynamic_viscosity", "kinematic_viscosity", "messages",
+                                                   "limit_text"}));
+    EXPECT_EQ(j["barometric_pressure"].number, 100000);
+    EXPECT_NEAR(j["moisture_content"].number, 0.00735879, 5e-9);
+    EXPECT_NEAR(j["enthalpy"].number, 38790.72, 5e-3);
+    EXPECT_NEAR(j["specific_volume"].number, 0.846147, 5e-7);
+    EXPECT_NEAR(j["vapour_pressure"].number, 1169.252, 5e-4);
+    EXPECT_NEAR(j["dew_point"].number, 282.4257, 5e-4);
+    EXPECT_NEAR(j["wet_bulb_temperature"].number, 286.8472, 5e-4);
+    EXPECT_NEAR(j["dynamic_viscosity"].number, 1.815942e-05, 5e-12);
+    EXPECT_NEAR(j["kinematic_viscosity"].number, 1.536554e-05, 5e-12);
+    EXPECT_EQ(Messages(j), (std::vector<double>{0, 0}));
+}
+
+TEST(CliAir, InputModeAndMoistureContent)
+{
+    Result r = JsonRun({"air", "--temperature", "293.15", "--moisture-content", "10 g/kg"});
+    EXPECT_NEAR(r.json["moisture_content"].number, 0.0099999, 1e-12);
+    EXPECT_NEAR(r.json["relative_humidity"].number, 67.6613, 5e-5);
+    // The mode set before a temperature makes it keep the moisture content.
+    r = JsonRun({"air", "--temperature", "293.15", "--moisture-content", "0.01", "--mode", "x", "--temperature",
+                 "293.15"});
+    EXPECT_NEAR(r.json["relative_humidity"].number, 67.6607, 5e-5);
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, 0, 0}));   // --mode calls no setter
+    r = JsonRun({"air", "--mode", "x", "--temperature", "250"});
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{11015}));
+    r = JsonRun({"air", "--temperature", "250"});
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{11001}));
+    EXPECT_EQ(r.json["limit_text"].string, "   253.15 K");
+}
+
+TEST(CliAir, BarometricPressureAndRefusals)
+{
+    Result r = JsonRun({"air", "--temperature", "372", "--barometric-pressure", "960 hPa"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, 11003}));
+    EXPECT_EQ(r.json["limit_text"].string, "   371.64 K");
+    EXPECT_EQ(r.json["enthalpy"].number, 0);
+    r = JsonRun({"air", "--barometric-pressure", "1050 hPa"});
+    EXPECT_EQ(r.json["limit_text"].string, "     1040 hPa");
+    r = JsonRun({"air", "--temperature", "293.15", "--relative-humidity", "120"});
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, 11012}));
+    EXPECT_EQ(r.json["relative_humidity"].number, 120);
+    EXPECT_EQ(r.json["moisture_content"].number, 0);
+
+    // Dew point below the saturation line's range reads "< 253.15" as on the page.
+    const clitest::Run cold = RunProgram({"air", "--temperature", "263.15", "--relative-humidity", "20"}, "pl_PL.UTF-8");
+    EXPECT_EQ(cold.status, 0);
+    EXPECT_NE(cold.out.find("Temperatura punktu rosy            < 253,15 K"), std::string::npos) << cold.out;
+
+    const clitest::Run csv = RunProgram({"air", "--temperature", "-10:40:0.5 st C", "--relative-humidity", "40:60:10",
+                                         "--csv"});
+    EXPECT_EQ(csv.status, 0);
+    EXPECT_EQ(clitest::Lines(csv.out).size(), 1u + 101 * 3);
+    ExpectUsage({"air", "--mode", "phi"}, "zentaro-cli air: --mode: \"phi\" is neither rh nor x");
+    ExpectUsage({"air", "--relative-humidity", "50 kg"},
+                "zentaro-cli air: --relative-humidity: unknown unit \"kg\"; valid units: %");
+}
+
+} // namespace
