@@ -14,7 +14,7 @@ constexpr double kLineCriticalTemperature = 647.286;
 // The end of the saturation-pressure relation's range (above it ps is 0).
 constexpr double kLineUpperTemperature = 647.14;
 
-// The written search ends by itself in every state (each pass that goes on
+// False position ends by itself in every state (each pass that goes on
 // moves an end of the bracket by more than 0.01 K), but next to the boiling
 // temperature in nearly dry air it creeps: thousands of passes, and a last
 // step under 0.01 K that can leave it tens or hundreds of kelvin short of the
@@ -22,7 +22,7 @@ constexpr double kLineUpperTemperature = 647.14;
 // than 2 K off; it is then finished by bisection.
 constexpr int kMaxWetBulbPasses = 2000;
 // A result whose own residual puts it further than this from the root is
-// finished by bisection too; within it the written result stands unchanged.
+// finished by bisection too; within it the false-position result stands.
 constexpr double kWetBulbTolerance = 2.0;
 
 }  // namespace
@@ -141,10 +141,11 @@ double CPowietrze::SaturatedAirExcess(double s, double enthalpy)
            - enthalpy;
 }
 
-// Regula falsi between the dew point and the air temperature. The stop rule
-// (the last step at most 0.01 K) binds as it stands, also where it ends up to
-// about 2 K from the true root in hot dry air; only a search that stalls
-// further off, next to the boiling temperature, is finished by bisection.
+// Regula falsi between the dew point and the air temperature, stopping when
+// the last step is at most 0.01 K. Its results are kept exactly, also where
+// that rule ends up to about 2 K from the true root in hot dry air; only a
+// search that stalls further off, next to the boiling temperature, is
+// finished by bisection.
 double CPowietrze::WetBulbTemperature(double temperature, double humidity)
 {
     if (!InState(temperature, humidity))

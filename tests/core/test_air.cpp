@@ -305,8 +305,8 @@ TEST(AirWetBulb, AboveBoilingStaysBelowThePole)
     }
 }
 
-// Hot, nearly dry air just below the boiling temperature: the written stop
-// rule stalls there (down to about 0 K next to the pole); the search then
+// Hot, nearly dry air just below the boiling temperature: the 0.01 K stop
+// rule alone stalls there (down to about 0 K next to the pole); the search then
 // finishes within 2 K of the root.
 TEST(AirWetBulb, NextToBoilingTemperature)
 {
