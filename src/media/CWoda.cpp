@@ -4,6 +4,15 @@
 
 #include "base/NumberText.h"
 
+const std::string& CWoda::FixedLimitText::Get(const char* format, double value)
+{
+    if (separator != DecimalSeparator()) {
+        text = FormatText(format, value);
+        separator = DecimalSeparator();
+    }
+    return text;
+}
+
 CWoda::CWoda()
 {
     m_maxTemperature = 423.15;
@@ -24,11 +33,11 @@ int CWoda::SetTemperature(double temperature)
     m_limitText.clear();
     int result = 0;
     if (temperature < m_minTemperature) {
-        m_limitText = FormatText(" %8.2f K", m_minTemperature);
+        m_limitText = m_minTemperatureText.Get(" %8.2f K", m_minTemperature);
         result = kMsgTemperatureBelowMinimum;
     }
     if (temperature > m_maxTemperature) {
-        m_limitText = FormatText(" %8.2f K", m_maxTemperature);
+        m_limitText = m_maxTemperatureText.Get(" %8.2f K", m_maxTemperature);
         result = kMsgTemperatureAboveMaximum;
     }
     // Written as "not within" so that a NaN computes nothing either.
@@ -62,11 +71,11 @@ int CWoda::SetPressure(double pressure)
     m_limitText.clear();
     int result = 0;
     if (pressure < m_minPressure) {
-        m_limitText = FormatText(" %5.0f kPa", m_minPressure / 1000);
+        m_limitText = m_minPressureText.Get(" %5.0f kPa", m_minPressure / 1000);
         result = kMsgPressureBelowMinimum;
     }
     if (pressure > m_maxPressure) {
-        m_limitText = FormatText(" %5.0f MPa", m_maxPressure / 1000000);
+        m_limitText = m_maxPressureText.Get(" %5.0f MPa", m_maxPressure / 1000000);
         result = kMsgPressureAboveMaximum;
     }
     if (pressure >= m_minPressure && pressure <= m_maxPressure)

@@ -39,6 +39,14 @@ public:
     const std::string& GetLimitText() const { return m_limitText; }
 
 private:
+    // A limit text of a fixed bound, formatted again only when the decimal
+    // separator has changed: a rejected keystroke costs no formatting.
+    struct FixedLimitText {
+        char separator = 0;
+        std::string text;
+        const std::string& Get(const char* format, double value);
+    };
+
     std::string m_limitText;
     double m_temperature = 0;        // K
     double m_pressure = 0;           // Pa
@@ -58,4 +66,5 @@ private:
     double m_minPressure = 0;        // Pa
     double m_t = 0;                  // °C, of the last accepted temperature
     double m_t2 = 0, m_t3 = 0, m_t4 = 0, m_t5 = 0;
+    FixedLimitText m_minTemperatureText, m_maxTemperatureText, m_minPressureText, m_maxPressureText;
 };

@@ -61,6 +61,22 @@ TEST_P(WaterLimitText, PressureLimits)
     EXPECT_EQ(water.GetPressure(), 1e7);
 }
 
+// One model across a change of separator: its texts follow.
+TEST(Water, LimitTextFollowsSeparatorChange)
+{
+    CWoda water;
+    ASSERT_EQ(water.SetTemperature(200), 11001);
+    EXPECT_EQ(water.GetLimitText(), "   273.15 K");
+    SetDecimalSeparator(',');
+    ASSERT_EQ(water.SetTemperature(200), 11001);
+    EXPECT_EQ(water.GetLimitText(), "   273,15 K");
+    SetDecimalSeparator('.');
+    ASSERT_EQ(water.SetTemperature(500), 11003);
+    EXPECT_EQ(water.GetLimitText(), "   423.15 K");
+    ASSERT_EQ(water.SetTemperature(200), 11001);
+    EXPECT_EQ(water.GetLimitText(), "   273.15 K");
+}
+
 INSTANTIATE_TEST_SUITE_P(BothSeparators, WaterLimitText, ::testing::Values('.', ','));
 
 TEST(Water, ConstructionState)
