@@ -142,6 +142,12 @@ void ShowHelpWindow(QWidget* parent, unsigned contextId)
         ShowMessageBox(parent, {QStringLiteral("Pomoc - Zentaro"), error, QMessageBox::Warning, QMessageBox::Ok});
         return;
     }
+    // A modal dialog blocks every window but its own: the help window
+    // belongs to the window that asks, so that its links, scrolling and
+    // close button work while that dialog is open.
+    QWidget* owner = parent ? parent->window() : nullptr;
+    if (window->parentWidget() != owner)
+        window->setParent(owner, window->windowFlags());
     window->show();
     window->raise();
     window->activateWindow();

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -124,6 +126,36 @@ private slots:
         ShowHelpWindow(nullptr, HelpTopicId(128));
         QCOMPARE(messages.texts.size(), 1);
         QCOMPARE(window->CurrentTopic(), QStringLiteral("/index.htm"));
+    }
+
+    void helpWindowWorksBesideAModalDialog()
+    {
+        // Clicks reach the help window while a modal dialog is open, as
+        // they do not reach other windows.
+        QPushButton other(QStringLiteral("x"));
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        QDialog modal;
+        modal.setWindowModality(Qt::ApplicationModal);
+        modal.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&modal));
+        QSignalSpy otherClicked(&other, &QPushButton::clicked);
+        // Through the window system, where modality is applied.
+        QTest::mouseClick(other.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(otherClicked.count(), 0);
+
+        ShowHelpWindow(&modal, HelpTopicId(133));
+        CHelpWindow* window = CHelpWindow::Instance();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(window->isWindow());
+        QPushButton* close = nullptr;
+        for (QPushButton* b : window->findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("&Zamknij"))
+                close = b;
+        QVERIFY(close);
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, close->mapTo(window, close->rect().center()));
+        QVERIFY(!window->isVisible());
+        window->setParent(nullptr, window->windowFlags());
     }
 
     void sheetAndPomocButtonsAskForTheirTopic()
