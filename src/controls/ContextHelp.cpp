@@ -47,7 +47,8 @@ void ShowHelpPopup(QWidget* window, unsigned controlId, const QPoint& globalPoin
 {
     HelpPopupRequest request{window, controlId, HelpIdOf(controlId), globalPoint};
     // A popup ends the "What's This" mode, shown or recorded alike.
-    QWhatsThis::leaveWhatsThisMode();
+    if (QWhatsThis::inWhatsThisMode())
+        QWhatsThis::leaveWhatsThisMode();
     if (PopupHook()) {
         PopupHook()(request);
         return;
