@@ -154,6 +154,14 @@ double CPowietrze::WetBulbTemperature(double temperature, double humidity)
     const double enthalpy = Enthalpy(temperature, humidity);
     double lo = DewPoint(temperature, humidity);
     double hi = temperature;
+    // Saturated air at or above the boiling temperature is all vapour (the
+    // largest moisture content, an infinite enthalpy): it evaporates nothing
+    // more and stays at the boiling temperature, where false position would
+    // only divide infinities.
+    if (std::isinf(enthalpy)) {
+        const double boiling = m_saturation.SaturationTemperature(m_pressure);
+        return boiling > 0 ? std::min(boiling, temperature) : 0;
+    }
 
     // Air at or above the boiling temperature (accepted until the first
     // barometric pressure sets the maximum temperature): the wet-bulb

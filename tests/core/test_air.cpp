@@ -143,6 +143,8 @@ TEST(AirStates, SaturatedAboveBoilingGivesLargestMoisture)
     SetState(air, 380, 100);
     EXPECT_EQ(air.GetMoistureContent(), std::numeric_limits<double>::max());
     EXPECT_EQ(air.MoistureContent(380, 100), std::numeric_limits<double>::max());
+    // All vapour: the wet-bulb temperature is the boiling temperature, not 0 / 0.
+    EXPECT_DIGITS(air.GetWetBulbTemperature(), "372.775");
 }
 
 // ---- Moisture-content mode ----
