@@ -1,14 +1,117 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
+#include <deque>
+#include <map>
+
+#include "calc/Tasma.h"
 
 class CZentaroTabbedDlg;
+class CButtonEx;
+class CCheckBoxEx;
+class CComboBoxExt;
+class CEditEx;
+class CListBoxEx;
+class CRadioButtonEx;
+class CSpinButtonCtrlEx;
+class QButtonGroup;
+class QKeyEvent;
 
+// The calculator: a paper tape in the list box, the keys around it. The
+// tape (CTasma) does the work; the page maps keys, buttons and controls to
+// it and shows what it says: the lines, a beep, the flashed button.
 class CKalkPage : public QWidget {
     Q_OBJECT
 public:
     explicit CKalkPage(CZentaroTabbedDlg* sheet, QWidget* parent = nullptr);
+    ~CKalkPage() override;
+
+    // How long a key's button shows pressed after the key; 100 ms unless a
+    // test sets it (0: no flash, keys are handled at once).
+    static void SetFlashDuration(int milliseconds);
+    static int FlashDuration();
+
+    // Runs a command as a click on its button or its accelerator does. While
+    // a button flashes, commands wait and run afterwards in their order.
+    void PostCommand(int controlId);
+    // True while a flash is showing or commands wait.
+    bool IsBusy() const;
+
+    const CTasma& Tape() const { return m_tape; }
+    CListBoxEx* TapeList() const { return m_list; }
+    CButtonEx* Button(int controlId) const;
+    CEditEx* ExponentEdit() const { return m_exponentEdit; }
+    CEditEx* DecimalsEdit() const { return m_decimalsEdit; }
+    CSpinButtonCtrlEx* DecimalsSpin() const { return m_decimalsSpin; }
+    CCheckBoxEx* FixBox() const { return m_fixBox; }
+    CRadioButtonEx* AngleButton(int controlId) const;
+    CComboBoxExt* QuantityCombo() const { return m_quantityCombo; }
+    CComboBoxExt* UnitACombo() const { return m_unitACombo; }
+    CComboBoxExt* UnitBCombo() const { return m_unitBCombo; }
+    double ExponentY() const { return m_exponentY; }
+
+    // The command of a key press, as the accelerator table maps it; 0 for
+    // keys the table does not take.
+    static int AcceleratorCommand(const QKeyEvent& event);
+
+signals:
+    // A refused key: the page beeps.
+    void Beeped();
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     CZentaroTabbedDlg* m_sheet;
+
+private:
+    void BuildControls();
+    void OnInitDialog();
+
+    void RunCommand(int controlId);
+    void Apply(const KeyEffect& effect);
+    void Flash(const std::vector<int>& buttons);
+    void NextFlash();
+    void ProcessPending();
+    void Refresh();
+
+    void Copy();
+    void Paste();
+    void ShowInfo();
+    void ToggleFix(bool fromClick);
+    void ChooseAngle(int controlId);
+    void DecimalsChanged();
+    void ExponentChanged();
+    void QuantityChanged();
+    void UnitsChanged();
+    void ListSelectionChanged(int row);
+    AngleMode CheckedAngle() const;
+    std::pair<double, double> SelectedConversion() const;
+    void ShowPlainMessage(int stringId);
+
+    CTasma m_tape;
+    double m_exponentY = 0.0;
+    bool m_refreshing = false;
+    bool m_exchanging = false;
+
+    std::deque<int> m_pending;
+    std::deque<int> m_flashQueue;
+    CButtonEx* m_flashing = nullptr;
+    QTimer m_flashTimer;
+    bool m_running = false;
+
+    CListBoxEx* m_list = nullptr;
+    std::map<int, CButtonEx*> m_buttons;
+    CEditEx* m_exponentEdit = nullptr;
+    CEditEx* m_decimalsEdit = nullptr;
+    CSpinButtonCtrlEx* m_decimalsSpin = nullptr;
+    CCheckBoxEx* m_fixBox = nullptr;
+    CRadioButtonEx* m_deg = nullptr;
+    CRadioButtonEx* m_rad = nullptr;
+    CRadioButtonEx* m_grad = nullptr;
+    QButtonGroup* m_angleGroup = nullptr;
+    CComboBoxExt* m_quantityCombo = nullptr;
+    CComboBoxExt* m_unitACombo = nullptr;
+    CComboBoxExt* m_unitBCombo = nullptr;
 };

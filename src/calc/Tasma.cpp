@@ -481,9 +481,11 @@ KeyEffect CTasma::SetFix(bool fix)
     return ParameterChanged(false);
 }
 
+void CTasma::StoreDecimals(int decimals) { m_decimals = decimals < 0 ? 0 : decimals > 11 ? 11 : decimals; }
+
 KeyEffect CTasma::SetDecimals(int decimals)
 {
-    m_decimals = decimals < 0 ? 0 : decimals > 11 ? 11 : decimals;
+    StoreDecimals(decimals);
     return ParameterChanged(false);
 }
 

@@ -56,6 +56,9 @@ public:
     // Parameters the page supplies from its controls.
     KeyEffect SetFix(bool fix);
     KeyEffect SetDecimals(int decimals);
+    // Takes the decimals without recomputing (the page keeps the tape in
+    // step with its spin control while it is not shown).
+    void StoreDecimals(int decimals);
     KeyEffect SetExponentY(double y);
     KeyEffect SetAngleMode(AngleMode mode);
     // Unit conversion for A--->B( and B--->A(: B = A * multiplier + offset.

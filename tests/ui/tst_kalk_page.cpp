@@ -1,0 +1,403 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "base/NumberText.h"
+#include "calc/CKalkPage.h"
+#include "controls/HelpControls.h"
+#include "controls/Modal.h"
+
+namespace {
+
+QString Sep(QString text)
+{
+    text.replace('.', QChar(DecimalSeparator()));
+    return text;
+}
+
+QString NumberLine(const QString& text, int spaces) { return "\t" + QString(spaces, ' ') + Sep(text); }
+
+} // namespace
+
+class TestKalkPage : public QObject {
+    Q_OBJECT
+private:
+    QList<MessageRequest> m_messages;
+
+    // A shown, active page with the focus in its tape.
+    struct Shown {
+        CKalkPage page{nullptr};
+        Shown()
+        {
+            page.resize(800, 600);
+            page.show();
+            page.activateWindow();
+        }
+    };
+
+    static bool Ready(CKalkPage& page)
+    {
+        if (!QTest::qWaitForWindowActive(&page))
+            return false;
+        page.TapeList()->setFocus();
+        return QApplication::focusWidget() == page.TapeList();
+    }
+
+    static QStringList Lines(const CKalkPage& page)
+    {
+        QStringList lines;
+        for (int i = 0; i < page.TapeList()->count(); ++i)
+            lines << page.TapeList()->item(i)->text();
+        return lines;
+    }
+
+    static QString LastLine(const CKalkPage& page) { return Lines(page).constLast(); }
+
+    static void Type(const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
+    static void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, mods);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        SetDecimalSeparator(SeparatorFromEnvironment());
+        CKalkPage::SetFlashDuration(0);
+        SetMessageHook([this](const MessageRequest& r) {
+            m_messages.append(r);
+            return QMessageBox::Ok;
+        });
+    }
+    void cleanupTestCase() { SetMessageHook({}); }
+    void init()
+    {
+        m_messages.clear();
+        CKalkPage::SetFlashDuration(0);
+    }
+
+    void startsAsTheTemplateSetsItUp()
+    {
+        CKalkPage page(nullptr);
+        QCOMPARE(Lines(page), QStringList{NumberLine("0.", 20)});
+        QCOMPARE(page.TapeList()->currentRow(), 0);
+        QCOMPARE(page.TapeList()->palette().color(QPalette::Base), QColor(128, 128, 128));
+        QCOMPARE(page.TapeList()->palette().color(QPalette::Text), QColor(0, 255, 0));
+        QVERIFY(page.TapeList()->font().fixedPitch() || QFontInfo(page.TapeList()->font()).fixedPitch());
+        QCOMPARE(page.TapeList()->font().pointSize(), 12);
+        QCOMPARE(page.TapeList()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(page.DecimalsSpin()->Lower(), 0);
+        QCOMPARE(page.DecimalsSpin()->Upper(), 11);
+        QCOMPARE(page.DecimalsEdit()->text(), QStringLiteral("5"));
+        QVERIFY(page.FixBox()->isChecked());
+        QVERIFY(page.AngleButton(kIdDeg)->isChecked());
+        QCOMPARE(page.ExponentEdit()->text(), QStringLiteral("1"));
+        QCOMPARE(page.ExponentY(), 1.0);
+        QCOMPARE(page.QuantityCombo()->count(), 31);
+        QCOMPARE(page.QuantityCombo()->itemText(0), QStringLiteral("Ciepło właściwe"));
+        QCOMPARE(page.QuantityCombo()->itemText(30), QStringLiteral("Zawartość wilgoci"));
+        QCOMPARE(page.UnitACombo()->currentIndex(), 0);
+        QCOMPARE(page.UnitBCombo()->count(), page.UnitACombo()->count());
+        QVERIFY(page.findChild<QWidget*>(QStringLiteral("ctrl1177")) == page.TapeList());
+    }
+
+    void everyKeyHasItsPictureAndCaption()
+    {
+        CKalkPage page(nullptr);
+        const QList<QPair<int, QString>> some = {
+            {kIdBackspace, "Cofnij"}, {1226, "X^1/Y"}, {1241, "A --> B"}, {1238, "ar sinh"}, {kIdPi, "PI"},
+            {kIdDigit0 + 7, "7"}, {kIdSeparator, "."}, {kIdCopy, "Kopiuj"}, {kIdInfo, "Info"}};
+        for (const auto& [id, caption] : some) {
+            QCOMPARE(page.Button(id)->accessibleName(), caption);
+            QCOMPARE(page.Button(id)->toolTip(), caption);
+        }
+        int buttons = 0;
+        for (int id = kIdPi; id <= kIdFunction24; ++id) {
+            CButtonEx* button = page.Button(id);
+            if (button == nullptr)
+                continue;
+            ++buttons;
+            QVERIFY(button->text().isEmpty());
+            QVERIFY2(!button->icon().isNull(), qPrintable(QString::number(id)));
+            // Drawn, at small and large sizes alike.
+            for (int side : {16, 64}) {
+                const QImage image = button->icon().pixmap(QSize(side * 2, side)).toImage();
+                bool inked = false;
+                for (int y = 0; y < image.height() && !inked; ++y)
+                    for (int x = 0; x < image.width() && !inked; ++x)
+                        inked = qAlpha(image.pixel(x, y)) > 128;
+                QVERIFY2(inked, qPrintable(QString::number(id)));
+            }
+        }
+        QCOMPARE(buttons, 10 + 1 + 1 + 4 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 25);
+    }
+
+    void keysDriveTheTape()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        Type("2+3=");
+        QCOMPARE(Lines(s.page), (QStringList{NumberLine("2.", 20), "\t       +", NumberLine("3.", 20),
+                                             "=" + NumberLine("5.00000", 20)}));
+        QCOMPARE(s.page.TapeList()->currentRow(), 3);
+        QCOMPARE(QApplication::focusWidget(), s.page.TapeList());
+        Type("*4");
+        Key(Qt::Key_Return);
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("20.00000", 19));
+    }
+
+    void bothSeparatorKeysTypeTheSeparator()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        Type("1,5+2.5=");
+        QCOMPARE(Lines(s.page).at(0), NumberLine("1.5", 20));
+        QCOMPARE(Lines(s.page).at(2), NumberLine("2.5", 20));
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("4.00000", 20));
+    }
+
+    void sumWithASineShowsItsColumns()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        Type("2+s30)=");
+        QCOMPARE(Lines(s.page), (QStringList{NumberLine("2.", 20), "\t       +", "   sin(", NumberLine("30.", 19),
+                                             "      )", "=" + NumberLine("2.50000", 20)}));
+    }
+
+    void modifiedKeysOfTheTable()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        Key(Qt::Key_P, Qt::ControlModifier);
+        Type("=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("3.14159", 20));
+        Key(Qt::Key_Delete);
+        QCOMPARE(s.page.TapeList()->count(), 1);
+        Key(Qt::Key_S, Qt::ShiftModifier); // arcsin(
+        Type("1=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("90.00000", 19));
+        Key(Qt::Key_Delete);
+        Key(Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(s.page.AngleButton(kIdRad)->isChecked());
+        Key(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Lines(s.page).at(0), QStringLiteral("artanh("));
+        Key(Qt::Key_Delete);
+        Type("@3=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("9.00000", 20));
+        Key(Qt::Key_Delete);
+        Type("5");
+        Key(Qt::Key_F9);
+        QCOMPARE(Lines(s.page).at(0), NumberLine("-5.", 19));
+        Key(Qt::Key_Escape);
+        QCOMPARE(Lines(s.page).at(0), NumberLine("0.", 20));
+        Type("12");
+        Key(Qt::Key_Backspace);
+        QCOMPARE(Lines(s.page).at(0), NumberLine("1.", 20));
+        Key(Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(s.page.AngleButton(kIdGrad)->isChecked());
+        Key(Qt::Key_D, Qt::ControlModifier);
+        QVERIFY(s.page.AngleButton(kIdDeg)->isChecked());
+    }
+
+    void refusedKeysBeep()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        QSignalSpy beeps(&s.page, &CKalkPage::Beeped);
+        Type("123456789012");
+        QCOMPARE(beeps.count(), 0);
+        Type("3");
+        QCOMPARE(beeps.count(), 1);
+        Type("xx");
+        QCOMPARE(beeps.count(), 2);
+        QCOMPARE(s.page.Tape().Token(0)->m_valueText, Sep("123456789012.e+000").toStdString());
+    }
+
+    void digitsTypedInTheDecimalsFieldReachTheTape()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        s.page.DecimalsEdit()->setFocus();
+        QCOMPARE(QApplication::focusWidget(), s.page.DecimalsEdit());
+        Type("7");
+        QCOMPARE(Lines(s.page).at(0), NumberLine("7.", 20));
+        QCOMPARE(s.page.DecimalsEdit()->text(), QStringLiteral("5"));
+        // The focus stays in the decimals field after the refresh.
+        QCOMPARE(QApplication::focusWidget(), s.page.DecimalsEdit());
+        Type("=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("7.00000", 20));
+        // The spin's arrows change the decimals and reformat the result.
+        s.page.DecimalsSpin()->Step(-3);
+        QCOMPARE(s.page.DecimalsEdit()->text(), QStringLiteral("2"));
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("7.00", 20));
+        for (int i = 0; i < 5; ++i)
+            s.page.DecimalsSpin()->Step(-1);
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("7.", 20));
+    }
+
+    void typingInTheExponentFieldTypesText()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        Type("y"); // x^y( with y = 1
+        s.page.ExponentEdit()->setFocus();
+        s.page.ExponentEdit()->selectAll();
+        Type("3");
+        QCOMPARE(s.page.ExponentEdit()->text(), QStringLiteral("3"));
+        QCOMPARE(s.page.ExponentY(), 3.0);
+        QCOMPARE(s.page.TapeList()->count(), 1);
+        // The bracket under the cursor took the new exponent.
+        s.page.TapeList()->setFocus();
+        Type("2=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("8.00000", 20));
+        QVERIFY(m_messages.isEmpty());
+
+        // Emptying the field is not a number: the message, and y stays.
+        s.page.ExponentEdit()->setFocus();
+        s.page.ExponentEdit()->selectAll();
+        Key(Qt::Key_Backspace);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.front().text, QStringLiteral("Proszę podać liczbę."));
+        QCOMPARE(s.page.ExponentY(), 3.0);
+        QCOMPARE(s.page.TapeList()->count(), 4);
+        Type(Sep("0.5"));
+        QCOMPARE(s.page.ExponentY(), 0.5);
+    }
+
+    void fixKeyAndBoxToggleTheFormat()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        Type("5=");
+        Type("f");
+        QVERIFY(!s.page.FixBox()->isChecked());
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("5.00000e+00", 20));
+        QTest::mouseClick(s.page.FixBox(), Qt::LeftButton);
+        QVERIFY(s.page.FixBox()->isChecked());
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("5.00000", 20));
+    }
+
+    void infoShowsTheIntermediateValue()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        Type("i");
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.front().icon, QMessageBox::Information);
+        QCOMPARE(m_messages.front().text, QStringLiteral("Pośredni wynik obliczeń:\n"));
+        Type("2*(3+4)=");
+        s.page.TapeList()->setCurrentRow(2);
+        Type("i");
+        QCOMPARE(m_messages.last().text, "Pośredni wynik obliczeń:\n" + Sep("7.00000"));
+    }
+
+    void copyAndPasteSingleNumbers()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        Type("2+3=");
+        Key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), Sep("5.00000"));
+        s.page.TapeList()->setCurrentRow(1);
+        clipboard->setText(QStringLiteral("unchanged"));
+        QTest::mouseClick(s.page.Button(kIdCopy), Qt::LeftButton);
+        QCOMPARE(clipboard->text(), QStringLiteral("unchanged"));
+
+        s.page.TapeList()->setCurrentRow(4 - 1);
+        Type("+");
+        clipboard->setText(Sep("3.14159265"));
+        Key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(LastLine(s.page), NumberLine("3.14159", 20));
+        clipboard->setText(QStringLiteral("Ala ma kota"));
+        QTest::mouseClick(s.page.Button(kIdPaste), Qt::LeftButton);
+        QCOMPARE(LastLine(s.page), NumberLine("0.", 20));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void selectingALineEditsThatToken()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        Type("2+3=*2=");
+        s.page.TapeList()->setCurrentRow(2);
+        Type("5");
+        QCOMPARE(Lines(s.page).at(2), NumberLine("35.", 19));
+        QCOMPARE(Lines(s.page).at(3), "=" + NumberLine("37.00000", 19));
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("10.00000", 19));
+        QCOMPARE(s.page.TapeList()->currentRow(), 2);
+        // The arrow keys move the cursor too.
+        Key(Qt::Key_Down);
+        Key(Qt::Key_Down);
+        Key(Qt::Key_Down);
+        QCOMPARE(s.page.Tape().Cursor(), 5);
+        Type("-=");
+        QCOMPARE(Lines(s.page).at(5), QStringLiteral("\t       -"));
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("3.00000", 20));
+    }
+
+    void angleModeReparameterisesTheSelectedBracket()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        Type("s90=s90=");
+        s.page.TapeList()->setCurrentRow(4);
+        QTest::mouseClick(s.page.AngleButton(kIdRad), Qt::LeftButton);
+        QCOMPARE(Lines(s.page).at(3), "=" + NumberLine("1.00000", 20));
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("0.89400", 20));
+    }
+
+    void unitConversionFollowsTheLists()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        const int temperature = s.page.QuantityCombo()->findText(QStringLiteral("Temperatura"));
+        QVERIFY(temperature >= 0);
+        s.page.QuantityCombo()->setCurrentIndex(temperature);
+        QCOMPARE(s.page.UnitACombo()->itemText(1), QStringLiteral("st C"));
+        s.page.UnitACombo()->setCurrentIndex(1);
+        s.page.UnitBCombo()->setCurrentIndex(2);
+        s.page.TapeList()->setFocus();
+        Type("a100=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("212.00000", 18));
+        Type("b212=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("100.00000", 18));
+    }
+
+    void buttonsFlashAndKeysWaitTheirTurn()
+    {
+        CKalkPage::SetFlashDuration(40);
+        Shown s;
+        QVERIFY(Ready(s.page));
+        Type("1");
+        QVERIFY(s.page.Button(kIdDigit0 + 1)->isDown());
+        QVERIFY(s.page.IsBusy());
+        Type("2+");
+        // The keys wait while the 1 flashes.
+        QCOMPARE(Lines(s.page).at(0), NumberLine("1.", 20));
+        QTRY_VERIFY(!s.page.IsBusy());
+        QVERIFY(!s.page.Button(kIdAdd)->isDown());
+        QCOMPARE(Lines(s.page), (QStringList{NumberLine("12.", 19), "\t       +"}));
+        // A click waits its turn as well.
+        Type("(3");
+        QTest::mouseClick(s.page.Button(kIdResult), Qt::LeftButton);
+        QTRY_VERIFY(!s.page.IsBusy());
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("15.00000", 19));
+        CKalkPage::SetFlashDuration(0);
+    }
+
+    void clickedButtonsDriveTheTapeToo()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        for (int id : {kIdDigit0 + 9, kIdDivide, kIdFunction0 + 2, kIdDigit0 + 9, kIdResult})
+            QTest::mouseClick(s.page.Button(id), Qt::LeftButton);
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("3.00000", 20));
+    }
+};
+
+QTEST_MAIN(TestKalkPage)
+#include "tst_kalk_page.moc"
