@@ -6,6 +6,7 @@
 
 #include "base/NumberText.h"
 #include "calc/CKalkPage.h"
+#include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/Modal.h"
 
@@ -387,6 +388,25 @@ private slots:
         QTRY_VERIFY(!s.page.IsBusy());
         QCOMPARE(LastLine(s.page), "=" + NumberLine("15.00000", 19));
         CKalkPage::SetFlashDuration(0);
+    }
+
+    void helpKeyShowsThePopupOfTheControl()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        QList<HelpPopupRequest> asked;
+        SetHelpPopupHook([&asked](const HelpPopupRequest& r) { asked.append(r); });
+        Key(Qt::Key_F1);
+        s.page.DecimalsEdit()->setFocus();
+        Key(Qt::Key_F1);
+        SetHelpPopupHook({});
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(asked.at(0).controlId, 1177u);
+        QCOMPARE(asked.at(0).helpId, 0x80000000u + 137u * 65536u + 1148u);
+        QCOMPARE(asked.at(1).controlId, 1207u);
+        QCOMPARE(asked.at(1).helpId, 0x80000000u + 137u * 65536u + 1178u);
+        // F1 is not a calculator key: the tape is untouched.
+        QCOMPARE(s.page.TapeList()->count(), 1);
     }
 
     void clickedButtonsDriveTheTapeToo()
