@@ -83,7 +83,9 @@ Outcome RunCommand(const Command& command, const std::vector<std::string>& args)
     else if (parsed.Has("csv"))
         context.format = OutputFormat::Csv;
     // Machine-readable output always has a full stop, model texts included.
-    SeparatorScope separator(context.format == OutputFormat::Table ? context.localeSeparator : '.');
+    SeparatorScope separator(context.format == OutputFormat::Table || !command.machineSeparator
+                                 ? context.localeSeparator
+                                 : '.');
     outcome.status = command.run(parsed, context);
     outcome.out = std::move(context.out);
     return outcome;
@@ -103,6 +105,7 @@ const std::vector<Command>& Commands()
         all.push_back(FrictionCommand());
         all.push_back(SizeCommand());
         all.push_back(KvCommand());
+        all.push_back(CalcCommand());
         return all;
     }();
     return commands;

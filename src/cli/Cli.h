@@ -34,6 +34,10 @@ struct Command {
     std::string help;      // the subcommand's --help, examples included
     ArgumentSpec spec;
     bool machineOutput = true;   // accepts --json (and --csv when listed in spec)
+    // Machine output prints numbers with a full stop; a command whose output
+    // is texts as the window shows them (the calculator's tape) keeps the
+    // user's separator.
+    bool machineSeparator = true;
     int (*run)(const ParsedArguments& args, Context& context) = nullptr;
 };
 
@@ -58,5 +62,6 @@ const Command& FrictionCommand();
 const Command& FlowCommand();
 const Command& SizeCommand();
 const Command& KvCommand();
+const Command& CalcCommand();
 
 } // namespace cli

@@ -8,69 +8,13 @@ namespace cli {
 
 namespace {
 
-std::string QuantityLabel(int q) { return QuantityName(q) + " (" + std::to_string(q) + ")"; }
-
-std::string QuantityListText()
-{
-    std::string list;
-    for (int q = kQuantityFirst; q <= kQuantityLast; q += kQuantityStep) {
-        if (!list.empty())
-            list += ", ";
-        list += QuantityLabel(q);
-    }
-    return list;
-}
-
-int UnitOf(int quantity, const std::string& name, const std::string& which)
-{
-    const int unit = FindUnit(quantity, name);
-    if (unit < 0)
-        throw UsageError(which + " unit \"" + name + "\" is not a unit of " + QuantityLabel(quantity) +
-                             "; valid units: " + UnitList(quantity),
-                         "convert");
-    return unit;
-}
-
-int InferQuantity(const std::string& from, const std::string& to)
-{
-    const std::vector<int> both = QuantitiesWithUnits(from, to);
-    if (both.size() == 1)
-        return both.front();
-    if (both.size() > 1) {
-        std::string names;
-        for (int q : both)
-            names += (names.empty() ? "" : ", ") + QuantityLabel(q);
-        throw UsageError("units \"" + from + "\" and \"" + to + "\" belong to several quantities (" + names +
-                             "); choose one with --quantity",
-                         "convert");
-    }
-    // Name the quantity of whichever unit is known, with its valid units.
-    for (const std::string* known : {&from, &to}) {
-        const std::vector<int> owners = QuantitiesWithUnits(*known, *known);
-        if (owners.size() == 1)
-            UnitOf(owners.front(), known == &from ? to : from, known == &from ? "target" : "source");
-    }
-    throw UsageError("no quantity has both units \"" + from + "\" and \"" + to +
-                         "\"; give --quantity to see its units",
-                     "convert");
-}
-
 int Run(const ParsedArguments& args, Context& context)
 {
     const double value = ParsePlainNumber(args.positionals[0], context.localeSeparator, "", "convert");
-    const std::string& from = args.positionals[1];
-    const std::string& to = args.positionals[2];
-    int quantity = 0;
-    if (const std::string* text = args.Last("quantity")) {
-        quantity = FindQuantity(*text);
-        if (quantity == 0)
-            throw UsageError("--quantity: unknown quantity \"" + *text + "\"; quantities: " + QuantityListText(),
-                             "convert");
-    } else {
-        quantity = InferQuantity(from, to);
-    }
-    const int fromUnit = UnitOf(quantity, from, "source");
-    const int toUnit = UnitOf(quantity, to, "target");
+    const UnitPair pair = ResolveUnits(args.Last("quantity"), args.positionals[1], args.positionals[2], "convert");
+    const int quantity = pair.quantity;
+    const int fromUnit = pair.from;
+    const int toUnit = pair.to;
     const double result = ConvertUnits(quantity, fromUnit, toUnit, value);
     if (context.format == OutputFormat::Table) {
         context.out += FormatG(value) + " " + UnitName(quantity, fromUnit) + " = " + FormatG(result) + " " +

@@ -182,6 +182,74 @@ std::vector<int> QuantitiesWithUnits(std::string_view from, std::string_view to)
     return found;
 }
 
+namespace {
+
+std::string QuantityLabel(int q) { return QuantityName(q) + " (" + std::to_string(q) + ")"; }
+
+std::string QuantityListText()
+{
+    std::string list;
+    for (int q = kQuantityFirst; q <= kQuantityLast; q += kQuantityStep) {
+        if (!list.empty())
+            list += ", ";
+        list += QuantityLabel(q);
+    }
+    return list;
+}
+
+int UnitOf(int quantity, const std::string& name, const std::string& which, const std::string& command)
+{
+    const int unit = FindUnit(quantity, name);
+    if (unit < 0)
+        throw UsageError(which + " unit \"" + name + "\" is not a unit of " + QuantityLabel(quantity) +
+                             "; valid units: " + UnitList(quantity),
+                         command);
+    return unit;
+}
+
+int InferQuantity(const std::string& from, const std::string& to, const std::string& command)
+{
+    const std::vector<int> both = QuantitiesWithUnits(from, to);
+    if (both.size() == 1)
+        return both.front();
+    if (both.size() > 1) {
+        std::string names;
+        for (int q : both)
+            names += (names.empty() ? "" : ", ") + QuantityLabel(q);
+        throw UsageError("units \"" + from + "\" and \"" + to + "\" belong to several quantities (" + names +
+                             "); choose one with --quantity",
+                         command);
+    }
+    // Name the quantity of whichever unit is known, with its valid units.
+    for (const std::string* known : {&from, &to}) {
+        const std::vector<int> owners = QuantitiesWithUnits(*known, *known);
+        if (owners.size() == 1)
+            UnitOf(owners.front(), known == &from ? to : from, known == &from ? "target" : "source", command);
+    }
+    throw UsageError("no quantity has both units \"" + from + "\" and \"" + to +
+                         "\"; give --quantity to see its units",
+                     command);
+}
+
+} // namespace
+
+UnitPair ResolveUnits(const std::string* quantityText, const std::string& from, const std::string& to,
+                      const std::string& command)
+{
+    UnitPair pair;
+    if (quantityText != nullptr) {
+        pair.quantity = FindQuantity(*quantityText);
+        if (pair.quantity == 0)
+            throw UsageError("--quantity: unknown quantity \"" + *quantityText + "\"; quantities: " + QuantityListText(),
+                             command);
+    } else {
+        pair.quantity = InferQuantity(from, to, command);
+    }
+    pair.from = UnitOf(pair.quantity, from, "source", command);
+    pair.to = UnitOf(pair.quantity, to, "target", command);
+    return pair;
+}
+
 // ------------------------------------------------------------------ numbers
 
 std::size_t ReadNumberPrefix(std::string_view text, char localeSeparator, double* value)

@@ -80,6 +80,17 @@ int FindQuantity(std::string_view text);
 // Every convertible quantity in whose list both unit names appear.
 std::vector<int> QuantitiesWithUnits(std::string_view from, std::string_view to);
 
+// Two units of one quantity: the quantity named (by number or name), or
+// else the one quantity whose list holds both names. UsageError for an
+// unknown quantity or unit, or for names shared by several quantities.
+struct UnitPair {
+    int quantity = 0;
+    int from = 0;
+    int to = 0;
+};
+UnitPair ResolveUnits(const std::string* quantityText, const std::string& from, const std::string& to,
+                      const std::string& command);
+
 // ------------------------------------------------------------------ numbers
 
 // A number in C syntax with a full stop; where the locale's separator is a
