@@ -69,12 +69,11 @@ int RunFlow(const ParsedArguments& args, Context& context)
     const double nu = Required(args, "viscosity", 2100, context, command);
     const double massFlow = Required(args, "mass-flow", 1500, context, command);
     FlowAnalysis flow;
-    if (const std::string* text = args.Last("velocity")) {
+    if (args.Last("velocity") != nullptr) {
         // The velocity is what a previous use of the dialog left behind:
         // open once, type it (a velocity not above 0 becomes 1e-08 m/s, as
         // in the dialog), then open again for this medium.
         const double w = OptionValue(args, "velocity", 1300, 1, context, command);
-        (void)text;
         flow.SetMedium(rho, nu, massFlow);
         flow.Open();
         flow.OnEdit(FlowField::Velocity, FormatText("%.17g", w));
