@@ -1,6 +1,7 @@
 #include "controls/HelpControls.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -124,6 +125,41 @@ void CEditEx::inputMethodEvent(QInputMethodEvent* event)
     filtered.setCommitString(Filtered(event->commitString()), event->replacementStart(), event->replacementLength());
     QLineEdit::inputMethodEvent(&filtered);
     event->setAccepted(filtered.isAccepted());
+}
+
+// ---- CMultiEditEx
+
+CMultiEditEx::CMultiEditEx(unsigned controlId, QWidget* parent)
+    : QPlainTextEdit(parent), CHelpControl(this, controlId), m_separator(DecimalSeparator())
+{
+}
+
+bool CMultiEditEx::FilterOn() { return std::exchange(m_filter, true); }
+
+bool CMultiEditEx::FilterOff() { return std::exchange(m_filter, false); }
+
+bool CMultiEditEx::event(QEvent* event) { return HelpEvent(this, event, false) || QPlainTextEdit::event(event); }
+
+void CMultiEditEx::keyPressEvent(QKeyEvent* event)
+{
+    // As in the one-line box: a typed character the filter drops is eaten;
+    // editing keys and Ctrl combinations pass.
+    const QString typed = event->text();
+    const bool isTyping = !typed.isEmpty() && typed.front().isPrint() &&
+                          !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+    if (m_filter && isTyping && !isReadOnly()) {
+        QString kept;
+        for (const char32_t c : typed.toUcs4())
+            if (const char32_t k = FilterTypedCharacter(c, m_separator))
+                kept.append(QChar(static_cast<char16_t>(k)));
+        if (kept != typed) {
+            if (!kept.isEmpty())
+                insertPlainText(kept);
+            event->accept();
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 // ---- CComboBoxExt

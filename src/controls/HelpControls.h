@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -107,6 +108,26 @@ protected:
 private:
     QString Filtered(const QString& typed) const;
 
+    bool m_filter = true;
+    char m_separator;
+};
+
+// A multi-line edit box (the state texts of the medium pages): the help of
+// an edit box and its character filter, which a page switches off before it
+// writes free text into the box. Keeps its own context menu.
+class CMultiEditEx : public QPlainTextEdit, public CHelpControl {
+    Q_OBJECT
+public:
+    explicit CMultiEditEx(unsigned controlId, QWidget* parent = nullptr);
+    bool FilterOn();
+    bool FilterOff();
+    bool IsFilterOn() const { return m_filter; }
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
     bool m_filter = true;
     char m_separator;
 };

@@ -113,6 +113,23 @@ private slots:
         QCOMPARE(edit.text(), QStringLiteral("a.b"));
     }
 
+    void multiLineBoxFiltersLikeTheOneLineBox()
+    {
+        const QChar sep = QLatin1Char(DecimalSeparator());
+        CMultiEditEx box(1134);
+        QCOMPARE(box.objectName(), QStringLiteral("ctrl1134"));
+        QTest::keyClicks(&box, QStringLiteral("a1.5 x"));
+        QCOMPARE(box.toPlainText(), QStringLiteral("1") + sep + QStringLiteral("5"));
+        QCOMPARE(box.FilterOff(), true);
+        QTest::keyClicks(&box, QStringLiteral(" kg"));
+        QCOMPARE(box.toPlainText(), QStringLiteral("1") + sep + QStringLiteral("5 kg"));
+        // Read-only, as the state boxes are: nothing typed gets in.
+        box.FilterOn();
+        box.setReadOnly(true);
+        QTest::keyClicks(&box, QStringLiteral("7"));
+        QCOMPARE(box.toPlainText(), QStringLiteral("1") + sep + QStringLiteral("5 kg"));
+    }
+
     void controlIdsAndNames()
     {
         QWidget form;
