@@ -18,27 +18,10 @@
 #include "base/NumberText.h"
 #include "controls/ContextHelp.h"
 #include "units/Units.h"
+#include "WidgetTestSupport.h"
 
 namespace {
 
-// A number as the user types it under the current separator.
-QString Num(const char* text)
-{
-    QString s = QString::fromLatin1(text);
-    return s.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
-}
-
-template <class T>
-T* Ctrl(QWidget& dialog, unsigned id)
-{
-    T* w = dialog.findChild<T*>(QStringLiteral("ctrl%1").arg(id));
-    if (w == nullptr)
-        qFatal("control %u missing", id);
-    return w;
-}
-
-QLineEdit* Edit(QWidget& d, unsigned id) { return Ctrl<QLineEdit>(d, id); }
-QString TextOf(QWidget& d, unsigned id) { return Edit(d, id)->text(); }
 
 // The user replaces a box's text key by key.
 void Type(QWidget& d, unsigned id, const QString& text)

@@ -16,27 +16,10 @@
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "pages/CWodaPage.h"
+#include "WidgetTestSupport.h"
 
 namespace {
 
-// A number as the page prints it under the current separator.
-QString Num(const char* text)
-{
-    QString s = QString::fromUtf8(text);
-    return s.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
-}
-
-template <class T>
-T* Ctrl(QWidget& page, unsigned id)
-{
-    T* w = page.findChild<T*>(ControlObjectName(id));
-    if (w == nullptr)
-        qFatal("control %u missing", id);
-    return w;
-}
-
-QLineEdit* Edit(QWidget& w, unsigned id) { return Ctrl<QLineEdit>(w, id); }
-QString TextOf(QWidget& w, unsigned id) { return Edit(w, id)->text(); }
 QComboBox* Combo(QWidget& w, unsigned id) { return Ctrl<QComboBox>(w, id); }
 QPushButton* Button(QWidget& w, unsigned id) { return Ctrl<QPushButton>(w, id); }
 CGroupBoxEx* Properties(QWidget& w) { return Ctrl<CGroupBoxEx>(w, CWodaPage::IDC_PROPERTIES); }
