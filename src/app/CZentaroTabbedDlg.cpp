@@ -26,7 +26,8 @@ CZentaroTabbedDlg::CZentaroTabbedDlg(const QString& caption, QWidget* parent, in
 {
     setWindowTitle(caption);
     setWindowIcon(QIcon(QStringLiteral(":/images/zentaro-128.png")));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    // The caption's "?" and Shift+F1: a click then explains the control.
+    EnableWhatsThis(this);
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 
     m_tabs = new QTabWidget(this);

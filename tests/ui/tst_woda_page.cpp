@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWhatsThis>
 #include <QtTest>
 #include <cmath>
 #include <functional>
@@ -459,8 +460,13 @@ private slots:
         auto* box = Ctrl<QPlainTextEdit>(p, 1134);
         box->setFocus();
         QTest::keyClick(box, Qt::Key_F1);
+        // Shift+F1 anywhere on the sheet, then a click on a control.
+        QTest::keyClick(box, Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(QWhatsThis::inWhatsThisMode());
+        QTest::mouseClick(Combo(p, 1071), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QVERIFY(!QWhatsThis::inWhatsThisMode());
         SetHelpPopupHook({});
-        QCOMPARE(asked, (std::vector<unsigned>{1064, 1134}));
+        QCOMPARE(asked, (std::vector<unsigned>{1064, 1134, 1071}));
     }
 };
 
