@@ -294,4 +294,45 @@ private:
 
 inline Json ParseJson(const std::string& text) { return JsonReader(text).Parse(); }
 
+// A run with --json added: its status and the document it printed. A
+// successful run writes nothing on stderr.
+struct Result {
+    int status;
+    Json json;
+};
+
+inline Result JsonRun(std::vector<std::string> args, const std::string& locale = "C")
+{
+    args.push_back("--json");
+    const Run run = RunProgram(args, locale);
+    EXPECT_EQ(run.err, "");
+    return {run.status, ParseJson(run.out)};
+}
+
+// The message numbers of a property row.
+inline std::vector<double> Messages(const Json& j)
+{
+    std::vector<double> m;
+    for (const Json& v : j["messages"].array)
+        m.push_back(v.number);
+    return m;
+}
+
+// A usage error: status 2, nothing on stdout, the message first on stderr.
+inline void ExpectUsage(const std::vector<std::string>& args, const std::string& message)
+{
+    const Run run = RunProgram(args);
+    EXPECT_EQ(run.status, 2) << message;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(Lines(run.err).at(0), message);
+}
+
+inline bool HasLine(const std::string& out, const std::string& line)
+{
+    for (const std::string& l : Lines(out))
+        if (l == line)
+            return true;
+    return false;
+}
+
 } // namespace clitest

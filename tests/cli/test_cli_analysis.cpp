@@ -10,6 +10,7 @@
 using clitest::Json;
 using clitest::ParseJson;
 using clitest::RunProgram;
+using clitest::ExpectUsage;
 
 namespace {
 
@@ -21,14 +22,6 @@ Json JsonOf(const std::vector<std::string>& args)
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     return ParseJson(run.out);
-}
-
-void ExpectUsage(const std::vector<std::string>& args, const std::string& message)
-{
-    const clitest::Run run = RunProgram(args);
-    EXPECT_EQ(run.status, 2) << message;
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(clitest::Lines(run.err).at(0), message);
 }
 
 TEST(CliFriction, LaminarAndColebrook)

@@ -9,45 +9,13 @@
 using clitest::Json;
 using clitest::ParseJson;
 using clitest::RunProgram;
+using clitest::ExpectUsage;
+using clitest::HasLine;
+using clitest::JsonRun;
+using clitest::Messages;
+using clitest::Result;
 
 namespace {
-
-struct Result {
-    int status;
-    Json json;
-};
-
-Result JsonRun(std::vector<std::string> args, const std::string& locale = "C")
-{
-    args.push_back("--json");
-    const clitest::Run run = RunProgram(args, locale);
-    EXPECT_EQ(run.err, "");
-    return {run.status, ParseJson(run.out)};
-}
-
-std::vector<double> Messages(const Json& j)
-{
-    std::vector<double> m;
-    for (const Json& v : j["messages"].array)
-        m.push_back(v.number);
-    return m;
-}
-
-void ExpectUsage(const std::vector<std::string>& args, const std::string& message)
-{
-    const clitest::Run run = RunProgram(args);
-    EXPECT_EQ(run.status, 2) << message;
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(clitest::Lines(run.err).at(0), message);
-}
-
-[[maybe_unused]] bool HasLine(const std::string& out, const std::string& line)
-{
-    for (const std::string& l : clitest::Lines(out))
-        if (l == line)
-            return true;
-    return false;
-}
 
 // ---------------------------------------------------------------- steam
 
