@@ -7,6 +7,7 @@
 #include "base/NumberText.h"
 #include "base/StringTable.h"
 #include "media/CPowietrze.h"
+#include "SeparatorTest.h"
 
 namespace {
 
@@ -344,18 +345,7 @@ TEST(AirWetBulb, WithinBoundsAcrossThePagesRange)
 
 // ---- Messages and limit texts under both separators ----
 
-class AirLimitText : public ::testing::TestWithParam<char> {
-protected:
-    void SetUp() override { SetDecimalSeparator(GetParam()); }
-    void TearDown() override { SetDecimalSeparator('.'); }
-    std::string WithSep(std::string text) const
-    {
-        for (char& c : text)
-            if (c == '.')
-                c = GetParam();
-        return text;
-    }
-};
+class AirLimitText : public UnderSeparator {};
 
 TEST_P(AirLimitText, Temperature)
 {

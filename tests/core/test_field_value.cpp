@@ -2,24 +2,18 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "base/NumberText.h"
 #include "units/FieldValue.h"
 #include "units/Units.h"
+#include "SeparatorTest.h"
 
 namespace {
 // Under either separator the same texts, with the separator in place of '.'.
-class FieldValueTest : public ::testing::TestWithParam<char> {
+class FieldValueTest : public UnderSeparator {
 protected:
-    void SetUp() override { SetDecimalSeparator(GetParam()); }
-    void TearDown() override { SetDecimalSeparator('.'); }
-    std::string T(std::string text) const
-    {
-        for (char& c : text)
-            if (c == '.')
-                c = GetParam();
-        return text;
-    }
+    std::string T(std::string text) const { return WithSep(std::move(text)); }
 };
 
 constexpr int kPressure = 1900;

@@ -6,23 +6,12 @@
 #include <limits>
 
 #include "base/NumberText.h"
+#include "SeparatorTest.h"
 
 namespace {
 
 // Runs the test body under one separator and restores the default.
-class NumberTextTest : public ::testing::TestWithParam<char> {
-protected:
-    void SetUp() override { SetDecimalSeparator(GetParam()); }
-    void TearDown() override { SetDecimalSeparator('.'); }
-    char sep() const { return GetParam(); }
-    std::string WithSep(std::string text) const
-    {
-        for (char& c : text)
-            if (c == '.')
-                c = sep();
-        return text;
-    }
-};
+class NumberTextTest : public UnderSeparator {};
 
 TEST_P(NumberTextTest, GeneralFormatMatchesPrintf)
 {

@@ -7,6 +7,7 @@
 #include "base/NumberText.h"
 #include "base/StringTable.h"
 #include "media/CPara.h"
+#include "SeparatorTest.h"
 
 namespace {
 
@@ -324,18 +325,7 @@ TEST(SteamSuperheated, AboveCriticalPressure)
 
 // ---- Messages and limit texts, under both separators ----
 
-class SteamLimitText : public ::testing::TestWithParam<char> {
-protected:
-    void SetUp() override { SetDecimalSeparator(GetParam()); }
-    void TearDown() override { SetDecimalSeparator('.'); }
-    std::string WithSep(std::string text) const
-    {
-        for (char& c : text)
-            if (c == '.')
-                c = GetParam();
-        return text;
-    }
-};
+class SteamLimitText : public UnderSeparator {};
 
 TEST_P(SteamLimitText, WetAndSaturatedLimits)
 {

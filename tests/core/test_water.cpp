@@ -6,6 +6,7 @@
 #include "base/NumberText.h"
 #include "base/StringTable.h"
 #include "media/CWoda.h"
+#include "SeparatorTest.h"
 
 namespace {
 
@@ -13,18 +14,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Limit texts follow the decimal separator in force: run under both.
-class WaterLimitText : public ::testing::TestWithParam<char> {
-protected:
-    void SetUp() override { SetDecimalSeparator(GetParam()); }
-    void TearDown() override { SetDecimalSeparator('.'); }
-    std::string WithSep(std::string text) const
-    {
-        for (char& c : text)
-            if (c == '.')
-                c = GetParam();
-        return text;
-    }
-};
+class WaterLimitText : public UnderSeparator {};
 
 TEST_P(WaterLimitText, TemperatureLimits)
 {
