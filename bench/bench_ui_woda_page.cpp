@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QtTest>
+#include <functional>
 
 #include "app/CSplashWnd.h"
 #include "app/CZentaroTabbedDlg.h"
@@ -30,8 +31,9 @@ struct Sheet {
 };
 
 // Backspace and a digit, by turns, into the temperature box that starts
-// with the given text.
-void KeysByTurns(benchmark::State& state, CWodaPage& page, const QString& start, Qt::Key digit)
+// with the given text; afterEach runs after every key.
+void KeysByTurns(benchmark::State& state, CWodaPage& page, const QString& start, Qt::Key digit,
+                 const std::function<void()>& afterEach = {})
 {
     QLineEdit* t = EditOf(page, CWodaPage::IDC_TEMPERATURE);
     t->setFocus();
@@ -41,6 +43,8 @@ void KeysByTurns(benchmark::State& state, CWodaPage& page, const QString& start,
     for (auto _ : state) {
         QTest::keyClick(t, typeDigit ? digit : Qt::Key_Backspace);
         typeDigit = !typeDigit;
+        if (afterEach)
+            afterEach();
     }
 }
 
@@ -69,16 +73,8 @@ BENCHMARK(BM_RejectedTemperatureKeystroke);
 void BM_KeystrokeThenStoreState(benchmark::State& state)
 {
     Sheet s;
-    QLineEdit* t = EditOf(s.page, CWodaPage::IDC_TEMPERATURE);
-    t->setFocus();
-    t->setText(QStringLiteral("300") + QLatin1Char(DecimalSeparator()) + QStringLiteral("5"));
-    t->end(false);
-    bool typeDigit = false;
-    for (auto _ : state) {
-        QTest::keyClick(t, typeDigit ? Qt::Key_5 : Qt::Key_Backspace);
-        typeDigit = !typeDigit;
-        s.page.StoreState(CWodaPage::State::Initial);
-    }
+    KeysByTurns(state, s.page, QStringLiteral("300") + QLatin1Char(DecimalSeparator()) + QStringLiteral("5"),
+                Qt::Key_5, [&s] { s.page.StoreState(CWodaPage::State::Initial); });
 }
 BENCHMARK(BM_KeystrokeThenStoreState);
 

@@ -285,7 +285,6 @@ void CWodaPage::StoreState(State state)
     const bool initial = state == State::Initial;
     StoredState& slot = initial ? m_initial : m_final;
     slot.massFlow = m_woda.GetMassFlow();
-    slot.enthalpy = m_woda.GetEnthalpy();
     // The enthalpy as shown (and as the user may have typed it), not the
     // model's full precision: the energy analysis works from what was seen.
     slot.enthalpy = Field(kEnthalpy).Parse();
@@ -297,6 +296,14 @@ void CWodaPage::StoreState(State state)
 
     (initial ? m_initialBox : m_finalBox)->FilterOff();
     (initial ? m_initialText : m_finalText) = BuildStateText();
+    WriteControls();
+}
+
+// A mass flow an analysis hands back on OK.
+void CWodaPage::TakeMassFlow(double massFlow)
+{
+    m_woda.SetMassFlow(massFlow);
+    Field(kMassFlow).Show(m_woda.GetMassFlow());
     WriteControls();
 }
 
@@ -313,11 +320,8 @@ void CWodaPage::OpenFlowAnalysis()
     CAnalizaPrzeplywuDlg& flow = m_sheet->FlowDialog();
     flow.SetCaption(QString::fromStdString(FormatText("Analiza przepływu dla wody o gęstości %g kg/m^3.", density)));
     flow.SetMedium(density, viscosity, massFlow);
-    if (flow.DoModal() == QDialog::Accepted) {
-        m_woda.SetMassFlow(flow.GetMassFlow());
-        Field(kMassFlow).Show(m_woda.GetMassFlow());
-        WriteControls();
-    }
+    if (flow.DoModal() == QDialog::Accepted)
+        TakeMassFlow(flow.GetMassFlow());
 
     const bool bothStored = m_initialStored == 1 && m_finalStored == 1;  // "&Energia..." is enabled
     if (bothStored &&
@@ -340,9 +344,6 @@ void CWodaPage::OpenEnergyAnalysis()
     CAnalizaEnergiiDlg& energy = m_sheet->EnergyDialog();
     energy.SetStates(m_initial.massFlow, m_initial.enthalpy, m_initial.temperature, m_final.massFlow,
                      m_final.enthalpy, m_final.temperature);
-    if (energy.DoModal() == QDialog::Accepted) {
-        m_woda.SetMassFlow(energy.GetMassFlow());
-        Field(kMassFlow).Show(m_woda.GetMassFlow());
-        WriteControls();
-    }
+    if (energy.DoModal() == QDialog::Accepted)
+        TakeMassFlow(energy.GetMassFlow());
 }

@@ -98,6 +98,7 @@ private:
     void OnInput(int field, double si);
     void ReadControls();
     void WriteControls();
+    void TakeMassFlow(double massFlow);
     CUnitField& Field(int index) const { return *m_fields[index]; }
     QString UnitText(int index) const;
 
