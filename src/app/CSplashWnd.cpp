@@ -1,10 +1,14 @@
 #include "app/CSplashWnd.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QEvent>
+#include <QFont>
 #include <QPainter>
 #include <QScreen>
 #include <QTimerEvent>
+
+#include "base/BuildInfo.h"
 
 namespace {
 bool g_enabled = false;
@@ -24,6 +28,7 @@ void CSplashWnd::EnableSplash(bool enable) { g_enabled = enable; }
 CSplashWnd* CSplashWnd::Current() { return g_splash; }
 void CSplashWnd::SetDuration(int milliseconds) { g_durationMs = milliseconds; }
 void CSplashWnd::SetPicturePath(const QString& path) { g_picturePath = path; }
+QString CSplashWnd::VersionLine() { return QStringLiteral("Wersja %1").arg(QLatin1String(kZentaroVersion)); }
 
 void CSplashWnd::ShowSplash(QWidget* parent)
 {
@@ -91,6 +96,14 @@ void CSplashWnd::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_bitmap);
+    // The version line is drawn rather than part of the picture, so that it
+    // always names the version that runs. Place, size and colour suit the
+    // picture's free lower left corner.
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(16);
+    painter.setFont(font);
+    painter.setPen(QColor(255, 208, 138));
+    painter.drawText(QPoint(44, 290), VersionLine());
 }
 
 void CSplashWnd::timerEvent(QTimerEvent* event)

@@ -20,6 +20,8 @@ public:
     static void SetDuration(int milliseconds);
     // The picture to show; a path that does not load skips the splash.
     static void SetPicturePath(const QString& path);
+    // "Wersja" and the program's version, drawn over the picture.
+    static QString VersionLine();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

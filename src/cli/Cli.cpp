@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "base/BuildInfo.h"
 #include "base/NumberText.h"
 
 namespace cli {
@@ -9,7 +10,6 @@ namespace cli {
 namespace {
 
 constexpr const char* kProgram = "zentaro-cli";
-constexpr const char* kVersion = "1.1";
 
 std::string ProgramHelp()
 {
@@ -155,7 +155,7 @@ Outcome RunCli(const std::vector<std::string>& args)
         if (first == "--version") {
             if (args.size() > 1)
                 throw UsageError("unexpected argument \"" + args[1] + "\"");
-            return Outcome{kExitOk, std::string(kProgram) + " " + kVersion + "\n", {}};
+            return Outcome{kExitOk, std::string(kProgram) + " " + kZentaroVersion + "\n", {}};
         }
         if (first == "help") {
             if (args.size() == 1)

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "base/BuildInfo.h"
+
 CAboutDlg::CAboutDlg(QWidget* parent) : CDialog(parent)
 {
     setWindowTitle(QStringLiteral("Informacje - Zentaro"));
@@ -12,7 +14,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : CDialog(parent)
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(QPixmap(QStringLiteral(":/images/zentaro-128.png")).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
-    auto* name = new QLabel(QStringLiteral("Zentaro Wersja 1.1\nZentaro"), this);
+    auto* name = new QLabel(QStringLiteral("Zentaro Wersja %1\nZentaro").arg(QLatin1String(kZentaroVersion)), this);
     name->setObjectName(QStringLiteral("version"));
     layout->addWidget(name, 0, 1);
     auto* credits = new QLabel(QStringLiteral("Kalkulator inżyniera instalacji grzewczych, wentylacyjnych i klimatyzacyjnych.\n"

@@ -42,7 +42,7 @@ TEST(CliProgram, HelpForTheProgramAndEachCommand)
         EXPECT_EQ(RunProgram({"help", name}).out, sub.out) << name;
     }
     EXPECT_GE(listed, 1u);
-    EXPECT_EQ(RunProgram({"--version"}).out, "zentaro-cli 1.1\n");
+    EXPECT_EQ(RunProgram({"--version"}).out, "zentaro-cli " ZENTARO_DECLARED_VERSION "\n");
 }
 
 TEST(CliProgram, UsageErrorsOfTheProgram)

@@ -97,7 +97,7 @@ private slots:
         });
         about->trigger();
         QCOMPARE(title, QStringLiteral("Informacje - Zentaro"));
-        QVERIFY(text.contains(QStringLiteral("Zentaro Wersja 1.1\nZentaro")));
+        QVERIFY(text.contains(QStringLiteral("Zentaro Wersja " ZENTARO_DECLARED_VERSION "\nZentaro")));
         QVERIFY(okIsDefault);
         QVERIFY(iconShown);
     }
@@ -161,6 +161,31 @@ private slots:
         CSplashWnd::ShowSplash(&sheet);
         QVERIFY(CSplashWnd::Current() != nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(CSplashWnd::Current() == nullptr, 2000);
+    }
+
+    void splashShowsTheDeclaredVersion()
+    {
+        QCOMPARE(CSplashWnd::VersionLine(), QStringLiteral("Wersja " ZENTARO_DECLARED_VERSION));
+        // The line is painted over the picture, in its free lower left
+        // corner; the picture itself carries no version there.
+        const QRect line(40, 270, 200, 30);
+        const auto versionPixels = [&line](const QImage& image) {
+            int count = 0;
+            for (int y = line.top(); y <= line.bottom(); ++y)
+                for (int x = line.left(); x <= line.right(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    count += c.red() > 200 && c.green() > 150 && c.blue() < 170 ? 1 : 0;
+                }
+            return count;
+        };
+        QCOMPARE(versionPixels(QImage(kPicture)), 0);
+        CSplashWnd::SetPicturePath(kPicture);
+        CSplashWnd::EnableSplash(true);
+        CSplashWnd::ShowSplash(nullptr);
+        QVERIFY(CSplashWnd::Current() != nullptr);
+        QVERIFY(versionPixels(CSplashWnd::Current()->grab().toImage()) > 40);
+        QTest::keyClick(CSplashWnd::Current(), Qt::Key_Space);
+        QVERIFY(CSplashWnd::Current() == nullptr);
     }
 
     void unloadablePictureSkipsTheSplash()
