@@ -8,7 +8,8 @@
 
 CZentaroApp::CZentaroApp(int& argc, char** argv) : QApplication(argc, argv)
 {
-    m_helpFilePath = QString::fromStdString(HelpFilePathFor(applicationFilePath().toStdString()));
+    // Beside the executable in a build tree, in the data folder once installed.
+    m_helpFilePath = QString::fromStdString(FindHelpFile(applicationFilePath().toStdString()));
     m_helpPopupPath = QString::fromStdString(HelpPopupPathFor(m_helpFilePath.toStdString()));
     SetDecimalSeparator(SeparatorFromEnvironment());
     // Named for the window system; nothing is ever stored under it.
