@@ -1,5 +1,6 @@
 #include "app/CZentaroApp.h"
 
+#include "app/AppIcon.h"
 #include "app/AppPaths.h"
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
@@ -15,6 +16,10 @@ CZentaroApp::CZentaroApp(int& argc, char** argv) : QApplication(argc, argv)
     // Named for the window system; nothing is ever stored under it.
     setOrganizationName(QStringLiteral("Quillon Works"));
     setApplicationName(QStringLiteral("Zentaro"));
+    // Every window carries the icon; the desktop entry's name ties the
+    // windows to the menu entry (and its icon) where the window system asks.
+    setWindowIcon(ZentaroIcon());
+    setDesktopFileName(QStringLiteral("zentaro"));
 }
 
 CZentaroApp* CZentaroApp::Instance() { return qobject_cast<CZentaroApp*>(QCoreApplication::instance()); }

@@ -12,6 +12,7 @@
 #include "analysis/CAnalizaPrzeplywuDlg.h"
 #include "analysis/CKsztaltPrzewoduDlg.h"
 #include "analysis/CRoznicaStrumieniDlg.h"
+#include "app/AppIcon.h"
 #include "app/CSplashWnd.h"
 #include "calc/CKalkPage.h"
 #include "controls/CAboutDlg.h"
@@ -25,7 +26,7 @@
 CZentaroTabbedDlg::CZentaroTabbedDlg(const QString& caption, QWidget* parent, int firstPage) : QDialog(parent)
 {
     setWindowTitle(caption);
-    setWindowIcon(QIcon(QStringLiteral(":/images/zentaro-128.png")));
+    setWindowIcon(ZentaroIcon());
     // The caption's "?" and Shift+F1: a click then explains the control.
     EnableWhatsThis(this);
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);

@@ -43,7 +43,10 @@ private slots:
         for (int i = 0; i < expected.size(); ++i)
             QCOMPARE(tabs->tabText(i), expected[i]);
         QCOMPARE(tabs->currentIndex(), 0);
-        QVERIFY(!sheet.windowIcon().isNull());
+        // The icon in every size the desktop installs, so none is scaled up.
+        const QList<QSize> sizes = sheet.windowIcon().availableSizes();
+        for (int side : {48, 128, 256})
+            QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
     }
 
     void oneButtonThatEndsTheProgram()
