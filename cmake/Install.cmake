@@ -54,6 +54,10 @@ if(NOT ZENTARO_CORE_ONLY)
 endif()
 
 # The Debian package (tools/package.sh): cpack -G DEB in the build folder.
+# Installing and packaging take what is built and never build first, as
+# cmake --install does: tools/package.sh builds before, and the package
+# check in the test suite saves a pass over the whole tree.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zentaro)
 set(CPACK_PACKAGE_VENDOR "Quillon Works")
