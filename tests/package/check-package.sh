@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The Debian package builds, says what it is and needs, and unpacks into a
 # tree whose programs run: check-package.sh BUILD_DIR APPSTREAM_ID VERSION HELP_LOOKUP
-source "$(dirname "$0")/common.sh"
-need cpack dpkg-deb dpkg-shlibdeps file gzip timeout
+source "${BASH_SOURCE[0]%/*}/common.sh"
+need "${CPACK:-cpack}" dpkg-deb dpkg-shlibdeps file gzip timeout
 build=$1 id=$2 version=$3 lookup=$4
 scratch "$build"
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$dir/out" >"$dir/cpack.log" 2>&1 || { cat "$dir/cpack.log"; fail "cpack failed"; }
+"${CPACK:-cpack}" --config "$build/CPackConfig.cmake" -G DEB -B "$dir/out" >"$dir/cpack.log" 2>&1 || { cat "$dir/cpack.log"; fail "cpack failed"; }
 debs=("$dir"/out/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb"
 deb=${debs[0]}

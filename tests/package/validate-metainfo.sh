@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The AppStream metainfo passes appstreamcli without network access:
 # validate-metainfo.sh FILE
-source "$(dirname "$0")/common.sh"
+source "${BASH_SOURCE[0]%/*}/common.sh"
 need appstreamcli
 appstreamcli validate --no-net --pedantic "$1"
