@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libchm-dev fp-utils fonts-dejavu-core xvfb xauth
-          desktop-file-utils appstream dpkg-dev file)
+          desktop-file-utils appstream dpkg-dev file python3-iapws)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

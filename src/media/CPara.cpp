@@ -121,12 +121,17 @@ double WaterVolume(double p)
     return std::sqrt(p / 100000) * 3.8974177 / 100000 + 0.0010044557;
 }
 
+// How far below 273.15 K the saturation temperature of the lowest pressure
+// lands: Newton's method stops within 1e-05 K, and 610.89 Pa comes out at
+// 273.1499952 K. It is the same point, whose viscosity is no less real.
+constexpr double kLineTemperatureSlack = 2e-05;
+
 // Dynamic viscosity of saturated steam mu''(T), Pa s. The constant is
 // 25.59e-6 as computed in double precision, one unit in the last place
 // below the double nearest to 2.559e-05; keep it so.
 double SteamViscosity(double t)
 {
-    if (!(t >= kMinTemperature && t <= kMaxTemperature))
+    if (!(t >= kMinTemperature - kLineTemperatureSlack && t <= kMaxTemperature))
         return 0;
     return std::sqrt(t / 273) * (2.5589999999999997e-05 / (673 / t + 1));
 }
@@ -230,6 +235,23 @@ double CPara::SaturationTemperature(double pressure)
     return next;
 }
 
+// A fit taken where it does not hold (superheated steam next to the
+// critical point, or below the superheated fits' lows) gives a volume or a
+// viscosity of zero or less, which no flow can use.
+bool CPara::PropertiesArePhysical() const
+{
+    auto positive = [](double value) { return std::isfinite(value) && value > 0; };
+    return positive(m_volume) && positive(m_dynamicViscosity) && positive(m_kinematicViscosity)
+           && std::isfinite(m_enthalpy) && std::isfinite(m_heatOfVaporisation) && std::isfinite(m_waterVolume);
+}
+
+int CPara::RefuseUnphysicalState()
+{
+    ClearProperties();
+    m_limitText.clear();
+    return kMsgStateOutsideFits;
+}
+
 void CPara::ClearProperties()
 {
     m_enthalpy = 0;
@@ -299,6 +321,8 @@ int CPara::SetTemperature(double temperature)
         // Computed also for a rejected temperature: the page shows what the
         // point below or above the range gives (mostly zeros).
         ComputeWetState(m_regime == kSaturated);
+        if (result == 0 && !PropertiesArePhysical())
+            return RefuseUnphysicalState();
         return result;
     }
 
@@ -321,6 +345,10 @@ int CPara::SetTemperature(double temperature)
     }
     if (temperature >= lowerBound && temperature <= m_maxTemperature) {
         ComputeSuperheated();
+        // A pressure never given or refused is no state to judge: the
+        // temperature alone is in range (the pressure's setter speaks for it).
+        if (m_pressure >= m_minPressure && !PropertiesArePhysical())
+            return RefuseUnphysicalState();
         return 0;
     }
     ClearProperties();
@@ -346,6 +374,8 @@ int CPara::SetPressure(double pressure)
         if (m_regime == kSaturated)
             m_dryness = 1;
         ComputeWetState(m_regime == kSaturated);
+        if (result == 0 && !PropertiesArePhysical())
+            return RefuseUnphysicalState();
         return result;
     }
 
@@ -368,6 +398,8 @@ int CPara::SetPressure(double pressure)
     }
     if (pressure >= m_minPressure && pressure <= upperBound) {
         ComputeSuperheated();
+        if (!PropertiesArePhysical())
+            return RefuseUnphysicalState();
         return 0;
     }
     ClearProperties();
@@ -384,6 +416,10 @@ int CPara::SetDryness(double dryness)
     m_dryness = dryness;
     // With the dryness as given, in the saturated regime too.
     ComputeWetState(false);
+    // Judged only on a point of the line that a temperature or pressure
+    // produced; before that there is no state, only zeros.
+    if (OnSaturationRange(m_lastSatPressure) && !PropertiesArePhysical())
+        return RefuseUnphysicalState();
     return 0;
 }
 

@@ -17,6 +17,9 @@ public:
 
     // Setters return 0 when the value is accepted, otherwise a message
     // number (media/Messages.h) with the violated limit in GetLimitText().
+    // A state within the limits whose fits give no physical steam (a volume
+    // or viscosity of zero or less, or not finite) is refused with
+    // kMsgStateOutsideFits, an empty limit text and the properties at 0.
 
     // 0 wet, 1 saturated, 2 superheated. Recomputes nothing: set the
     // temperature (and, superheated, then the pressure) afterwards. Returns 0.
@@ -64,6 +67,10 @@ private:
     void ComputeWetState(bool saturated);
     void ComputeSuperheated();
     void ClearProperties();
+    bool PropertiesArePhysical() const;
+    // Clears the properties and returns the message of a state the fits
+    // cannot describe.
+    int RefuseUnphysicalState();
 
     std::string m_limitText;
     double m_minTemperature = 0;               // K, wet and saturated

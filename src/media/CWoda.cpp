@@ -54,7 +54,12 @@ int CWoda::SetTemperature(double temperature)
 
     // The fits sum their terms in this order; keep it, the last digits depend on it.
     m_density = 0.07935 * t + 999.732 - 0.00857 * t2 + 5.83e-05 * t3 - 2.677e-07 * t4 + 4.843e-10 * t5;
-    m_expansion = 1.721e-05 * t - 7.994e-05 - 1.765e-10 * t2 + 1.555e-09 * t3 - 2.77e-12 * t4;
+    // beta = -(1/rho) drho/dT from the density fit itself, differentiated
+    // term by term: it keeps the density's accuracy, where a fit of its own
+    // for beta would not.
+    const double densitySlope = 0.07935 - 2 * 0.00857 * t + 3 * 5.83e-05 * t2 - 4 * 2.677e-07 * t3
+                                + 5 * 4.843e-10 * t4;
+    m_expansion = -densitySlope / m_density;
     m_specificHeat = 1000 * (4.214 - 0.0022 * t + 4.21e-05 * t2 - 2.817e-07 * t3 + 8.4525e-10 * t4);
     m_enthalpy = 1000 * (4.198 * t + 0.05947 - 0.0004407 * t2 + 3.631e-06 * t3);
     m_conductivity = 0.0019355 * t + 0.5687 - 9.857e-06 * t2 + 2.149e-08 * t3 - 4.5165e-11 * t4;

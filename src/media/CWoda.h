@@ -26,7 +26,7 @@ public:
     double GetPressure() const { return m_pressure; }                // Pa, last accepted
     double GetMassFlow() const { return m_massFlow; }                // kg/s
     double GetDensity() const { return m_density; }                  // kg/m³
-    double GetExpansion() const { return m_expansion; }              // 1/K, volumetric
+    double GetExpansion() const { return m_expansion; }              // 1/K, -(1/rho) drho/dT
     double GetSpecificHeat() const { return m_specificHeat; }        // J/(kg K)
     double GetEnthalpy() const { return m_enthalpy; }                // J/kg
     double GetConductivity() const { return m_conductivity; }        // W/(m K)

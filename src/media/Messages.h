@@ -17,3 +17,4 @@ inline constexpr int kMsgHumidityAbove100 = 11012;         // "Wilgotność wzgl
 inline constexpr int kMsgMoistureBelowZero = 11013;        // "Zawartość wilgoci mniejsza od 0 kg/kg"
 inline constexpr int kMsgMoistureAboveMaximum = 11014;     // "Zawartość wilgoci większa od maksymalnej"
 inline constexpr int kMsgTemperatureBelowDewPoint = 11015; // "Temperatura niższa od punktu rosy"
+inline constexpr int kMsgStateOutsideFits = 11016;         // "Stan pary poza zakresem ważności korelacji"

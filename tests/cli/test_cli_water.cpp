@@ -30,7 +30,7 @@ TEST(CliWater, PropertiesAtTwentyDegrees)
     EXPECT_EQ(j["pressure"].number, 100000);
     EXPECT_EQ(j["mass_flow"].number, 1);
     EXPECT_NEAR(j["density"].number, 998.316, 5e-4);
-    EXPECT_NEAR(j["expansion"].number, 0.000276186, 5e-10);
+    EXPECT_NEAR(j["expansion"].number, 0.00020201, 5e-9);
     EXPECT_NEAR(j["specific_heat"].number, 4184.72, 5e-3);
     EXPECT_NEAR(j["enthalpy"].number, 83872.2, 0.05);
     EXPECT_NEAR(j["conductivity"].number, 0.603632, 5e-7);

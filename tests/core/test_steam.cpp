@@ -299,16 +299,65 @@ TEST(SteamSuperheated, TemperatureAgainstSaturationAtOneMegapascal)
     EXPECT_EQ(steam.GetEnthalpy(), 0);
 }
 
-TEST(SteamSuperheated, BelowTheFitsGivesZerosWithoutMessage)
+void ExpectNoProperties(const CPara& steam)
 {
-    CPara steam = InRegime(CPara::kSuperheated);
-    steam.SetTemperature(320);
-    EXPECT_EQ(steam.SetPressure(10000), 0);
-    EXPECT_EQ(steam.SetTemperature(320), 0);
     EXPECT_EQ(steam.GetEnthalpy(), 0);
     EXPECT_EQ(steam.GetSpecificVolume(), 0);
+    EXPECT_EQ(steam.GetWaterVolume(), 0);
+    EXPECT_EQ(steam.GetHeatOfVaporisation(), 0);
     EXPECT_EQ(steam.GetDynamicViscosity(), 0);
     EXPECT_EQ(steam.GetKinematicViscosity(), 0);
+}
+
+// Next to the critical point the superheated volume fit turns negative:
+// such a state is refused, not shown with a volume of 0.
+TEST(SteamUnphysical, NearCriticalStateIsRefused)
+{
+    CPara steam = InRegime(CPara::kSuperheated);
+    ASSERT_EQ(steam.SetTemperature(653.15), 0);
+    EXPECT_EQ(steam.SetPressure(30e6), kMsgStateOutsideFits);
+    EXPECT_EQ(LoadText(kMsgStateOutsideFits), "Stan pary poza zakresem ważności korelacji");
+    EXPECT_EQ(steam.GetLimitText(), "");
+    ExpectNoProperties(steam);
+    // Both setters judge the state they make.
+    ASSERT_EQ(steam.SetTemperature(700), 0);
+    EXPECT_GT(steam.GetSpecificVolume(), 0);
+    EXPECT_EQ(steam.SetTemperature(653.15), kMsgStateOutsideFits);
+    ExpectNoProperties(steam);
+    EXPECT_EQ(steam.GetTemperature(), 653.15);
+    EXPECT_EQ(steam.GetPressure(), 30e6);
+    // A lower pressure at the same temperature is steam again.
+    EXPECT_EQ(steam.SetPressure(25e6), 0);
+    EXPECT_GT(steam.GetSpecificVolume(), 0);
+    EXPECT_GT(steam.GetKinematicViscosity(), 0);
+}
+
+// The superheated fits start at 12500 Pa: below it they give nothing.
+TEST(SteamUnphysical, BelowTheSuperheatedFitsIsRefused)
+{
+    CPara steam = InRegime(CPara::kSuperheated);
+    // A fresh model holds no pressure: the temperature alone is not judged.
+    EXPECT_EQ(steam.SetTemperature(320), 0);
+    EXPECT_EQ(steam.SetPressure(10000), kMsgStateOutsideFits);
+    EXPECT_EQ(steam.SetTemperature(320), kMsgStateOutsideFits);
+    EXPECT_EQ(steam.SetTemperature(400), kMsgStateOutsideFits);
+    ExpectNoProperties(steam);
+    EXPECT_EQ(steam.SetPressure(12500), 0);
+    EXPECT_GT(steam.GetSpecificVolume(), 0);
+}
+
+// The line's lowest pressure has a saturation temperature a few
+// microkelvin below 273.15 K; its steam still has a viscosity.
+TEST(SteamUnphysical, LowestPressureOfTheLineIsSteam)
+{
+    for (int regime : {CPara::kWet, CPara::kSaturated}) {
+        CPara steam = InRegime(regime);
+        EXPECT_EQ(steam.SetPressure(610.89), 0) << regime;
+        EXPECT_LT(steam.GetTemperature(), 273.15);
+        EXPECT_GT(steam.GetDynamicViscosity(), 0);
+        EXPECT_GT(steam.GetKinematicViscosity(), 0);
+        EXPECT_EQ(steam.SetDryness(0.5), 0);
+    }
 }
 
 TEST(SteamSuperheated, AboveCriticalPressure)

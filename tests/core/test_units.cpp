@@ -135,6 +135,19 @@ TEST(UnitCatalogue, FactorsAreTheStoredDoubles)
     EXPECT_EQ(UnitFactor(4000, UnitIndex(4000, "g/kg")), 0.001);
 }
 
+// Units defined exactly elsewhere: their factors follow the definitions.
+TEST(UnitCatalogue, UsVolumesAndBtuCoefficientAtTheirDefinitions)
+{
+    // 231 and 2150.42 cubic inches; the gallon also agrees with "US gal/min".
+    EXPECT_NEAR(Convert(1200, "US gallon", "cu in", 1), 231, 231 * 1e-9);
+    EXPECT_NEAR(Convert(1200, "US bushel", "cu in", 1), 2150.42, 2150.42 * 1e-6);
+    EXPECT_NEAR(Convert(1600, "US gal/min", "m^3/h", 1) / (60 * Convert(1200, "US gallon", "m^3", 1)), 1, 1e-4);
+    // 1 BTU/(h ft² °F) with the international table BTU.
+    const double btu = 1055.05585262 / (3600 * 0.09290304 * 5.0 / 9.0);
+    for (int q : {2800, 2900})
+        EXPECT_NEAR(UnitFactor(q, UnitIndex(q, "BTU/(sq ft h F)")), btu, btu * 1e-6) << q;
+}
+
 TEST(UnitConversion, LengthAreaVelocity)
 {
     EXPECT_EQ(Convert(1000, "mile", "m", 1), 1609.344);

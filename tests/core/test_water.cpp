@@ -83,7 +83,7 @@ TEST(Water, PropertiesAtFreezingPoint)
     CWoda water;
     ASSERT_EQ(water.SetTemperature(273.15), 0);
     EXPECT_DOUBLE_EQ(water.GetDensity(), 999.732);
-    EXPECT_DOUBLE_EQ(water.GetExpansion(), -7.994e-05);
+    EXPECT_DIGITS(water.GetExpansion(), "-7.93713e-05");
     EXPECT_DOUBLE_EQ(water.GetSpecificHeat(), 4214);
     EXPECT_DOUBLE_EQ(water.GetEnthalpy(), 59.47);
     EXPECT_DOUBLE_EQ(water.GetConductivity(), 0.5687);
@@ -98,7 +98,7 @@ TEST(Water, PropertiesAt20C)
     CWoda water;
     ASSERT_EQ(water.SetTemperature(293.15), 0);
     EXPECT_DIGITS(water.GetDensity(), "998.316");
-    EXPECT_DIGITS(water.GetExpansion(), "0.000276186");
+    EXPECT_DIGITS(water.GetExpansion(), "0.000202009");
     EXPECT_DIGITS(water.GetSpecificHeat(), "4184.72");
     EXPECT_DIGITS(water.GetEnthalpy(), "83872.2");
     EXPECT_DIGITS(water.GetConductivity(), "0.603632");
@@ -106,6 +106,24 @@ TEST(Water, PropertiesAt20C)
     EXPECT_DIGITS(water.GetKinematicViscosity(), "1.003e-06");
     EXPECT_DIGITS(water.GetPrandtl(), "6.94185");
     EXPECT_DIGITS(water.GetSurfaceTension(), "0.0728104");
+}
+
+// The expansion coefficient against IAPWS-IF97 (liquid at 1 atm, at its
+// saturation pressure above the boiling point): within the 5 % that the
+// accuracy report states from 20 °C up. Near 4 °C the true value crosses
+// zero, so no relative bound holds there.
+TEST(Water, ExpansionAgreesWithReference)
+{
+    const struct {
+        double celsius;
+        double reference;  // 1/K
+    } points[] = {{20, 0.00020661}, {40, 0.00038495}, {60, 0.00052313},
+                  {90, 0.000697},   {120, 0.00085798}, {150, 0.0010264}};
+    CWoda water;
+    for (const auto& p : points) {
+        ASSERT_EQ(water.SetTemperature(p.celsius + 273.15), 0);
+        EXPECT_NEAR(water.GetExpansion(), p.reference, 0.05 * p.reference) << p.celsius << " °C";
+    }
 }
 
 TEST(Water, PropertiesAtBoilingPoint)

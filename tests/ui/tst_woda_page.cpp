@@ -57,7 +57,8 @@ const unsigned kOutputUnits[] = {1009, 1011, 1013, 1067, 1018, 1069, 1071, 1027,
 const unsigned kNeedProperties[] = {1125, 1128, 1122};
 
 // The twelve state lines of a fresh page, worked out by hand from the water
-// fits at 0 °C (t = 0 leaves the constant terms).
+// fits at 0 °C (t = 0 leaves the constant terms; the expansion is minus the
+// density's linear term over the density).
 QString FreshStateText()
 {
     const char* lines[] = {
@@ -65,7 +66,7 @@ QString FreshStateText()
         "Ciśnienie 100000 Pa",
         "Strumień masy 1 kg/s",
         "Gęstość 999.732 kg/m^3",
-        "Rozszerzalność objętościowa -7.994e-05 1/K",
+        "Rozszerzalność objętościowa -7.93713e-05 1/K",
         "Ciepło właściwe 4214 J/(kg K)",
         "Entalpia 59.47 J/kg",
         "Przewodność cieplna 0.5687 W/(m K)",
