@@ -242,9 +242,12 @@ void CKalkPage::OnInitDialog()
     m_fixBox->setChecked(true);
     m_tape.SetFix(true);
 
+    // Function pictures are wider: they all share the size at which the
+    // widest of them fits, as tall as the digits.
     for (auto& [id, button] : m_buttons) {
         button->setIcon(KalkKeyIcon(id));
-        button->setIconSize(QSize(34, 20));
+        const bool function = id > kIdFunction0 && id <= kIdFunction24;
+        button->setIconSize(QSize(function ? 56 : 34, 20));
     }
 
     FillUnitCombo(m_quantityCombo, 900, 4100, 100, 0);

@@ -20,6 +20,29 @@ QString Sep(QString text)
 
 QString NumberLine(const QString& text, int spaces) { return "\t" + QString(spaces, ' ') + Sep(text); }
 
+// Height in pixels of the first glyph of a key's picture: the inked rows of
+// the columns from the leftmost inked one up to the next empty column.
+int FirstGlyphHeight(const QImage& image)
+{
+    auto inked = [&image](int x, int y) { return qAlpha(image.pixel(x, y)) > 128; };
+    int top = image.height();
+    int bottom = -1;
+    bool started = false;
+    for (int x = 0; x < image.width(); ++x) {
+        bool column = false;
+        for (int y = 0; y < image.height(); ++y)
+            if (inked(x, y)) {
+                column = true;
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        if (started && !column)
+            break;
+        started = started || column;
+    }
+    return bottom - top + 1;
+}
+
 } // namespace
 
 class TestKalkPage : public QObject {
@@ -133,6 +156,28 @@ private slots:
             }
         }
         QCOMPARE(buttons, 10 + 1 + 1 + 4 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 25);
+    }
+
+    void functionPicturesShareOneFontSize()
+    {
+        CKalkPage page(nullptr);
+        // Keys whose pictures begin with the same letter, and digit-high
+        // capitals; in each group the first letters are drawn alike, and as
+        // tall as on the digit keys.
+        const QList<QList<int>> groups = {
+            {1229, 1232, 1235, 1238}, {1230, 1233, 1236, 1239}, {1231, 1234, 1237, 1240},
+            {1227, 1228}, {1222, 1223}, {kIdDigit0 + 1, 1219, 1224, 1241, 1242}};
+        for (const QList<int>& group : groups) {
+            QList<int> heights;
+            for (int id : group) {
+                CButtonEx* button = page.Button(id);
+                heights << FirstGlyphHeight(button->icon().pixmap(button->iconSize() * 8).toImage());
+            }
+            for (int h : heights)
+                QVERIFY2(std::abs(h - heights.front()) <= 2,
+                         qPrintable(QString::number(group.front()) + ": " + QString::number(h) + " against "
+                                    + QString::number(heights.front())));
+        }
     }
 
     void keysDriveTheTape()
