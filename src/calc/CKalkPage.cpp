@@ -107,7 +107,7 @@ void CKalkPage::BuildControls()
         button->setMinimumSize(40, 28);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         m_buttons[id] = button;
-        connect(button, &QPushButton::clicked, this, [this, id] { PostCommand(id); });
+        connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
         return button;
     };
 
@@ -403,34 +403,11 @@ bool CKalkPage::eventFilter(QObject* watched, QEvent* event)
         event->accept();
         return true;
     }
-    PostCommand(command);
+    OnCommand(command);
     return true;
 }
 
-void CKalkPage::PostCommand(int controlId)
-{
-    m_pending.push_back(controlId);
-    ProcessPending();
-}
-
-bool CKalkPage::IsBusy() const { return m_flashing != nullptr || !m_pending.empty(); }
-
-void CKalkPage::ProcessPending()
-{
-    // Commands run one at a time, never inside another (a message box runs
-    // its own loop, in which a flash may end).
-    if (m_running)
-        return;
-    m_running = true;
-    while (m_flashing == nullptr && !m_pending.empty()) {
-        const int id = m_pending.front();
-        m_pending.pop_front();
-        RunCommand(id);
-    }
-    m_running = false;
-}
-
-void CKalkPage::RunCommand(int controlId)
+void CKalkPage::OnCommand(int controlId)
 {
     m_tape.StoreDecimals(m_decimalsSpin->GetPos());
     if (IsTapeKey(controlId)) {
@@ -462,17 +439,16 @@ void CKalkPage::Apply(const KeyEffect& effect)
 
 void CKalkPage::Flash(const std::vector<int>& buttons)
 {
-    if (FlashDuration() <= 0) {
-        for (int id : buttons)
-            if (CButtonEx* button = Button(id)) {
-                button->setDown(true);
-                button->setDown(false);
-            }
+    if (buttons.empty())
         return;
-    }
-    m_flashQueue.insert(m_flashQueue.end(), buttons.begin(), buttons.end());
-    if (m_flashing == nullptr && !m_flashQueue.empty())
-        NextFlash();
+    // A new key ends the picture of the one before, so the pictures follow
+    // the keys and never lag behind a fast typist. The buttons of one key
+    // (the closing brackets of "=" and the "=" itself) show in turn.
+    m_flashTimer.stop();
+    m_flashQueue.assign(buttons.begin(), buttons.end());
+    if (FlashDuration() <= 0)
+        m_flashQueue.clear();
+    NextFlash();
 }
 
 void CKalkPage::NextFlash()
@@ -491,9 +467,6 @@ void CKalkPage::NextFlash()
             return;
         }
     }
-    // The keys that came during the flash.
-    if (!m_pending.empty())
-        QTimer::singleShot(0, this, &CKalkPage::ProcessPending);
 }
 
 void CKalkPage::Refresh()

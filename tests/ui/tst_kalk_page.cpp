@@ -49,6 +49,7 @@ class TestKalkPage : public QObject {
     Q_OBJECT
 private:
     QList<MessageRequest> m_messages;
+    int m_flashDuration = 0;
 
     // A shown, active page with the focus in its tape.
     struct Shown {
@@ -77,6 +78,8 @@ private:
         return lines;
     }
 
+    // One line, empty when the tape is shorter.
+    static QString Line(const CKalkPage& page, int row) { return Lines(page).value(row); }
     static QString LastLine(const CKalkPage& page) { return Lines(page).constLast(); }
 
     static void Type(const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
@@ -89,18 +92,16 @@ private slots:
     void initTestCase()
     {
         SetDecimalSeparator(SeparatorFromEnvironment());
-        CKalkPage::SetFlashDuration(0);
+        // Tests run with the real flash: nothing waits for it.
+        m_flashDuration = CKalkPage::FlashDuration();
         SetMessageHook([this](const MessageRequest& r) {
             m_messages.append(r);
             return QMessageBox::Ok;
         });
     }
     void cleanupTestCase() { SetMessageHook({}); }
-    void init()
-    {
-        m_messages.clear();
-        CKalkPage::SetFlashDuration(0);
-    }
+    void init() { m_messages.clear(); }
+    void cleanup() { CKalkPage::SetFlashDuration(m_flashDuration); }
 
     void startsAsTheTemplateSetsItUp()
     {
@@ -199,8 +200,8 @@ private slots:
         Shown s;
         QVERIFY(Ready(s.page));
         Type("1,5+2.5=");
-        QCOMPARE(Lines(s.page).at(0), NumberLine("1.5", 20));
-        QCOMPARE(Lines(s.page).at(2), NumberLine("2.5", 20));
+        QCOMPARE(Line(s.page, 0), NumberLine("1.5", 20));
+        QCOMPARE(Line(s.page, 2), NumberLine("2.5", 20));
         QCOMPARE(LastLine(s.page), "=" + NumberLine("4.00000", 20));
     }
 
@@ -229,19 +230,19 @@ private slots:
         Key(Qt::Key_R, Qt::ControlModifier);
         QVERIFY(s.page.AngleButton(kIdRad)->isChecked());
         Key(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(Lines(s.page).at(0), QStringLiteral("artanh("));
+        QCOMPARE(Line(s.page, 0), QStringLiteral("artanh("));
         Key(Qt::Key_Delete);
         Type("@3=");
         QCOMPARE(LastLine(s.page), "=" + NumberLine("9.00000", 20));
         Key(Qt::Key_Delete);
         Type("5");
         Key(Qt::Key_F9);
-        QCOMPARE(Lines(s.page).at(0), NumberLine("-5.", 19));
+        QCOMPARE(Line(s.page, 0), NumberLine("-5.", 19));
         Key(Qt::Key_Escape);
-        QCOMPARE(Lines(s.page).at(0), NumberLine("0.", 20));
+        QCOMPARE(Line(s.page, 0), NumberLine("0.", 20));
         Type("12");
         Key(Qt::Key_Backspace);
-        QCOMPARE(Lines(s.page).at(0), NumberLine("1.", 20));
+        QCOMPARE(Line(s.page, 0), NumberLine("1.", 20));
         Key(Qt::Key_G, Qt::ControlModifier);
         QVERIFY(s.page.AngleButton(kIdGrad)->isChecked());
         Key(Qt::Key_D, Qt::ControlModifier);
@@ -269,7 +270,7 @@ private slots:
         s.page.DecimalsEdit()->setFocus();
         QCOMPARE(QApplication::focusWidget(), s.page.DecimalsEdit());
         Type("7");
-        QCOMPARE(Lines(s.page).at(0), NumberLine("7.", 20));
+        QCOMPARE(Line(s.page, 0), NumberLine("7.", 20));
         QCOMPARE(s.page.DecimalsEdit()->text(), QStringLiteral("5"));
         // The focus stays in the decimals field after the refresh.
         QCOMPARE(QApplication::focusWidget(), s.page.DecimalsEdit());
@@ -371,8 +372,8 @@ private slots:
         Type("2+3=*2=");
         s.page.TapeList()->setCurrentRow(2);
         Type("5");
-        QCOMPARE(Lines(s.page).at(2), NumberLine("35.", 19));
-        QCOMPARE(Lines(s.page).at(3), "=" + NumberLine("37.00000", 19));
+        QCOMPARE(Line(s.page, 2), NumberLine("35.", 19));
+        QCOMPARE(Line(s.page, 3), "=" + NumberLine("37.00000", 19));
         QCOMPARE(LastLine(s.page), "=" + NumberLine("10.00000", 19));
         QCOMPARE(s.page.TapeList()->currentRow(), 2);
         // The arrow keys move the cursor too.
@@ -381,7 +382,7 @@ private slots:
         Key(Qt::Key_Down);
         QCOMPARE(s.page.Tape().Cursor(), 5);
         Type("-=");
-        QCOMPARE(Lines(s.page).at(5), QStringLiteral("\t       -"));
+        QCOMPARE(Line(s.page, 5), QStringLiteral("\t       -"));
         QCOMPARE(LastLine(s.page), "=" + NumberLine("3.00000", 20));
     }
 
@@ -392,7 +393,7 @@ private slots:
         Type("s90=s90=");
         s.page.TapeList()->setCurrentRow(4);
         QTest::mouseClick(s.page.AngleButton(kIdRad), Qt::LeftButton);
-        QCOMPARE(Lines(s.page).at(3), "=" + NumberLine("1.00000", 20));
+        QCOMPARE(Line(s.page, 3), "=" + NumberLine("1.00000", 20));
         QCOMPARE(LastLine(s.page), "=" + NumberLine("0.89400", 20));
     }
 
@@ -413,26 +414,88 @@ private slots:
         QCOMPARE(LastLine(s.page), "=" + NumberLine("100.00000", 18));
     }
 
-    void buttonsFlashAndKeysWaitTheirTurn()
+    void keysActAtOnceWhileTheirButtonsFlash()
     {
-        CKalkPage::SetFlashDuration(40);
+        CKalkPage::SetFlashDuration(300);
         Shown s;
         QVERIFY(Ready(s.page));
         Type("1");
         QVERIFY(s.page.Button(kIdDigit0 + 1)->isDown());
-        QVERIFY(s.page.IsBusy());
+        QVERIFY(s.page.IsFlashing());
         Type("2+");
-        // The keys wait while the 1 flashes.
-        QCOMPARE(Lines(s.page).at(0), NumberLine("1.", 20));
-        QTRY_VERIFY(!s.page.IsBusy());
-        QVERIFY(!s.page.Button(kIdAdd)->isDown());
+        // Nothing waits for the picture; the newest key shows pressed.
         QCOMPARE(Lines(s.page), (QStringList{NumberLine("12.", 19), "\t       +"}));
-        // A click waits its turn as well.
-        Type("(3");
-        QTest::mouseClick(s.page.Button(kIdResult), Qt::LeftButton);
-        QTRY_VERIFY(!s.page.IsBusy());
+        QVERIFY(!s.page.Button(kIdDigit0 + 1)->isDown());
+        QVERIFY(s.page.Button(kIdAdd)->isDown());
+        QTRY_VERIFY(!s.page.IsFlashing());
+        QVERIFY(!s.page.Button(kIdAdd)->isDown());
+        // "=" that closes two brackets shows ")" and then "=".
+        Type("((3=");
         QCOMPARE(LastLine(s.page), "=" + NumberLine("15.00000", 19));
-        CKalkPage::SetFlashDuration(0);
+        QVERIFY(s.page.Button(kIdCloseBracket)->isDown());
+        QTRY_VERIFY(s.page.Button(kIdResult)->isDown());
+        QVERIFY(!s.page.Button(kIdCloseBracket)->isDown());
+        QTRY_VERIFY(!s.page.IsFlashing());
+        QVERIFY(!s.page.Button(kIdResult)->isDown());
+    }
+
+    // Everything below happens within one long flash, as it does for a
+    // fast typist with the real one.
+    void fastInputTakesEffectInTheOrderMade()
+    {
+        CKalkPage::SetFlashDuration(60000);
+        Shown s;
+        QVERIFY(Ready(s.page));
+        CListBoxEx* list = s.page.TapeList();
+
+        // Keys, then Home: the keys are on the tape before the cursor moves.
+        Type("1+2=*3+4");
+        QVERIFY(s.page.IsFlashing());
+        Key(Qt::Key_Home);
+        QCOMPARE(s.page.Tape().Cursor(), 0);
+        QCOMPARE(Line(s.page, 0), NumberLine("1.", 20));
+        QCOMPARE(Line(s.page, 3), "=" + NumberLine("3.00000", 20));
+        QCOMPARE(LastLine(s.page), NumberLine("4.", 20));
+        Type("5");
+        QCOMPARE(Line(s.page, 0), NumberLine("15.", 19));
+        QCOMPARE(Line(s.page, 3), "=" + NumberLine("17.00000", 19));
+
+        // Keys, a click on a line, a key: the last key edits the clicked line.
+        Key(Qt::Key_Delete);
+        Type("2+3=*4");
+        QVERIFY(s.page.IsFlashing());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+        Type("5");
+        QCOMPARE(Line(s.page, 2), NumberLine("35.", 19));
+        QCOMPARE(Line(s.page, 3), "=" + NumberLine("37.00000", 19));
+        QCOMPARE(Lines(s.page).mid(4), (QStringList{NumberLine("5.00000", 20), "\t       *", NumberLine("4.", 20)}));
+
+        // A sine keyed in degrees keeps them when "Rad" follows.
+        Key(Qt::Key_Delete);
+        Type("s30");
+        QVERIFY(s.page.IsFlashing());
+        QTest::mouseClick(s.page.AngleButton(kIdRad), Qt::LeftButton);
+        QVERIFY(s.page.AngleButton(kIdRad)->isChecked());
+        QCOMPARE(QApplication::focusWidget(), list);
+        Type("=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("0.50000", 20));
+        Type("s30=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("-0.98803", 19));
+        Key(Qt::Key_D, Qt::ControlModifier);
+
+        // A conversion keyed with A = B keeps its units when B changes.
+        Key(Qt::Key_Delete);
+        s.page.QuantityCombo()->setCurrentIndex(s.page.QuantityCombo()->findText(QStringLiteral("Temperatura")));
+        s.page.UnitACombo()->setCurrentIndex(1);
+        s.page.UnitBCombo()->setCurrentIndex(1);
+        QCOMPARE(s.page.UnitBCombo()->currentText(), QStringLiteral("st C"));
+        Type("a100");
+        QVERIFY(s.page.IsFlashing());
+        s.page.UnitBCombo()->setCurrentIndex(2);
+        Type("=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("100.00000", 18));
+        Type("a100=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("212.00000", 18));
     }
 
     void helpKeyShowsThePopupOfTheControl()
