@@ -383,19 +383,28 @@ int CKalkPage::AcceleratorCommand(const QKeyEvent& event)
     }
 }
 
+bool CKalkPage::TakesKeysFor(QObject* watched) const
+{
+    // While the page is shown its keys work wherever the focus is in its
+    // window: on its own controls, and on the tab bar or a button of the
+    // window the user reached with Tab. Other windows keep their keys.
+    QWidget* focus = QApplication::focusWidget();
+    auto* target = qobject_cast<QWidget*>(watched);
+    return isVisible() && focus != nullptr && target != nullptr && focus->window() == window()
+        && target->window() == window();
+}
+
 bool CKalkPage::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
+    if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || !TakesKeysFor(watched))
         return QWidget::eventFilter(watched, event);
-    // The table is offered the key only when the focus is on this page and
-    // not in the exponent field, where keys type text.
-    QWidget* focus = QApplication::focusWidget();
-    auto* target = qobject_cast<QWidget*>(watched);
-    if (focus == nullptr || focus == m_exponentEdit || (focus != this && !isAncestorOf(focus)) || target == nullptr
-        || (target != this && !isAncestorOf(target)))
-        return QWidget::eventFilter(watched, event);
-    const int command = AcceleratorCommand(*static_cast<QKeyEvent*>(event));
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    int command = AcceleratorCommand(key);
+    // Keys type text in the exponent field; only Escape stays the C key
+    // there, so that it never reaches the window and closes the program.
+    if (QApplication::focusWidget() == m_exponentEdit && command != kIdClear)
+        command = 0;
     if (command == 0)
         return QWidget::eventFilter(watched, event);
     if (type == QEvent::ShortcutOverride) {
@@ -493,9 +502,26 @@ void CKalkPage::Refresh()
         m_list->scrollToItem(m_list->item(m_tape.Cursor()));
     }
     m_refreshing = was;
+    FocusTape();
+}
+
+void CKalkPage::FocusTape()
+{
+    // The keys go to the tape, except while the user types into the
+    // decimals or the exponent field. A hidden page leaves the focus alone.
+    if (!isVisible())
+        return;
     QWidget* focus = QApplication::focusWidget();
     if (focus != m_decimalsEdit && focus != m_exponentEdit)
         m_list->setFocus(Qt::OtherFocusReason);
+}
+
+void CKalkPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // At start and on every return to the tab; before the window is
+    // active this makes the tape the widget that gets the focus then.
+    FocusTape();
 }
 
 void CKalkPage::ListSelectionChanged(int row)

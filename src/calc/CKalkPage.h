@@ -17,6 +17,7 @@ class CRadioButtonEx;
 class CSpinButtonCtrlEx;
 class QButtonGroup;
 class QKeyEvent;
+class QShowEvent;
 
 // The calculator: a paper tape in the list box, the keys around it. The
 // tape (CTasma) does the work; the page maps keys, buttons and controls to
@@ -63,6 +64,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     CZentaroTabbedDlg* m_sheet;
 
@@ -74,6 +76,8 @@ private:
     void Flash(const std::vector<int>& buttons);
     void NextFlash();
     void Refresh();
+    void FocusTape();
+    bool TakesKeysFor(QObject* watched) const;
 
     void Copy();
     void Paste();

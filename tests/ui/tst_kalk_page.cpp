@@ -2,8 +2,12 @@
 #include <QClipboard>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
+#include "app/CSplashWnd.h"
+#include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
 #include "calc/CKalkPage.h"
 #include "controls/ContextHelp.h"
@@ -94,6 +98,8 @@ private slots:
         SetDecimalSeparator(SeparatorFromEnvironment());
         // Tests run with the real flash: nothing waits for it.
         m_flashDuration = CKalkPage::FlashDuration();
+        // The main window shows no splash here, which would take the first key.
+        CSplashWnd::SetPicturePath(QString());
         SetMessageHook([this](const MessageRequest& r) {
             m_messages.append(r);
             return QMessageBox::Ok;
@@ -496,6 +502,53 @@ private slots:
         QCOMPARE(LastLine(s.page), "=" + NumberLine("100.00000", 18));
         Type("a100=");
         QCOMPARE(LastLine(s.page), "=" + NumberLine("212.00000", 18));
+    }
+
+    void theMainWindowGivesTheKeysToTheTape()
+    {
+        CZentaroTabbedDlg sheet(QStringLiteral("Zentaro"));
+        CKalkPage& page = sheet.KalkPage();
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        // At start: the first key reaches the tape, Escape clears it.
+        QCOMPARE(QApplication::focusWidget(), page.TapeList());
+        Type("7");
+        QCOMPARE(Line(page, 0), NumberLine("7.", 20));
+        Key(Qt::Key_Escape);
+        QCOMPARE(Line(page, 0), NumberLine("0.", 20));
+        QVERIFY(sheet.isVisible());
+
+        // Back from another tab, with the focus on the tab bar or elsewhere.
+        QTabBar* bar = sheet.Tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+        QCOMPARE(sheet.Tabs()->currentIndex(), 2);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+        QCOMPARE(QApplication::focusWidget(), page.TapeList());
+        Type("8");
+        QCOMPARE(Line(page, 0), NumberLine("8.", 20));
+        Key(Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(sheet.Tabs()->currentIndex(), 1);
+        // With the focus on a control of the other page.
+        QVERIFY(QApplication::focusWidget() != nullptr && QApplication::focusWidget() != page.TapeList());
+        sheet.Tabs()->setCurrentIndex(0);
+        QCOMPARE(QApplication::focusWidget(), page.TapeList());
+        Type("9");
+        QCOMPARE(Line(page, 0), NumberLine("89.", 19));
+
+        // Escape is the C key in the exponent field too, and on the tab bar
+        // the user reached with Tab; the window stays open.
+        page.ExponentEdit()->setFocus();
+        Key(Qt::Key_Escape);
+        QCOMPARE(Line(page, 0), NumberLine("0.", 20));
+        QCOMPARE(QApplication::focusWidget(), page.ExponentEdit());
+        QCOMPARE(page.ExponentEdit()->text(), QStringLiteral("1"));
+        bar->setFocus();
+        Type("4");
+        QCOMPARE(Line(page, 0), NumberLine("4.", 20));
+        bar->setFocus();
+        Key(Qt::Key_Escape);
+        QCOMPARE(Line(page, 0), NumberLine("0.", 20));
+        QVERIFY(sheet.isVisible());
     }
 
     void helpKeyShowsThePopupOfTheControl()
