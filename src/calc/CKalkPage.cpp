@@ -204,6 +204,7 @@ void CKalkPage::BuildControls()
     layout->addLayout(lower);
 
     connect(m_list, &QListWidget::currentRowChanged, this, &CKalkPage::ListSelectionChanged);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &CKalkPage::KeepCursorSelected);
     connect(m_decimalsEdit, &QLineEdit::textChanged, this, [this] {
         if (!m_exchanging)
             DecimalsChanged();
@@ -528,6 +529,21 @@ void CKalkPage::ListSelectionChanged(int row)
 {
     if (!m_refreshing)
         m_tape.Select(row);
+}
+
+void CKalkPage::KeepCursorSelected()
+{
+    // A click below the lines or a Ctrl+click on the selected line clears
+    // the selection, but the cursor stays: its line stays marked.
+    if (m_refreshing || !m_list->selectedItems().isEmpty())
+        return;
+    const int cursor = m_tape.Cursor();
+    if (cursor < 0 || cursor >= m_list->count())
+        return;
+    const bool was = m_refreshing;
+    m_refreshing = true;
+    m_list->setCurrentRow(cursor, QItemSelectionModel::ClearAndSelect);
+    m_refreshing = was;
 }
 
 void CKalkPage::ShowPlainMessage(int stringId)

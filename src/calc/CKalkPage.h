@@ -89,6 +89,7 @@ private:
     void QuantityChanged();
     void UnitsChanged();
     void ListSelectionChanged(int row);
+    void KeepCursorSelected();
     AngleMode CheckedAngle() const;
     std::pair<double, double> SelectedConversion() const;
     void ShowPlainMessage(int stringId);

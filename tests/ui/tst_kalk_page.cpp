@@ -504,6 +504,37 @@ private slots:
         QCOMPARE(LastLine(s.page), "=" + NumberLine("212.00000", 18));
     }
 
+    void theCursorLineStaysHighlighted()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        CListBoxEx* list = s.page.TapeList();
+        Type("2+3=");
+        const auto selected = [list] {
+            const QList<QListWidgetItem*> items = list->selectedItems();
+            return items.size() == 1 ? list->row(items.front()) : -1;
+        };
+        QCOMPARE(selected(), 3);
+        const QRect last = list->visualItemRect(list->item(3));
+        QVERIFY(last.bottom() + 20 < list->viewport()->height());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(last.center().x(), last.bottom() + 20));
+        QCOMPARE(s.page.Tape().Cursor(), 3);
+        QCOMPARE(selected(), 3);
+
+        const QPoint second = list->visualItemRect(list->item(1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(s.page.Tape().Cursor(), 1);
+        QCOMPARE(selected(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, second);
+        QCOMPARE(selected(), 1);
+        Key(Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(selected(), 1);
+        // The marked line is the one the keys act on.
+        Type("*");
+        QCOMPARE(Line(s.page, 1), QStringLiteral("\t       *"));
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("6.00000", 20));
+    }
+
     void theMainWindowGivesTheKeysToTheTape()
     {
         CZentaroTabbedDlg sheet(QStringLiteral("Zentaro"));
