@@ -384,28 +384,30 @@ int CKalkPage::AcceleratorCommand(const QKeyEvent& event)
     }
 }
 
-bool CKalkPage::TakesKeysFor(QObject* watched) const
+int CKalkPage::KeyCommandFor(QObject* watched, const QKeyEvent& key) const
 {
-    // While the page is shown its keys work wherever the focus is in its
-    // window: on its own controls, and on the tab bar or a button of the
-    // window the user reached with Tab. Other windows keep their keys.
     QWidget* focus = QApplication::focusWidget();
     auto* target = qobject_cast<QWidget*>(watched);
-    return isVisible() && focus != nullptr && target != nullptr && focus->window() == window()
-        && target->window() == window();
+    if (!isVisible() || focus == nullptr || target == nullptr || focus->window() != window()
+        || target->window() != window())
+        return 0;
+    const int command = AcceleratorCommand(key);
+    // Escape is the C key wherever the focus is in the window while the
+    // page is shown (its fields, the tab bar, the window's buttons), so
+    // that it never closes the program. The other keys work on the page's
+    // own controls, except in the exponent field, where they type text.
+    if (command == kIdClear)
+        return command;
+    const bool onPage = focus == this || isAncestorOf(focus);
+    return onPage && focus != m_exponentEdit ? command : 0;
 }
 
 bool CKalkPage::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || !TakesKeysFor(watched))
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
         return QWidget::eventFilter(watched, event);
-    const auto& key = *static_cast<QKeyEvent*>(event);
-    int command = AcceleratorCommand(key);
-    // Keys type text in the exponent field; only Escape stays the C key
-    // there, so that it never reaches the window and closes the program.
-    if (QApplication::focusWidget() == m_exponentEdit && command != kIdClear)
-        command = 0;
+    const int command = KeyCommandFor(watched, *static_cast<QKeyEvent*>(event));
     if (command == 0)
         return QWidget::eventFilter(watched, event);
     if (type == QEvent::ShortcutOverride) {

@@ -77,7 +77,8 @@ private:
     void NextFlash();
     void Refresh();
     void FocusTape();
-    bool TakesKeysFor(QObject* watched) const;
+    // The command a key sent to watched runs on this page; 0 for none.
+    int KeyCommandFor(QObject* watched, const QKeyEvent& key) const;
 
     void Copy();
     void Paste();
