@@ -34,8 +34,16 @@ BENCHMARK(BM_DigitKeyAndRefresh)->Arg(1)->Arg(100)->Arg(1000);
 void BM_RetypeEarlierNumber(benchmark::State& state)
 {
     // Editing a number in the middle recomputes its expression at once.
-    CTasma tape = TapeOf(static_cast<int>(state.range(0)));
-    tape.Select(tape.TokenCount() / 2 / 12 * 12);
+    const int expressions = static_cast<int>(state.range(0));
+    CTasma tape = TapeOf(expressions);
+    // The first number of the middle expression; each expression is eight
+    // tokens (twelve keys).
+    const int middle = expressions / 2 * 8;
+    tape.Select(middle);
+    if (tape.Token(middle)->m_kind != kKindStala) {
+        state.SkipWithError("not a number");
+        return;
+    }
     for (auto _ : state) {
         tape.PressButton(kIdDigit0 + 4);
         tape.PressButton(kIdBackspace);

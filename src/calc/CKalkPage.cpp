@@ -107,7 +107,7 @@ void CKalkPage::BuildControls()
         button->setMinimumSize(40, 28);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         m_buttons[id] = button;
-        connect(button, &QPushButton::clicked, this, [this, id] { PostCommand(id); });
+        connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
         return button;
     };
 
@@ -204,6 +204,7 @@ void CKalkPage::BuildControls()
     layout->addLayout(lower);
 
     connect(m_list, &QListWidget::currentRowChanged, this, &CKalkPage::ListSelectionChanged);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &CKalkPage::KeepCursorSelected);
     connect(m_decimalsEdit, &QLineEdit::textChanged, this, [this] {
         if (!m_exchanging)
             DecimalsChanged();
@@ -242,9 +243,12 @@ void CKalkPage::OnInitDialog()
     m_fixBox->setChecked(true);
     m_tape.SetFix(true);
 
+    // Function pictures are wider: they all share the size at which the
+    // widest of them fits, as tall as the digits.
     for (auto& [id, button] : m_buttons) {
         button->setIcon(KalkKeyIcon(id));
-        button->setIconSize(QSize(34, 20));
+        const bool function = id > kIdFunction0 && id <= kIdFunction24;
+        button->setIconSize(QSize(function ? 56 : 34, 20));
     }
 
     FillUnitCombo(m_quantityCombo, 900, 4100, 100, 0);
@@ -380,19 +384,30 @@ int CKalkPage::AcceleratorCommand(const QKeyEvent& event)
     }
 }
 
+int CKalkPage::KeyCommandFor(QObject* watched, const QKeyEvent& key) const
+{
+    QWidget* focus = QApplication::focusWidget();
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (!isVisible() || focus == nullptr || target == nullptr || focus->window() != window()
+        || target->window() != window())
+        return 0;
+    const int command = AcceleratorCommand(key);
+    // Escape is the C key wherever the focus is in the window while the
+    // page is shown (its fields, the tab bar, the window's buttons), so
+    // that it never closes the program. The other keys work on the page's
+    // own controls, except in the exponent field, where they type text.
+    if (command == kIdClear)
+        return command;
+    const bool onPage = focus == this || isAncestorOf(focus);
+    return onPage && focus != m_exponentEdit ? command : 0;
+}
+
 bool CKalkPage::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
         return QWidget::eventFilter(watched, event);
-    // The table is offered the key only when the focus is on this page and
-    // not in the exponent field, where keys type text.
-    QWidget* focus = QApplication::focusWidget();
-    auto* target = qobject_cast<QWidget*>(watched);
-    if (focus == nullptr || focus == m_exponentEdit || (focus != this && !isAncestorOf(focus)) || target == nullptr
-        || (target != this && !isAncestorOf(target)))
-        return QWidget::eventFilter(watched, event);
-    const int command = AcceleratorCommand(*static_cast<QKeyEvent*>(event));
+    const int command = KeyCommandFor(watched, *static_cast<QKeyEvent*>(event));
     if (command == 0)
         return QWidget::eventFilter(watched, event);
     if (type == QEvent::ShortcutOverride) {
@@ -400,34 +415,11 @@ bool CKalkPage::eventFilter(QObject* watched, QEvent* event)
         event->accept();
         return true;
     }
-    PostCommand(command);
+    OnCommand(command);
     return true;
 }
 
-void CKalkPage::PostCommand(int controlId)
-{
-    m_pending.push_back(controlId);
-    ProcessPending();
-}
-
-bool CKalkPage::IsBusy() const { return m_flashing != nullptr || !m_pending.empty(); }
-
-void CKalkPage::ProcessPending()
-{
-    // Commands run one at a time, never inside another (a message box runs
-    // its own loop, in which a flash may end).
-    if (m_running)
-        return;
-    m_running = true;
-    while (m_flashing == nullptr && !m_pending.empty()) {
-        const int id = m_pending.front();
-        m_pending.pop_front();
-        RunCommand(id);
-    }
-    m_running = false;
-}
-
-void CKalkPage::RunCommand(int controlId)
+void CKalkPage::OnCommand(int controlId)
 {
     m_tape.StoreDecimals(m_decimalsSpin->GetPos());
     if (IsTapeKey(controlId)) {
@@ -459,17 +451,16 @@ void CKalkPage::Apply(const KeyEffect& effect)
 
 void CKalkPage::Flash(const std::vector<int>& buttons)
 {
-    if (FlashDuration() <= 0) {
-        for (int id : buttons)
-            if (CButtonEx* button = Button(id)) {
-                button->setDown(true);
-                button->setDown(false);
-            }
+    if (buttons.empty())
         return;
-    }
-    m_flashQueue.insert(m_flashQueue.end(), buttons.begin(), buttons.end());
-    if (m_flashing == nullptr && !m_flashQueue.empty())
-        NextFlash();
+    // A new key ends the picture of the one before, so the pictures follow
+    // the keys and never lag behind a fast typist. The buttons of one key
+    // (the closing brackets of "=" and the "=" itself) show in turn.
+    m_flashTimer.stop();
+    m_flashQueue.assign(buttons.begin(), buttons.end());
+    if (FlashDuration() <= 0)
+        m_flashQueue.clear();
+    NextFlash();
 }
 
 void CKalkPage::NextFlash()
@@ -488,9 +479,6 @@ void CKalkPage::NextFlash()
             return;
         }
     }
-    // The keys that came during the flash.
-    if (!m_pending.empty())
-        QTimer::singleShot(0, this, &CKalkPage::ProcessPending);
 }
 
 void CKalkPage::Refresh()
@@ -517,15 +505,47 @@ void CKalkPage::Refresh()
         m_list->scrollToItem(m_list->item(m_tape.Cursor()));
     }
     m_refreshing = was;
+    FocusTape();
+}
+
+void CKalkPage::FocusTape()
+{
+    // The keys go to the tape, except while the user types into the
+    // decimals or the exponent field. A hidden page leaves the focus alone.
+    if (!isVisible())
+        return;
     QWidget* focus = QApplication::focusWidget();
     if (focus != m_decimalsEdit && focus != m_exponentEdit)
         m_list->setFocus(Qt::OtherFocusReason);
+}
+
+void CKalkPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // At start and on every return to the tab; before the window is
+    // active this makes the tape the widget that gets the focus then.
+    FocusTape();
 }
 
 void CKalkPage::ListSelectionChanged(int row)
 {
     if (!m_refreshing)
         m_tape.Select(row);
+}
+
+void CKalkPage::KeepCursorSelected()
+{
+    // A click below the lines or a Ctrl+click on the selected line clears
+    // the selection, but the cursor stays: its line stays marked.
+    if (m_refreshing || !m_list->selectedItems().isEmpty())
+        return;
+    const int cursor = m_tape.Cursor();
+    if (cursor < 0 || cursor >= m_list->count())
+        return;
+    const bool was = m_refreshing;
+    m_refreshing = true;
+    m_list->setCurrentRow(cursor, QItemSelectionModel::ClearAndSelect);
+    m_refreshing = was;
 }
 
 void CKalkPage::ShowPlainMessage(int stringId)

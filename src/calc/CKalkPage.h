@@ -17,6 +17,7 @@ class CRadioButtonEx;
 class CSpinButtonCtrlEx;
 class QButtonGroup;
 class QKeyEvent;
+class QShowEvent;
 
 // The calculator: a paper tape in the list box, the keys around it. The
 // tape (CTasma) does the work; the page maps keys, buttons and controls to
@@ -28,15 +29,16 @@ public:
     ~CKalkPage() override;
 
     // How long a key's button shows pressed after the key; 100 ms unless a
-    // test sets it (0: no flash, keys are handled at once).
+    // test sets it (0: no flash).
     static void SetFlashDuration(int milliseconds);
     static int FlashDuration();
 
-    // Runs a command as a click on its button or its accelerator does. While
-    // a button flashes, commands wait and run afterwards in their order.
-    void PostCommand(int controlId);
-    // True while a flash is showing or commands wait.
-    bool IsBusy() const;
+    // Runs a command as a click on its button or its accelerator does, at
+    // once: the flash is only a picture, so nothing the user does can
+    // overtake a key.
+    void OnCommand(int controlId);
+    // True while a button shows pressed.
+    bool IsFlashing() const { return m_flashing != nullptr; }
 
     const CTasma& Tape() const { return m_tape; }
     CListBoxEx* TapeList() const { return m_list; }
@@ -62,6 +64,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     CZentaroTabbedDlg* m_sheet;
 
@@ -69,12 +72,13 @@ private:
     void BuildControls();
     void OnInitDialog();
 
-    void RunCommand(int controlId);
     void Apply(const KeyEffect& effect);
     void Flash(const std::vector<int>& buttons);
     void NextFlash();
-    void ProcessPending();
     void Refresh();
+    void FocusTape();
+    // The command a key sent to watched runs on this page; 0 for none.
+    int KeyCommandFor(QObject* watched, const QKeyEvent& key) const;
 
     void Copy();
     void Paste();
@@ -86,6 +90,7 @@ private:
     void QuantityChanged();
     void UnitsChanged();
     void ListSelectionChanged(int row);
+    void KeepCursorSelected();
     AngleMode CheckedAngle() const;
     std::pair<double, double> SelectedConversion() const;
     void ShowPlainMessage(int stringId);
@@ -95,11 +100,9 @@ private:
     bool m_refreshing = false;
     bool m_exchanging = false;
 
-    std::deque<int> m_pending;
     std::deque<int> m_flashQueue;
     CButtonEx* m_flashing = nullptr;
     QTimer m_flashTimer;
-    bool m_running = false;
 
     CListBoxEx* m_list = nullptr;
     std::map<int, CButtonEx*> m_buttons;

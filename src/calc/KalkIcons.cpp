@@ -1,5 +1,7 @@
 #include "calc/KalkIcons.h"
 
+#include <algorithm>
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QIconEngine>
@@ -19,6 +21,8 @@ struct KeyPicture {
     // Text with superscripts written as ^{...}.
     QString markup;
     QColor color;
+    // Function keys: drawn at one size, the one the widest of them fits.
+    bool functionKey = false;
 };
 
 const QColor kDigitColor(32, 32, 32);
@@ -26,6 +30,17 @@ const QColor kOperatorColor(0, 64, 160);
 const QColor kFunctionColor(0, 110, 60);
 const QColor kClearColor(170, 20, 20);
 const QColor kToolColor(70, 70, 70);
+
+QString FunctionMarkup(int id)
+{
+    static const char* const kFunctionMarkup[] = {
+        "(",          "1/x",        "√x",         "^{3}√x",     "x^{2}",      "x^{y}",     "10^{x}",
+        "e^{x}",      "^{y}√x",     "log",        "ln",         "sin",        "cos",       "tan",
+        "sin^{-1}",   "cos^{-1}",   "tan^{-1}",   "sinh",       "cosh",       "tanh",      "sinh^{-1}",
+        "cosh^{-1}",  "tanh^{-1}",  "A→B",        "B→A",
+    };
+    return QString::fromUtf8(kFunctionMarkup[id - kIdFunction0]);
+}
 
 KeyPicture PictureOf(int id)
 {
@@ -51,14 +66,8 @@ KeyPicture PictureOf(int id)
     case kIdInfo: return {Shape::Info, QString(), kOperatorColor};
     default: break;
     }
-    static const char* const kFunctionMarkup[] = {
-        "(",          "1/x",        "√x",         "^{3}√x",     "x^{2}",      "x^{y}",     "10^{x}",
-        "e^{x}",      "^{y}√x",     "log",        "ln",         "sin",        "cos",       "tan",
-        "sin^{-1}",   "cos^{-1}",   "tan^{-1}",   "sinh",       "cosh",       "tanh",      "sinh^{-1}",
-        "cosh^{-1}",  "tanh^{-1}",  "A→B",        "B→A",
-    };
     if (id > kIdFunction0 && id <= kIdFunction24)
-        return {Shape::Text, QString::fromUtf8(kFunctionMarkup[id - kIdFunction0]), kFunctionColor};
+        return {Shape::Text, FunctionMarkup(id), kFunctionColor, true};
     return {Shape::Text, QString(), QColor()};
 }
 
@@ -90,24 +99,58 @@ QList<Run> Runs(const QString& markup)
     return runs;
 }
 
-// Text with superscripts, as large as fits the rectangle, centred.
-void DrawMarkup(QPainter& p, const QRectF& r, const QString& markup, const QColor& color)
+// Markup is laid out in these fonts, then scaled to the rectangle.
+struct MarkupFonts {
+    QFont base;
+    QFont small;
+    MarkupFonts() : base(QStringLiteral("DejaVu Sans"))
+    {
+        base.setStyleHint(QFont::SansSerif);
+        base.setPixelSize(100);
+        small = base;
+        small.setPixelSize(62);
+    }
+};
+
+qreal MarkupWidth(const QList<Run>& runs, const MarkupFonts& fonts)
 {
-    const QList<Run> runs = Runs(markup);
-    QFont base(QStringLiteral("DejaVu Sans"));
-    base.setStyleHint(QFont::SansSerif);
-    base.setPixelSize(100);
-    QFont small = base;
-    small.setPixelSize(62);
-    const QFontMetricsF bigMetrics(base);
-    const QFontMetricsF smallMetrics(small);
+    const QFontMetricsF bigMetrics(fonts.base);
+    const QFontMetricsF smallMetrics(fonts.small);
     qreal width = 0;
     for (const Run& run : runs)
         width += (run.superscript ? smallMetrics : bigMetrics).horizontalAdvance(run.text);
+    return width;
+}
+
+// The widest function picture; every function key is scaled as if it were
+// this wide, so that all of them show one font size.
+qreal WidestFunctionWidth(const MarkupFonts& fonts)
+{
+    static const qreal widest = [&fonts] {
+        qreal w = 0;
+        for (int id = kIdFunction0 + 1; id <= kIdFunction24; ++id)
+            w = std::max(w, MarkupWidth(Runs(FunctionMarkup(id)), fonts));
+        return w;
+    }();
+    return widest;
+}
+
+// Text with superscripts, centred, as large as fits the rectangle; a
+// function key as large as the widest function fits.
+void DrawMarkup(QPainter& p, const QRectF& r, const KeyPicture& picture, const QColor& color)
+{
+    const QList<Run> runs = Runs(picture.markup);
+    const MarkupFonts fonts;
+    const QFont& base = fonts.base;
+    const QFont& small = fonts.small;
+    const QFontMetricsF bigMetrics(base);
+    const QFontMetricsF smallMetrics(small);
+    const qreal width = MarkupWidth(runs, fonts);
     const qreal height = bigMetrics.ascent() + bigMetrics.descent() * 0.3;
     if (width <= 0)
         return;
-    const qreal scale = std::min(r.width() * 0.9 / width, r.height() * 0.8 / height);
+    const qreal fitWidth = picture.functionKey ? std::max(width, WidestFunctionWidth(fonts)) : width;
+    const qreal scale = std::min(r.width() * 0.9 / fitWidth, r.height() * 0.8 / height);
     p.save();
     p.translate(r.center());
     p.scale(scale, scale);
@@ -189,7 +232,7 @@ public:
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setRenderHint(QPainter::TextAntialiasing);
         if (m_picture.shape == Shape::Text)
-            DrawMarkup(*painter, rect, m_picture.markup, color);
+            DrawMarkup(*painter, rect, m_picture, color);
         else
             DrawShape(*painter, rect, m_picture.shape, color);
         painter->restore();

@@ -2,8 +2,12 @@
 #include <QClipboard>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
+#include "app/CSplashWnd.h"
+#include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
 #include "calc/CKalkPage.h"
 #include "controls/ContextHelp.h"
@@ -20,12 +24,36 @@ QString Sep(QString text)
 
 QString NumberLine(const QString& text, int spaces) { return "\t" + QString(spaces, ' ') + Sep(text); }
 
+// Height in pixels of the first glyph of a key's picture: the inked rows of
+// the columns from the leftmost inked one up to the next empty column.
+int FirstGlyphHeight(const QImage& image)
+{
+    auto inked = [&image](int x, int y) { return qAlpha(image.pixel(x, y)) > 128; };
+    int top = image.height();
+    int bottom = -1;
+    bool started = false;
+    for (int x = 0; x < image.width(); ++x) {
+        bool column = false;
+        for (int y = 0; y < image.height(); ++y)
+            if (inked(x, y)) {
+                column = true;
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        if (started && !column)
+            break;
+        started = started || column;
+    }
+    return bottom - top + 1;
+}
+
 } // namespace
 
 class TestKalkPage : public QObject {
     Q_OBJECT
 private:
     QList<MessageRequest> m_messages;
+    int m_flashDuration = 0;
 
     // A shown, active page with the focus in its tape.
     struct Shown {
@@ -54,6 +82,8 @@ private:
         return lines;
     }
 
+    // One line, empty when the tape is shorter.
+    static QString Line(const CKalkPage& page, int row) { return Lines(page).value(row); }
     static QString LastLine(const CKalkPage& page) { return Lines(page).constLast(); }
 
     static void Type(const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
@@ -66,18 +96,18 @@ private slots:
     void initTestCase()
     {
         SetDecimalSeparator(SeparatorFromEnvironment());
-        CKalkPage::SetFlashDuration(0);
+        // Tests run with the real flash: nothing waits for it.
+        m_flashDuration = CKalkPage::FlashDuration();
+        // The main window shows no splash here, which would take the first key.
+        CSplashWnd::SetPicturePath(QString());
         SetMessageHook([this](const MessageRequest& r) {
             m_messages.append(r);
             return QMessageBox::Ok;
         });
     }
     void cleanupTestCase() { SetMessageHook({}); }
-    void init()
-    {
-        m_messages.clear();
-        CKalkPage::SetFlashDuration(0);
-    }
+    void init() { m_messages.clear(); }
+    void cleanup() { CKalkPage::SetFlashDuration(m_flashDuration); }
 
     void startsAsTheTemplateSetsItUp()
     {
@@ -135,6 +165,28 @@ private slots:
         QCOMPARE(buttons, 10 + 1 + 1 + 4 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 1 + 25);
     }
 
+    void functionPicturesShareOneFontSize()
+    {
+        CKalkPage page(nullptr);
+        // Keys whose pictures begin with the same letter, and digit-high
+        // capitals; in each group the first letters are drawn alike, and as
+        // tall as on the digit keys.
+        const QList<QList<int>> groups = {
+            {1229, 1232, 1235, 1238}, {1230, 1233, 1236, 1239}, {1231, 1234, 1237, 1240},
+            {1227, 1228}, {1222, 1223}, {kIdDigit0 + 1, 1219, 1224, 1241, 1242}};
+        for (const QList<int>& group : groups) {
+            QList<int> heights;
+            for (int id : group) {
+                CButtonEx* button = page.Button(id);
+                heights << FirstGlyphHeight(button->icon().pixmap(button->iconSize() * 8).toImage());
+            }
+            for (int h : heights)
+                QVERIFY2(std::abs(h - heights.front()) <= 2,
+                         qPrintable(QString::number(group.front()) + ": " + QString::number(h) + " against "
+                                    + QString::number(heights.front())));
+        }
+    }
+
     void keysDriveTheTape()
     {
         Shown s;
@@ -154,8 +206,8 @@ private slots:
         Shown s;
         QVERIFY(Ready(s.page));
         Type("1,5+2.5=");
-        QCOMPARE(Lines(s.page).at(0), NumberLine("1.5", 20));
-        QCOMPARE(Lines(s.page).at(2), NumberLine("2.5", 20));
+        QCOMPARE(Line(s.page, 0), NumberLine("1.5", 20));
+        QCOMPARE(Line(s.page, 2), NumberLine("2.5", 20));
         QCOMPARE(LastLine(s.page), "=" + NumberLine("4.00000", 20));
     }
 
@@ -184,19 +236,19 @@ private slots:
         Key(Qt::Key_R, Qt::ControlModifier);
         QVERIFY(s.page.AngleButton(kIdRad)->isChecked());
         Key(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(Lines(s.page).at(0), QStringLiteral("artanh("));
+        QCOMPARE(Line(s.page, 0), QStringLiteral("artanh("));
         Key(Qt::Key_Delete);
         Type("@3=");
         QCOMPARE(LastLine(s.page), "=" + NumberLine("9.00000", 20));
         Key(Qt::Key_Delete);
         Type("5");
         Key(Qt::Key_F9);
-        QCOMPARE(Lines(s.page).at(0), NumberLine("-5.", 19));
+        QCOMPARE(Line(s.page, 0), NumberLine("-5.", 19));
         Key(Qt::Key_Escape);
-        QCOMPARE(Lines(s.page).at(0), NumberLine("0.", 20));
+        QCOMPARE(Line(s.page, 0), NumberLine("0.", 20));
         Type("12");
         Key(Qt::Key_Backspace);
-        QCOMPARE(Lines(s.page).at(0), NumberLine("1.", 20));
+        QCOMPARE(Line(s.page, 0), NumberLine("1.", 20));
         Key(Qt::Key_G, Qt::ControlModifier);
         QVERIFY(s.page.AngleButton(kIdGrad)->isChecked());
         Key(Qt::Key_D, Qt::ControlModifier);
@@ -224,7 +276,7 @@ private slots:
         s.page.DecimalsEdit()->setFocus();
         QCOMPARE(QApplication::focusWidget(), s.page.DecimalsEdit());
         Type("7");
-        QCOMPARE(Lines(s.page).at(0), NumberLine("7.", 20));
+        QCOMPARE(Line(s.page, 0), NumberLine("7.", 20));
         QCOMPARE(s.page.DecimalsEdit()->text(), QStringLiteral("5"));
         // The focus stays in the decimals field after the refresh.
         QCOMPARE(QApplication::focusWidget(), s.page.DecimalsEdit());
@@ -326,8 +378,8 @@ private slots:
         Type("2+3=*2=");
         s.page.TapeList()->setCurrentRow(2);
         Type("5");
-        QCOMPARE(Lines(s.page).at(2), NumberLine("35.", 19));
-        QCOMPARE(Lines(s.page).at(3), "=" + NumberLine("37.00000", 19));
+        QCOMPARE(Line(s.page, 2), NumberLine("35.", 19));
+        QCOMPARE(Line(s.page, 3), "=" + NumberLine("37.00000", 19));
         QCOMPARE(LastLine(s.page), "=" + NumberLine("10.00000", 19));
         QCOMPARE(s.page.TapeList()->currentRow(), 2);
         // The arrow keys move the cursor too.
@@ -336,7 +388,7 @@ private slots:
         Key(Qt::Key_Down);
         QCOMPARE(s.page.Tape().Cursor(), 5);
         Type("-=");
-        QCOMPARE(Lines(s.page).at(5), QStringLiteral("\t       -"));
+        QCOMPARE(Line(s.page, 5), QStringLiteral("\t       -"));
         QCOMPARE(LastLine(s.page), "=" + NumberLine("3.00000", 20));
     }
 
@@ -347,7 +399,7 @@ private slots:
         Type("s90=s90=");
         s.page.TapeList()->setCurrentRow(4);
         QTest::mouseClick(s.page.AngleButton(kIdRad), Qt::LeftButton);
-        QCOMPARE(Lines(s.page).at(3), "=" + NumberLine("1.00000", 20));
+        QCOMPARE(Line(s.page, 3), "=" + NumberLine("1.00000", 20));
         QCOMPARE(LastLine(s.page), "=" + NumberLine("0.89400", 20));
     }
 
@@ -368,26 +420,168 @@ private slots:
         QCOMPARE(LastLine(s.page), "=" + NumberLine("100.00000", 18));
     }
 
-    void buttonsFlashAndKeysWaitTheirTurn()
+    void keysActAtOnceWhileTheirButtonsFlash()
     {
-        CKalkPage::SetFlashDuration(40);
+        CKalkPage::SetFlashDuration(300);
         Shown s;
         QVERIFY(Ready(s.page));
         Type("1");
         QVERIFY(s.page.Button(kIdDigit0 + 1)->isDown());
-        QVERIFY(s.page.IsBusy());
+        QVERIFY(s.page.IsFlashing());
         Type("2+");
-        // The keys wait while the 1 flashes.
-        QCOMPARE(Lines(s.page).at(0), NumberLine("1.", 20));
-        QTRY_VERIFY(!s.page.IsBusy());
-        QVERIFY(!s.page.Button(kIdAdd)->isDown());
+        // Nothing waits for the picture; the newest key shows pressed.
         QCOMPARE(Lines(s.page), (QStringList{NumberLine("12.", 19), "\t       +"}));
-        // A click waits its turn as well.
-        Type("(3");
-        QTest::mouseClick(s.page.Button(kIdResult), Qt::LeftButton);
-        QTRY_VERIFY(!s.page.IsBusy());
+        QVERIFY(!s.page.Button(kIdDigit0 + 1)->isDown());
+        QVERIFY(s.page.Button(kIdAdd)->isDown());
+        QTRY_VERIFY(!s.page.IsFlashing());
+        QVERIFY(!s.page.Button(kIdAdd)->isDown());
+        // "=" that closes two brackets shows ")" and then "=".
+        Type("((3=");
         QCOMPARE(LastLine(s.page), "=" + NumberLine("15.00000", 19));
-        CKalkPage::SetFlashDuration(0);
+        QVERIFY(s.page.Button(kIdCloseBracket)->isDown());
+        QTRY_VERIFY(s.page.Button(kIdResult)->isDown());
+        QVERIFY(!s.page.Button(kIdCloseBracket)->isDown());
+        QTRY_VERIFY(!s.page.IsFlashing());
+        QVERIFY(!s.page.Button(kIdResult)->isDown());
+    }
+
+    // Everything below happens within one long flash, as it does for a
+    // fast typist with the real one.
+    void fastInputTakesEffectInTheOrderMade()
+    {
+        CKalkPage::SetFlashDuration(60000);
+        Shown s;
+        QVERIFY(Ready(s.page));
+        CListBoxEx* list = s.page.TapeList();
+
+        // Keys, then Home: the keys are on the tape before the cursor moves.
+        Type("1+2=*3+4");
+        QVERIFY(s.page.IsFlashing());
+        Key(Qt::Key_Home);
+        QCOMPARE(s.page.Tape().Cursor(), 0);
+        QCOMPARE(Line(s.page, 0), NumberLine("1.", 20));
+        QCOMPARE(Line(s.page, 3), "=" + NumberLine("3.00000", 20));
+        QCOMPARE(LastLine(s.page), NumberLine("4.", 20));
+        Type("5");
+        QCOMPARE(Line(s.page, 0), NumberLine("15.", 19));
+        QCOMPARE(Line(s.page, 3), "=" + NumberLine("17.00000", 19));
+
+        // Keys, a click on a line, a key: the last key edits the clicked line.
+        Key(Qt::Key_Delete);
+        Type("2+3=*4");
+        QVERIFY(s.page.IsFlashing());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+        Type("5");
+        QCOMPARE(Line(s.page, 2), NumberLine("35.", 19));
+        QCOMPARE(Line(s.page, 3), "=" + NumberLine("37.00000", 19));
+        QCOMPARE(Lines(s.page).mid(4), (QStringList{NumberLine("5.00000", 20), "\t       *", NumberLine("4.", 20)}));
+
+        // A sine keyed in degrees keeps them when "Rad" follows.
+        Key(Qt::Key_Delete);
+        Type("s30");
+        QVERIFY(s.page.IsFlashing());
+        QTest::mouseClick(s.page.AngleButton(kIdRad), Qt::LeftButton);
+        QVERIFY(s.page.AngleButton(kIdRad)->isChecked());
+        QCOMPARE(QApplication::focusWidget(), list);
+        Type("=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("0.50000", 20));
+        Type("s30=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("-0.98803", 19));
+        Key(Qt::Key_D, Qt::ControlModifier);
+
+        // A conversion keyed with A = B keeps its units when B changes.
+        Key(Qt::Key_Delete);
+        s.page.QuantityCombo()->setCurrentIndex(s.page.QuantityCombo()->findText(QStringLiteral("Temperatura")));
+        s.page.UnitACombo()->setCurrentIndex(1);
+        s.page.UnitBCombo()->setCurrentIndex(1);
+        QCOMPARE(s.page.UnitBCombo()->currentText(), QStringLiteral("st C"));
+        Type("a100");
+        QVERIFY(s.page.IsFlashing());
+        s.page.UnitBCombo()->setCurrentIndex(2);
+        Type("=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("100.00000", 18));
+        Type("a100=");
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("212.00000", 18));
+    }
+
+    void theCursorLineStaysHighlighted()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        CListBoxEx* list = s.page.TapeList();
+        Type("2+3=");
+        const auto selected = [list] {
+            const QList<QListWidgetItem*> items = list->selectedItems();
+            return items.size() == 1 ? list->row(items.front()) : -1;
+        };
+        QCOMPARE(selected(), 3);
+        const QRect last = list->visualItemRect(list->item(3));
+        QVERIFY(last.bottom() + 20 < list->viewport()->height());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(last.center().x(), last.bottom() + 20));
+        QCOMPARE(s.page.Tape().Cursor(), 3);
+        QCOMPARE(selected(), 3);
+
+        const QPoint second = list->visualItemRect(list->item(1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(s.page.Tape().Cursor(), 1);
+        QCOMPARE(selected(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, second);
+        QCOMPARE(selected(), 1);
+        Key(Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(selected(), 1);
+        // The marked line is the one the keys act on.
+        Type("*");
+        QCOMPARE(Line(s.page, 1), QStringLiteral("\t       *"));
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("6.00000", 20));
+    }
+
+    void theMainWindowGivesTheKeysToTheTape()
+    {
+        CZentaroTabbedDlg sheet(QStringLiteral("Zentaro"));
+        CKalkPage& page = sheet.KalkPage();
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        // At start: the first key reaches the tape, Escape clears it.
+        QCOMPARE(QApplication::focusWidget(), page.TapeList());
+        Type("7");
+        QCOMPARE(Line(page, 0), NumberLine("7.", 20));
+        Key(Qt::Key_Escape);
+        QCOMPARE(Line(page, 0), NumberLine("0.", 20));
+        QVERIFY(sheet.isVisible());
+
+        // Back from another tab, with the focus on the tab bar or elsewhere.
+        QTabBar* bar = sheet.Tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+        QCOMPARE(sheet.Tabs()->currentIndex(), 2);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+        QCOMPARE(QApplication::focusWidget(), page.TapeList());
+        Type("8");
+        QCOMPARE(Line(page, 0), NumberLine("8.", 20));
+        Key(Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(sheet.Tabs()->currentIndex(), 1);
+        // With the focus on a control of the other page.
+        QVERIFY(QApplication::focusWidget() != nullptr && QApplication::focusWidget() != page.TapeList());
+        sheet.Tabs()->setCurrentIndex(0);
+        QCOMPARE(QApplication::focusWidget(), page.TapeList());
+        Type("9");
+        QCOMPARE(Line(page, 0), NumberLine("89.", 19));
+
+        // Escape is the C key in the exponent field too, and on the tab bar
+        // and the button the user reached with Tab; the window stays open.
+        page.ExponentEdit()->setFocus();
+        Key(Qt::Key_Escape);
+        QCOMPARE(Line(page, 0), NumberLine("0.", 20));
+        QCOMPARE(QApplication::focusWidget(), page.ExponentEdit());
+        QCOMPARE(page.ExponentEdit()->text(), QStringLiteral("1"));
+        for (QWidget* other : {static_cast<QWidget*>(bar), static_cast<QWidget*>(sheet.FinishButton())}) {
+            page.TapeList()->setFocus();
+            Type("4");
+            QCOMPARE(Line(page, 0), NumberLine("4.", 20));
+            other->setFocus();
+            Key(Qt::Key_Escape);
+            QCOMPARE(Line(page, 0), NumberLine("0.", 20));
+            QVERIFY(sheet.isVisible());
+        }
     }
 
     void helpKeyShowsThePopupOfTheControl()
