@@ -1,34 +1,24 @@
 #include "base/NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstdarg>
-#include <cstdio>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <locale.h>
+#include <system_error>
 
 namespace {
 
 char g_separator = '.';
 
-// A "C" locale object exists on every system; we switch the calling thread
-// to it only around each C library call.
+// A "C" locale object exists on every system; strtod_l reads with it.
 locale_t CLocale()
 {
     static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return loc;
 }
-
-class CLocaleScope {
-public:
-    CLocaleScope() : previous_(uselocale(CLocale())) {}
-    ~CLocaleScope() { uselocale(previous_); }
-    CLocaleScope(const CLocaleScope&) = delete;
-    CLocaleScope& operator=(const CLocaleScope&) = delete;
-
-private:
-    locale_t previous_;
-};
 
 bool IsBlank(char c)
 {
@@ -78,96 +68,77 @@ char SeparatorFromEnvironment()
     return '.';
 }
 
-std::string FormatText(const char* format, ...)
+namespace {
+
+// The decimal mark of every text below is set here and nowhere else.
+void ApplySeparator(std::string& text)
 {
-    std::string out;
-    va_list args;
-    va_start(args, format);
-    CLocaleScope cLocale;
-    const char* p = format;
-    while (*p != '\0') {
-        if (*p != '%') {
-            out += *p++;
-            continue;
-        }
-        // One conversion: flags, width, precision, length, type.
-        const char* start = p++;
-        if (*p == '%') {
-            out += '%';
-            ++p;
-            continue;
-        }
-        while (*p != '\0' && std::string_view("-+ #0").find(*p) != std::string_view::npos)
-            ++p;
-        int stars[2] = {0, 0};
-        int starCount = 0;
-        auto digitsOrStar = [&] {
-            if (*p == '*') {
-                stars[starCount++] = va_arg(args, int);
-                ++p;
-            } else {
-                while (IsDigit(*p))
-                    ++p;
-            }
-        };
-        digitsOrStar();
-        if (*p == '.') {
-            ++p;
-            digitsOrStar();
-        }
-        bool isLong = false;
-        bool isLongLong = false;
-        while (*p == 'l' || *p == 'h' || *p == 'z' || *p == 'L') {
-            if (*p == 'l')
-                isLong ? isLongLong = true : isLong = true;
-            ++p;
-        }
-        if (*p == '\0')
-            break;
-        const char type = *p++;
-        const std::string spec(start, p);
-        std::array<char, 512> buffer{};
-        int n = 0;
-        auto print = [&](auto value) {
-            if (starCount == 2)
-                n = std::snprintf(buffer.data(), buffer.size(), spec.c_str(), stars[0], stars[1], value);
-            else if (starCount == 1)
-                n = std::snprintf(buffer.data(), buffer.size(), spec.c_str(), stars[0], value);
-            else
-                n = std::snprintf(buffer.data(), buffer.size(), spec.c_str(), value);
-        };
-        switch (type) {
-        case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A': {
-            print(va_arg(args, double));
-            std::string text(buffer.data(), n > 0 ? std::min<std::size_t>(n, buffer.size() - 1) : 0);
-            for (char& c : text)
-                if (c == '.')
-                    c = g_separator;
-            out += text;
-            continue;
-        }
-        case 'd': case 'i': case 'u': case 'x': case 'X': case 'o': case 'c':
-            if (isLongLong)
-                print(va_arg(args, long long));
-            else if (isLong)
-                print(va_arg(args, long));
-            else
-                print(va_arg(args, int));
-            break;
-        case 's':
-            print(va_arg(args, const char*));
-            break;
-        default:
-            out.append(spec);
-            continue;
-        }
-        out.append(buffer.data(), n > 0 ? std::min<std::size_t>(n, buffer.size() - 1) : 0);
-    }
-    va_end(args);
-    return out;
+    if (g_separator == '.')
+        return;
+    for (char& c : text)
+        if (c == '.')
+            c = g_separator;
 }
 
-std::string FormatG(double value) { return FormatText("%g", value); }
+// std::to_chars with a precision prints as printf does in the "C" locale;
+// the buffer grows until the text fits, so no text is ever cut.
+std::string ToChars(double value, std::chars_format format, int precision)
+{
+    std::string text(32, '\0');
+    for (;;) {
+        const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
+        if (error == std::errc()) {
+            text.resize(static_cast<std::size_t>(end - text.data()));
+            return text;
+        }
+        text.resize(text.size() * 2);
+    }
+}
+
+} // namespace
+
+std::string FormatG(double value) { return FormatG(value, 6); }
+
+std::string FormatG(double value, int digits)
+{
+    std::string text = ToChars(value, std::chars_format::general, std::max(digits, 1));
+    ApplySeparator(text);
+    return text;
+}
+
+std::string FormatFixed(double value, int decimals, Point point)
+{
+    decimals = std::max(decimals, 0);
+    std::string text = ToChars(value, std::chars_format::fixed, decimals);
+    if (point == Point::Keep && decimals == 0 && std::isfinite(value))
+        text += '.';
+    ApplySeparator(text);
+    return text;
+}
+
+std::string FormatExp(double value, int decimals, Point point)
+{
+    decimals = std::max(decimals, 0);
+    std::string text = ToChars(value, std::chars_format::scientific, decimals);
+    if (point == Point::Keep && decimals == 0 && std::isfinite(value))
+        text.insert(text.find('e'), 1, '.');
+    ApplySeparator(text);
+    return text;
+}
+
+std::string AlignRight(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
+std::string AlignLeft(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
 
 std::size_t NumberPrefixLength(std::string_view text, char separator)
 {
@@ -235,3 +206,14 @@ double ParseNumber(std::string_view text, char separator)
 }
 
 double ParseNumber(std::string_view text) { return ParseNumber(text, g_separator); }
+
+bool IsNonFiniteWord(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    const std::string_view rest = text.substr(i);
+    return StartsWithNoCase(rest, "inf") || StartsWithNoCase(rest, "nan");
+}

@@ -83,7 +83,7 @@ bool CStala::EnterDigit(char digit)
     }
 }
 
-void CStala::EnterPi() { m_valueText = FormatText("%.11f", kStoredPi); }
+void CStala::EnterPi() { m_valueText = FormatFixed(kStoredPi, 11); }
 
 void CStala::StartFraction() { m_phase = 1; }
 
@@ -177,7 +177,9 @@ void CStala::DeriveEntryState()
     int exponent = 0;
     for (; i < text.size() && IsDigit(text[i]); ++i)
         exponent = std::min(999, exponent * 10 + (text[i] - '0'));
-    text = text.substr(0, e) + 'e' + sign + FormatText("%03d", exponent);
+    std::string digits = std::to_string(exponent);
+    digits.insert(0, 3 - digits.size(), '0');
+    text = text.substr(0, e) + 'e' + sign + digits;
     if (e == 0)
         text.insert(0, 1, '0');
 
@@ -212,7 +214,7 @@ void CLewyNaw::SetFunction(int function, double factor, double offset)
     m_label = LoadText(kIdsFunctionLabel0 + function);
 }
 
-double RoundTo11Decimals(double value) { return ParseNumber(FormatText("%.11f", value)); }
+double RoundTo11Decimals(double value) { return ParseNumber(FormatFixed(value, 11)); }
 
 double CLewyNaw::Apply(double x) const
 {

@@ -391,7 +391,7 @@ std::string MachineNumber(double value)
     if (std::isinf(value))
         return value > 0 ? "inf" : "-inf";
     SeparatorScope point('.');
-    return FormatText("%.17g", value);
+    return FormatG(value, 17);
 }
 
 std::string JsonString(std::string_view text)

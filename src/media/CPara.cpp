@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "base/NumberText.h"
+#include "media/LimitText.h"
 
 namespace {
 
@@ -286,11 +286,11 @@ int CPara::SetTemperature(double temperature)
         int result = 0;
         if (temperature < m_minTemperature) {
             result = kMsgTemperatureBelowMinimum;
-            m_limitText = FormatText(" %8.2f K", m_minTemperature);
+            m_limitText = LimitText(m_minTemperature, 8, 2, "K");
         }
         if (temperature > m_criticalTemperature) {
             result = kMsgTemperatureAboveCritical;
-            m_limitText = FormatText(" %8.2f K", m_criticalTemperature);
+            m_limitText = LimitText(m_criticalTemperature, 8, 2, "K");
         }
         m_temperature = temperature;
         m_pressure = SaturationPressure(temperature, 0);
@@ -314,10 +314,10 @@ int CPara::SetTemperature(double temperature)
         lowerBound = m_criticalTemperature;
         pending = kMsgTemperatureBelowCritical;
     }
-    m_limitText = FormatText(" %8.2f K", lowerBound);
+    m_limitText = LimitText(lowerBound, 8, 2, "K");
     if (temperature > m_maxTemperature) {
         pending = kMsgTemperatureAboveMaximum;
-        m_limitText = FormatText(" %8.2f K", m_maxTemperature);
+        m_limitText = LimitText(m_maxTemperature, 8, 2, "K");
     }
     if (temperature >= lowerBound && temperature <= m_maxTemperature) {
         ComputeSuperheated();
@@ -334,11 +334,11 @@ int CPara::SetPressure(double pressure)
         int result = 0;
         if (pressure < m_minPressure) {
             result = kMsgPressureBelowMinimum;
-            m_limitText = FormatText(" %8.2f Pa", m_minPressure);
+            m_limitText = LimitText(m_minPressure, 8, 2, "Pa");
         }
         if (pressure > m_criticalPressure) {
             result = kMsgPressureAboveCritical;
-            m_limitText = FormatText(" %8.2f MPa", m_criticalPressure / 1000000);
+            m_limitText = LimitText(m_criticalPressure / 1000000, 8, 2, "MPa");
         }
         // 0 outside the line's range; the last saturation point then stays.
         m_temperature = SaturationTemperature(pressure);
@@ -356,15 +356,15 @@ int CPara::SetPressure(double pressure)
     if (m_temperature < m_criticalTemperature) {
         upperBound = m_lastSatPressure;
         pending = kMsgPressureAboveSaturation;
-        m_limitText = FormatText(" %8.2f kPa", upperBound / 1000);
+        m_limitText = LimitText(upperBound / 1000, 8, 2, "kPa");
     } else {
         upperBound = m_maxPressure;
         pending = kMsgPressureAboveMaximum;
-        m_limitText = FormatText(" %8.2f MPa", m_maxPressure / 1000000);
+        m_limitText = LimitText(m_maxPressure / 1000000, 8, 2, "MPa");
     }
     if (pressure < m_minPressure) {
         pending = kMsgPressureBelowMinimum;
-        m_limitText = FormatText(" %8.2f Pa", m_minPressure);
+        m_limitText = LimitText(m_minPressure, 8, 2, "Pa");
     }
     if (pressure >= m_minPressure && pressure <= upperBound) {
         ComputeSuperheated();

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "base/NumberText.h"
+#include "media/LimitText.h"
 
 namespace {
 
@@ -292,15 +292,15 @@ int CPowietrze::SetBarometricPressure(double pressure, int mode)
     int result = 0;
     if (pressure < m_minPressure) {
         result = kMsgPressureBelowMinimum;
-        m_limitText = FormatText(" %8.0f hPa", m_minPressure / 100);
+        m_limitText = LimitText(m_minPressure / 100, 8, 0, "hPa");
     }
     if (pressure > m_maxPressure) {
         result = kMsgPressureAboveMaximum;
-        m_limitText = FormatText(" %8.0f hPa", m_maxPressure / 100);
+        m_limitText = LimitText(m_maxPressure / 100, 8, 0, "hPa");
     }
     if (m_temperature > m_maxTemperature) {
         result = kMsgTemperatureAboveMaximum;
-        m_limitText = FormatText(" %8.2f K", m_maxTemperature);
+        m_limitText = LimitText(m_maxTemperature, 8, 2, "K");
     }
 
     if (pressure >= m_minPressure && pressure <= m_maxPressure && m_temperature <= m_maxTemperature) {
@@ -326,11 +326,11 @@ int CPowietrze::SetTemperature(double temperature, int mode)
         result = mode == kRelativeHumidityMode ? kMsgTemperatureBelowMinimum
                  : mode == kMoistureContentMode ? kMsgTemperatureBelowDewPoint
                                                 : 0;
-        m_limitText = FormatText(" %8.2f K", m_minTemperature);
+        m_limitText = LimitText(m_minTemperature, 8, 2, "K");
     }
     if (temperature > m_maxTemperature) {
         result = kMsgTemperatureAboveMaximum;
-        m_limitText = FormatText(" %8.2f K", m_maxTemperature);
+        m_limitText = LimitText(m_maxTemperature, 8, 2, "K");
     }
     // Written as "not within" so that a NaN computes nothing and leaves the
     // maximum moisture content alone.
@@ -378,7 +378,7 @@ int CPowietrze::SetMoistureContent(double moisture)
     int result = 0;
     if (stored > m_maxMoisture) {
         result = kMsgMoistureAboveMaximum;
-        m_limitText = FormatText(" %8.5f kg/kg", m_maxMoisture);
+        m_limitText = LimitText(m_maxMoisture, 8, 5, "kg/kg");
     } else if (stored < m_minMoisture) {
         result = kMsgMoistureBelowZero;
     }

@@ -44,7 +44,7 @@ private:
     struct FixedLimitText {
         char separator = 0;
         std::string text;
-        const std::string& Get(const char* format, double value);
+        const std::string& Get(double value, std::size_t width, int decimals, const char* unit);
     };
 
     std::string m_limitText;
