@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
+#include "controls/UiString.h"
 
 #include <QScreen>
 
@@ -10,7 +11,7 @@ CZentaroApp::CZentaroApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     m_helpFilePath = QString::fromStdString(HelpFilePathFor(applicationFilePath().toStdString()));
     m_helpPopupPath = QString::fromStdString(HelpPopupPathFor(m_helpFilePath.toStdString()));
-    SetDecimalSeparator(SeparatorFromEnvironment());
+    SetDecimalSeparator(SystemDecimalSeparator());
     // Named for the window system; nothing is ever stored under it.
     setOrganizationName(QStringLiteral("Quillon Works"));
     setApplicationName(QStringLiteral("Zentaro"));

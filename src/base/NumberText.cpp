@@ -1,7 +1,6 @@
 #include "base/NumberText.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -43,17 +42,71 @@ char DecimalSeparator() { return g_separator; }
 
 void SetDecimalSeparator(char separator) { g_separator = separator == ',' ? ',' : '.'; }
 
+namespace {
+
+// Languages whose locales write a decimal comma, by the framework's locale
+// data, with the legacy codes it still reads (in, mo, no, sh). Sorted.
+constexpr std::string_view kCommaLanguages[] = {
+    "af",  "agq", "ast", "az",  "bas", "be",  "bg",  "br",  "bs",  "ca",  "cs",  "da",  "de",  "dsb",
+    "dua", "dyo", "el",  "eo",  "es",  "et",  "eu",  "ewo", "ff",  "fi",  "fo",  "fr",  "fur", "fy",
+    "gl",  "hr",  "hsb", "hu",  "hy",  "ia",  "id",  "in",  "is",  "it",  "jgo", "jv",  "ka",  "kab",
+    "kea", "kgp", "kk",  "kkj", "kl",  "km",  "ksf", "ksh", "ku",  "ky",  "lb",  "ln",  "lo",  "lt",
+    "lu",  "lv",  "mgh", "mk",  "mo",  "mua", "nb",  "nds", "nl",  "nmg", "nn",  "nnh", "no",  "os",
+    "pl",  "pt",  "rn",  "ro",  "ru",  "rw",  "sah", "sc",  "se",  "seh", "sg",  "sh",  "shi", "sk",
+    "sl",  "smn", "sq",  "sr",  "su",  "sv",  "tg",  "tk",  "tr",  "tt",  "tzm", "uk",  "uz",  "vi",
+    "wae", "wo",  "yav", "yrl", "zgh"};
+
+// Territories whose locale writes the other mark than its language does.
+struct TerritoryException {
+    std::string_view name;
+    char separator;
+};
+constexpr TerritoryException kTerritoryExceptions[] = {
+    {"ar_DZ", ','},  {"ar_LY", ','}, {"ar_MA", ','}, {"ar_TN", ','}, {"az_IR", '.'}, {"de_CH", '.'},
+    {"de_LI", '.'},  {"en_AT", ','}, {"en_BE", ','}, {"en_DE", ','}, {"en_DK", ','}, {"en_FI", ','},
+    {"en_NL", ','},  {"en_SE", ','}, {"en_SI", ','}, {"en_ZA", ','}, {"es_419", '.'}, {"es_BR", '.'},
+    {"es_BZ", '.'},  {"es_CU", '.'}, {"es_DO", '.'}, {"es_GT", '.'}, {"es_HN", '.'}, {"es_MX", '.'},
+    {"es_NI", '.'},  {"es_PA", '.'}, {"es_PE", '.'}, {"es_PR", '.'}, {"es_SV", '.'}, {"es_US", '.'},
+    {"it_CH", '.'},  {"ms_BN", ','}, {"ms_ID", ','}, {"qu_BO", ','}, {"sw_CD", ','}, {"uz_AF", '.'}};
+
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+} // namespace
+
 char SeparatorForLocaleName(std::string_view name)
 {
-    // Language part only: "pl_PL.UTF-8@euro" -> "pl".
-    const std::size_t end = name.find_first_of("_.@");
-    const std::string_view lang = name.substr(0, end);
-    static constexpr std::array<std::string_view, 34> kCommaLanguages = {
-        "pl", "de", "fr", "es", "it", "pt", "nl", "ru", "uk", "be", "cs", "sk",
-        "sl", "hr", "sr", "bs", "bg", "ro", "hu", "fi", "sv", "da", "nb", "nn",
-        "no", "et", "lv", "lt", "el", "tr", "id", "vi", "ca", "is"};
+    // "sr_Latn_RS.UTF-8@latin" -> language "sr", territory "RS".
+    name = name.substr(0, name.find_first_of(".@"));
+    std::string language;
+    std::string territory;
+    std::size_t part = 0;
+    std::size_t begin = 0;
+    while (begin <= name.size()) {
+        const std::size_t end = std::min(name.find_first_of("_-", begin), name.size());
+        const std::string_view piece = name.substr(begin, end - begin);
+        const bool isScript = part == 1 && piece.size() == 4 && IsAsciiLetter(piece[0]);
+        if (part == 0) {
+            for (char c : piece)
+                language += Lower(c);
+        } else if (!isScript && territory.empty()) {
+            for (char c : piece)
+                territory += Upper(c);
+        }
+        ++part;
+        begin = end + 1;
+    }
+    if (!territory.empty()) {
+        const std::string full = language + '_' + territory;
+        for (const TerritoryException& e : kTerritoryExceptions)
+            if (e.name == full)
+                return e.separator;
+    }
     for (std::string_view comma : kCommaLanguages)
-        if (lang == comma)
+        if (language == comma)
             return ',';
     return '.';
 }

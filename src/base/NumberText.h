@@ -13,11 +13,15 @@
 char DecimalSeparator();
 void SetDecimalSeparator(char separator);
 
-// ',' for languages that write a decimal comma (Polish first of all), '.'
-// for "C", "POSIX", English and anything unknown.
+// The separator a locale defines, from its POSIX name
+// ("language[_TERRITORY][.codeset][@modifier]"): ',' for Polish, '.' for
+// Swiss German, Mexican Spanish, English, "C", "POSIX" and anything unknown.
+// Agrees with the framework's locale data, so the command-line tool writes
+// what the program would show. A separator other than ',' counts as '.'.
 char SeparatorForLocaleName(std::string_view name);
 
-// The separator of the user's locale: LC_ALL, then LC_NUMERIC, then LANG.
+// The separator of the user's locale as the environment names it: LC_ALL,
+// then LC_NUMERIC, then LANG.
 char SeparatorFromEnvironment();
 
 // printf's "%#.Nf" and "%#.Ne" keep the separator even with no decimals

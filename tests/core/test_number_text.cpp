@@ -213,6 +213,31 @@ TEST(NumberTextSeparator, ChosenFromLocaleNames)
     EXPECT_EQ(SeparatorForLocaleName("plx_XX"), '.');
 }
 
+TEST(NumberTextSeparator, TerritoryOverridesLanguage)
+{
+    EXPECT_EQ(SeparatorForLocaleName("de_DE.UTF-8"), ',');
+    EXPECT_EQ(SeparatorForLocaleName("de_CH.UTF-8"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("de_CH.ISO-8859-1@euro"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("es_ES.UTF-8"), ',');
+    EXPECT_EQ(SeparatorForLocaleName("es_MX.UTF-8"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("es_419"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("en_ZA.UTF-8"), ',');
+    EXPECT_EQ(SeparatorForLocaleName("it_CH"), '.');
+    // A territory the table does not name takes its language's mark.
+    EXPECT_EQ(SeparatorForLocaleName("de_US"), ',');
+    // Scripts, modifiers, case and hyphens do not hide the parts.
+    EXPECT_EQ(SeparatorForLocaleName("sr_RS@latin"), ',');
+    EXPECT_EQ(SeparatorForLocaleName("az_Arab_IR"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("DE_ch"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("de-CH"), '.');
+    // Legacy language codes.
+    EXPECT_EQ(SeparatorForLocaleName("no_NO"), ',');
+    EXPECT_EQ(SeparatorForLocaleName("iw_IL"), '.');
+    // Arabic writes its own decimal mark, which counts as the point.
+    EXPECT_EQ(SeparatorForLocaleName("ar_EG.UTF-8"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("ar_MA.UTF-8"), ',');
+}
+
 TEST(NumberTextSeparator, EnvironmentPrecedence)
 {
     ::setenv("LC_ALL", "", 1);

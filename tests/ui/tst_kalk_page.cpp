@@ -9,6 +9,7 @@
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/Modal.h"
+#include "controls/UiString.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ private:
 private slots:
     void initTestCase()
     {
-        SetDecimalSeparator(SeparatorFromEnvironment());
+        SetDecimalSeparator(SystemDecimalSeparator());
         CKalkPage::SetFlashDuration(0);
         SetMessageHook([this](const MessageRequest& r) {
             m_messages.append(r);

@@ -16,6 +16,7 @@
 #include "base/NumberText.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
+#include "controls/UiString.h"
 #include "pages/CWodaPage.h"
 #include "WidgetTestSupport.h"
 
@@ -96,7 +97,7 @@ class TestWodaPage : public QObject {
 private slots:
     void initTestCase()
     {
-        SetDecimalSeparator(SeparatorFromEnvironment());
+        SetDecimalSeparator(SystemDecimalSeparator());
         CSplashWnd::SetPicturePath(QString());
         CDialog::SetModalHook([](CDialog& dialog) {
             if (!g_modal)
