@@ -200,6 +200,8 @@ CPara::CPara()
 
 double CPara::SaturationPressure(double temperature, double offset)
 {
+    if (!std::isfinite(temperature) || !std::isfinite(offset))
+        return 0;
     double result = 0;
     if (!(temperature < m_satLowTemperature || temperature > m_criticalTemperature))
         result = LinePressure(temperature) - offset;
@@ -212,7 +214,7 @@ double CPara::SaturationPressure(double temperature, double offset)
 
 double CPara::SaturationTemperature(double pressure)
 {
-    if (pressure < m_satLowPressure || pressure > m_criticalPressure)
+    if (!(pressure >= m_satLowPressure && pressure <= m_criticalPressure))
         return 0;
     // f(T) = ps(T) - p with the range rule: above 647.14 K f is 0, so a start
     // above the line stops after the second step.
@@ -273,6 +275,12 @@ void CPara::ComputeSuperheated()
     m_kinematicViscosity = s.viscosity * s.volume;
 }
 
+int CPara::RefuseNonFinite()
+{
+    m_limitText.clear();
+    return kMsgValueNotFinite;
+}
+
 int CPara::SetRegime(int regime)
 {
     m_regime = regime;
@@ -281,6 +289,8 @@ int CPara::SetRegime(int regime)
 
 int CPara::SetTemperature(double temperature)
 {
+    if (!std::isfinite(temperature))
+        return RefuseNonFinite();
     m_limitText.clear();
     if (m_regime != kSuperheated) {
         int result = 0;
@@ -329,6 +339,8 @@ int CPara::SetTemperature(double temperature)
 
 int CPara::SetPressure(double pressure)
 {
+    if (!std::isfinite(pressure))
+        return RefuseNonFinite();
     m_limitText.clear();
     if (m_regime != kSuperheated) {
         int result = 0;
@@ -376,6 +388,8 @@ int CPara::SetPressure(double pressure)
 
 int CPara::SetDryness(double dryness)
 {
+    if (!std::isfinite(dryness))
+        return RefuseNonFinite();
     m_limitText.clear();
     if (dryness < 0 || dryness > 1) {
         ClearProperties();
@@ -389,6 +403,8 @@ int CPara::SetDryness(double dryness)
 
 int CPara::SetMassFlow(double massFlow)
 {
+    if (!std::isfinite(massFlow))
+        return RefuseNonFinite();
     m_massFlow = massFlow;
     return 0;
 }

@@ -280,8 +280,16 @@ void CPowietrze::ClearProperties()
     m_kinematicViscosity = 0;
 }
 
+int CPowietrze::RefuseNonFinite()
+{
+    m_limitText.clear();
+    return kMsgValueNotFinite;
+}
+
 int CPowietrze::SetBarometricPressure(double pressure, int mode)
 {
+    if (!std::isfinite(pressure))
+        return RefuseNonFinite();
     m_pressure = pressure;
     m_saturation.SetRegime(CPara::kSaturated);
     m_saturation.SetPressure(pressure);
@@ -319,6 +327,8 @@ int CPowietrze::SetBarometricPressure(double pressure, int mode)
 
 int CPowietrze::SetTemperature(double temperature, int mode)
 {
+    if (!std::isfinite(temperature))
+        return RefuseNonFinite();
     m_temperature = temperature;
     m_limitText.clear();
     int result = 0;
@@ -332,8 +342,6 @@ int CPowietrze::SetTemperature(double temperature, int mode)
         result = kMsgTemperatureAboveMaximum;
         m_limitText = LimitText(m_maxTemperature, 8, 2, "K");
     }
-    // Written as "not within" so that a NaN computes nothing and leaves the
-    // maximum moisture content alone.
     if (!(temperature >= m_minTemperature && temperature <= m_maxTemperature)) {
         if (mode == kRelativeHumidityMode)
             m_moisture = 0;
@@ -354,6 +362,8 @@ int CPowietrze::SetTemperature(double temperature, int mode)
 
 int CPowietrze::SetRelativeHumidity(double humidity)
 {
+    if (!std::isfinite(humidity))
+        return RefuseNonFinite();
     m_humidity = humidity;
     m_limitText.clear();
     if (humidity >= m_minHumidity && humidity <= m_maxHumidity) {
@@ -372,6 +382,8 @@ int CPowietrze::SetRelativeHumidity(double humidity)
 
 int CPowietrze::SetMoistureContent(double moisture)
 {
+    if (!std::isfinite(moisture))
+        return RefuseNonFinite();
     const double stored = moisture - 1e-07;
     m_moisture = stored;
     m_limitText.clear();
@@ -394,6 +406,8 @@ int CPowietrze::SetMoistureContent(double moisture)
 
 int CPowietrze::SetMassFlow(double massFlow)
 {
+    if (!std::isfinite(massFlow))
+        return RefuseNonFinite();
     m_massFlow = massFlow;
     return 0;
 }

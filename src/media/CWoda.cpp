@@ -13,6 +13,12 @@ const std::string& CWoda::FixedLimitText::Get(double value, std::size_t width, i
     return text;
 }
 
+int CWoda::RefuseNonFinite()
+{
+    m_limitText.clear();
+    return kMsgValueNotFinite;
+}
+
 CWoda::CWoda()
 {
     m_maxTemperature = 423.15;
@@ -29,6 +35,8 @@ CWoda::CWoda()
 
 int CWoda::SetTemperature(double temperature)
 {
+    if (!std::isfinite(temperature))
+        return RefuseNonFinite();
     m_temperature = temperature;
     m_limitText.clear();
     int result = 0;
@@ -40,7 +48,6 @@ int CWoda::SetTemperature(double temperature)
         m_limitText = m_maxTemperatureText.Get(m_maxTemperature, 8, 2, "K");
         result = kMsgTemperatureAboveMaximum;
     }
-    // Written as "not within" so that a NaN computes nothing either.
     if (!(temperature >= m_minTemperature && temperature <= m_maxTemperature))
         return result;
 
@@ -68,6 +75,8 @@ int CWoda::SetTemperature(double temperature)
 
 int CWoda::SetPressure(double pressure)
 {
+    if (!std::isfinite(pressure))
+        return RefuseNonFinite();
     m_limitText.clear();
     int result = 0;
     if (pressure < m_minPressure) {
@@ -85,6 +94,8 @@ int CWoda::SetPressure(double pressure)
 
 int CWoda::SetMassFlow(double massFlow)
 {
+    if (!std::isfinite(massFlow))
+        return RefuseNonFinite();
     m_massFlow = massFlow;
     return 0;
 }

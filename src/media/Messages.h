@@ -17,3 +17,6 @@ inline constexpr int kMsgHumidityAbove100 = 11012;         // "Wilgotność wzgl
 inline constexpr int kMsgMoistureBelowZero = 11013;        // "Zawartość wilgoci mniejsza od 0 kg/kg"
 inline constexpr int kMsgMoistureAboveMaximum = 11014;     // "Zawartość wilgoci większa od maksymalnej"
 inline constexpr int kMsgTemperatureBelowDewPoint = 11015; // "Temperatura niższa od punktu rosy"
+// Every setter of every model: an infinite or not-a-number argument. The
+// model is left exactly as it was, and no limit text goes with it.
+inline constexpr int kMsgValueNotFinite = 11016;           // "Wartość nie jest liczbą skończoną"
