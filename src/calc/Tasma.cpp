@@ -163,7 +163,7 @@ KeyEffect CTasma::Separator()
     KeyEffect effect;
     EnsureNumber();
     if (CStala* number = NumberAtCursor())
-        number->StartFraction();
+        effect.beep = !number->StartFraction();
     effect.flashes.push_back(kIdSeparator);
     effect.refresh = true;
     return effect;
