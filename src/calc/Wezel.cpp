@@ -23,10 +23,10 @@ constexpr std::size_t kMaxTypedLength = 13;
 // one, and Backspace must take back only what EXP added.
 //
 // Keys write three exponent digits ("e+000"); the C library writes two or
-// three, and a separator pressed in the exponent appends more. Three-digit
-// exponents follow the written rules exactly (digits shift through three
-// places); other widths grow or shrink by one digit at the end, so that
-// neither the sign nor the value is ever lost.
+// three, and a separator pressed in the exponent appends more. Three digits
+// shift through their three places as keys are typed and deleted; other
+// widths grow or shrink by one digit at the end, so that neither the sign
+// nor the value is ever lost.
 struct ExponentPart {
     std::size_t letter = 0; // position of the "e"
     std::size_t digits = 0; // position of the first digit (the text's end when none)
