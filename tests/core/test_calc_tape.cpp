@@ -513,23 +513,6 @@ TEST_P(Tape, SignBackspaceAndClearWorkOnAnInfinity)
     EXPECT_EQ(tape.Token(4)->m_valueText, Sep("0."));
 }
 
-TEST_P(Tape, PastedNonFiniteNumberIsRefusedDigits)
-{
-    Press(tape, "2 +");
-    tape.Paste(std::string("-inf"));
-    EXPECT_EQ(LastText(tape), "-inf");
-    EXPECT_TRUE(Press(tape, "3").beep);
-    EXPECT_TRUE(Press(tape, "EXP").beep);
-    EXPECT_EQ(LastText(tape), "-inf");
-    tape.Paste(std::string("nan"));
-    EXPECT_EQ(LastText(tape), "nan");
-    EXPECT_TRUE(Press(tape, ".").beep);
-    EXPECT_EQ(LastText(tape), "nan");
-    // Operators still follow it.
-    Press(tape, "* 2 =");
-    EXPECT_NE(LastText(tape).find("nan"), std::string::npos);
-}
-
 INSTANTIATE_TEST_SUITE_P(BothSeparators, Tape, ::testing::Values('.', ','), calctest::SeparatorName);
 
 } // namespace
