@@ -13,6 +13,7 @@
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
 #include "controls/ContextHelp.h"
+#include "controls/UiString.h"
 #include "pages/CWodaPage.h"
 
 namespace {
@@ -85,7 +86,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    SetDecimalSeparator(SeparatorFromEnvironment());
+    SetDecimalSeparator(SystemDecimalSeparator());
     CSplashWnd::SetPicturePath(QString());
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -416,7 +416,7 @@ void CAnalizaPrzeplywuDlg::OnRoughness(int position)
 void CAnalizaPrzeplywuDlg::OnKv()
 {
     CKvDlg kv(this);
-    kv.SetDensityText(Text(FormatText("Gęstość czynnika: %g kg/m^3", m_flow.Density())));
+    kv.SetDensityText(Text("Gęstość czynnika: " + FormatG(m_flow.Density()) + " kg/m^3"));
     kv.SetArea(m_flow.Value(FlowField::Area));
     kv.SetZeta(m_flow.Value(FlowField::ZetaSum));
     if (kv.DoModal() != QDialog::Accepted)

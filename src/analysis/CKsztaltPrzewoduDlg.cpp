@@ -51,7 +51,7 @@ CKsztaltPrzewoduDlg::CKsztaltPrzewoduDlg(QWidget* parent) : CDialog(parent)
 void CKsztaltPrzewoduDlg::OnInitDialog()
 {
     m_edit->FilterOn();
-    m_edit->setText(QString::fromStdString(FormatText("%.*g", 15, m_proportion)));
+    m_edit->setText(QString::fromStdString(FormatG(m_proportion, 15)));
     m_round->setChecked(true);
     m_label->setEnabled(false);
     m_edit->setEnabled(false);

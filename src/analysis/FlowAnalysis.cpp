@@ -312,29 +312,29 @@ bool FlowAnalysis::IsInput(FlowField field) const
 
 const std::string& FlowAnalysis::HydraulicRadiusText() const
 {
-    return m_staticTexts[0].Get(m_Rh, 0, [&] { return FormatText("Promień hydrauliczny %g mm", m_Rh * 1000); });
+    return m_staticTexts[0].Get(m_Rh, 0, [&] { return "Promień hydrauliczny " + FormatG(m_Rh * 1000) + " mm"; });
 }
 
 const std::string& FlowAnalysis::RelativeRoughnessText() const
 {
-    return m_staticTexts[1].Get(m_eps, 0, [&] { return FormatText("Chropowatość wzg. %g", m_eps); });
+    return m_staticTexts[1].Get(m_eps, 0, [&] { return "Chropowatość wzg. " + FormatG(m_eps); });
 }
 
 const std::string& FlowAnalysis::RoughnessText() const
 {
-    return m_staticTexts[2].Get(m_k, 0, [&] { return FormatText("%g mm", m_k * 1000); });
+    return m_staticTexts[2].Get(m_k, 0, [&] { return FormatG(m_k * 1000) + " mm"; });
 }
 
 const std::string& FlowAnalysis::ReynoldsText() const
 {
     return m_staticTexts[3].Get(m_Re, 0, [&] {
         if (m_Re < 2320)
-            return FormatText("Przepływ laminarny\nLiczba Reynoldsa\n%-10.0f", m_Re);
-        return FormatText("Przepływ burzliwy\nLiczba Reynoldsa\n%-10.0f", m_Re);
+            return "Przepływ laminarny\nLiczba Reynoldsa\n" + AlignLeft(FormatFixed(m_Re, 0), 10);
+        return "Przepływ burzliwy\nLiczba Reynoldsa\n" + AlignLeft(FormatFixed(m_Re, 0), 10);
     });
 }
 
 const std::string& FlowAnalysis::FrictionText() const
 {
-    return m_staticTexts[4].Get(m_lambda, 0, [&] { return FormatText("Współczynnik oporów liniowych %g", m_lambda); });
+    return m_staticTexts[4].Get(m_lambda, 0, [&] { return "Współczynnik oporów liniowych " + FormatG(m_lambda); });
 }

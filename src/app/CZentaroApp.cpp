@@ -4,6 +4,7 @@
 #include "app/AppPaths.h"
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
+#include "controls/UiString.h"
 
 #include <QScreen>
 
@@ -12,7 +13,7 @@ CZentaroApp::CZentaroApp(int& argc, char** argv) : QApplication(argc, argv)
     // Beside the executable in a build tree, in the data folder once installed.
     m_helpFilePath = QString::fromStdString(FindHelpFile(applicationFilePath().toStdString()));
     m_helpPopupPath = QString::fromStdString(HelpPopupPathFor(m_helpFilePath.toStdString()));
-    SetDecimalSeparator(SeparatorFromEnvironment());
+    SetDecimalSeparator(SystemDecimalSeparator());
     // Named for the window system; nothing is ever stored under it.
     setOrganizationName(QStringLiteral("Quillon Works"));
     setApplicationName(QStringLiteral("Zentaro"));

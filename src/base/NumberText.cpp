@@ -1,34 +1,23 @@
 #include "base/NumberText.h"
 
-#include <array>
+#include <algorithm>
 #include <cctype>
-#include <cstdarg>
-#include <cstdio>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <locale.h>
+#include <system_error>
 
 namespace {
 
 char g_separator = '.';
 
-// A "C" locale object exists on every system; we switch the calling thread
-// to it only around each C library call.
+// A "C" locale object exists on every system; strtod_l reads with it.
 locale_t CLocale()
 {
     static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return loc;
 }
-
-class CLocaleScope {
-public:
-    CLocaleScope() : previous_(uselocale(CLocale())) {}
-    ~CLocaleScope() { uselocale(previous_); }
-    CLocaleScope(const CLocaleScope&) = delete;
-    CLocaleScope& operator=(const CLocaleScope&) = delete;
-
-private:
-    locale_t previous_;
-};
 
 bool IsBlank(char c)
 {
@@ -53,17 +42,71 @@ char DecimalSeparator() { return g_separator; }
 
 void SetDecimalSeparator(char separator) { g_separator = separator == ',' ? ',' : '.'; }
 
+namespace {
+
+// Languages whose locales write a decimal comma, by the framework's locale
+// data, with the legacy codes it still reads (in, mo, no, sh). Sorted.
+constexpr std::string_view kCommaLanguages[] = {
+    "af",  "agq", "ast", "az",  "bas", "be",  "bg",  "br",  "bs",  "ca",  "cs",  "da",  "de",  "dsb",
+    "dua", "dyo", "el",  "eo",  "es",  "et",  "eu",  "ewo", "ff",  "fi",  "fo",  "fr",  "fur", "fy",
+    "gl",  "hr",  "hsb", "hu",  "hy",  "ia",  "id",  "in",  "is",  "it",  "jgo", "jv",  "ka",  "kab",
+    "kea", "kgp", "kk",  "kkj", "kl",  "km",  "ksf", "ksh", "ku",  "ky",  "lb",  "ln",  "lo",  "lt",
+    "lu",  "lv",  "mgh", "mk",  "mo",  "mua", "nb",  "nds", "nl",  "nmg", "nn",  "nnh", "no",  "os",
+    "pl",  "pt",  "rn",  "ro",  "ru",  "rw",  "sah", "sc",  "se",  "seh", "sg",  "sh",  "shi", "sk",
+    "sl",  "smn", "sq",  "sr",  "su",  "sv",  "tg",  "tk",  "tr",  "tt",  "tzm", "uk",  "uz",  "vi",
+    "wae", "wo",  "yav", "yrl", "zgh"};
+
+// Territories whose locale writes the other mark than its language does.
+struct TerritoryException {
+    std::string_view name;
+    char separator;
+};
+constexpr TerritoryException kTerritoryExceptions[] = {
+    {"ar_DZ", ','},  {"ar_LY", ','}, {"ar_MA", ','}, {"ar_TN", ','}, {"az_IR", '.'}, {"de_CH", '.'},
+    {"de_LI", '.'},  {"en_AT", ','}, {"en_BE", ','}, {"en_DE", ','}, {"en_DK", ','}, {"en_FI", ','},
+    {"en_NL", ','},  {"en_SE", ','}, {"en_SI", ','}, {"en_ZA", ','}, {"es_419", '.'}, {"es_BR", '.'},
+    {"es_BZ", '.'},  {"es_CU", '.'}, {"es_DO", '.'}, {"es_GT", '.'}, {"es_HN", '.'}, {"es_MX", '.'},
+    {"es_NI", '.'},  {"es_PA", '.'}, {"es_PE", '.'}, {"es_PR", '.'}, {"es_SV", '.'}, {"es_US", '.'},
+    {"it_CH", '.'},  {"ms_BN", ','}, {"ms_ID", ','}, {"qu_BO", ','}, {"sw_CD", ','}, {"uz_AF", '.'}};
+
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+} // namespace
+
 char SeparatorForLocaleName(std::string_view name)
 {
-    // Language part only: "pl_PL.UTF-8@euro" -> "pl".
-    const std::size_t end = name.find_first_of("_.@");
-    const std::string_view lang = name.substr(0, end);
-    static constexpr std::array<std::string_view, 34> kCommaLanguages = {
-        "pl", "de", "fr", "es", "it", "pt", "nl", "ru", "uk", "be", "cs", "sk",
-        "sl", "hr", "sr", "bs", "bg", "ro", "hu", "fi", "sv", "da", "nb", "nn",
-        "no", "et", "lv", "lt", "el", "tr", "id", "vi", "ca", "is"};
+    // "sr_Latn_RS.UTF-8@latin" -> language "sr", territory "RS".
+    name = name.substr(0, name.find_first_of(".@"));
+    std::string language;
+    std::string territory;
+    std::size_t part = 0;
+    std::size_t begin = 0;
+    while (begin <= name.size()) {
+        const std::size_t end = std::min(name.find_first_of("_-", begin), name.size());
+        const std::string_view piece = name.substr(begin, end - begin);
+        const bool isScript = part == 1 && piece.size() == 4 && IsAsciiLetter(piece[0]);
+        if (part == 0) {
+            for (char c : piece)
+                language += Lower(c);
+        } else if (!isScript && territory.empty()) {
+            for (char c : piece)
+                territory += Upper(c);
+        }
+        ++part;
+        begin = end + 1;
+    }
+    if (!territory.empty()) {
+        const std::string full = language + '_' + territory;
+        for (const TerritoryException& e : kTerritoryExceptions)
+            if (e.name == full)
+                return e.separator;
+    }
     for (std::string_view comma : kCommaLanguages)
-        if (lang == comma)
+        if (language == comma)
             return ',';
     return '.';
 }
@@ -78,96 +121,77 @@ char SeparatorFromEnvironment()
     return '.';
 }
 
-std::string FormatText(const char* format, ...)
+namespace {
+
+// The decimal mark of every text below is set here and nowhere else.
+void ApplySeparator(std::string& text)
 {
-    std::string out;
-    va_list args;
-    va_start(args, format);
-    CLocaleScope cLocale;
-    const char* p = format;
-    while (*p != '\0') {
-        if (*p != '%') {
-            out += *p++;
-            continue;
-        }
-        // One conversion: flags, width, precision, length, type.
-        const char* start = p++;
-        if (*p == '%') {
-            out += '%';
-            ++p;
-            continue;
-        }
-        while (*p != '\0' && std::string_view("-+ #0").find(*p) != std::string_view::npos)
-            ++p;
-        int stars[2] = {0, 0};
-        int starCount = 0;
-        auto digitsOrStar = [&] {
-            if (*p == '*') {
-                stars[starCount++] = va_arg(args, int);
-                ++p;
-            } else {
-                while (IsDigit(*p))
-                    ++p;
-            }
-        };
-        digitsOrStar();
-        if (*p == '.') {
-            ++p;
-            digitsOrStar();
-        }
-        bool isLong = false;
-        bool isLongLong = false;
-        while (*p == 'l' || *p == 'h' || *p == 'z' || *p == 'L') {
-            if (*p == 'l')
-                isLong ? isLongLong = true : isLong = true;
-            ++p;
-        }
-        if (*p == '\0')
-            break;
-        const char type = *p++;
-        const std::string spec(start, p);
-        std::array<char, 512> buffer{};
-        int n = 0;
-        auto print = [&](auto value) {
-            if (starCount == 2)
-                n = std::snprintf(buffer.data(), buffer.size(), spec.c_str(), stars[0], stars[1], value);
-            else if (starCount == 1)
-                n = std::snprintf(buffer.data(), buffer.size(), spec.c_str(), stars[0], value);
-            else
-                n = std::snprintf(buffer.data(), buffer.size(), spec.c_str(), value);
-        };
-        switch (type) {
-        case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A': {
-            print(va_arg(args, double));
-            std::string text(buffer.data(), n > 0 ? std::min<std::size_t>(n, buffer.size() - 1) : 0);
-            for (char& c : text)
-                if (c == '.')
-                    c = g_separator;
-            out += text;
-            continue;
-        }
-        case 'd': case 'i': case 'u': case 'x': case 'X': case 'o': case 'c':
-            if (isLongLong)
-                print(va_arg(args, long long));
-            else if (isLong)
-                print(va_arg(args, long));
-            else
-                print(va_arg(args, int));
-            break;
-        case 's':
-            print(va_arg(args, const char*));
-            break;
-        default:
-            out.append(spec);
-            continue;
-        }
-        out.append(buffer.data(), n > 0 ? std::min<std::size_t>(n, buffer.size() - 1) : 0);
-    }
-    va_end(args);
-    return out;
+    if (g_separator == '.')
+        return;
+    for (char& c : text)
+        if (c == '.')
+            c = g_separator;
 }
 
-std::string FormatG(double value) { return FormatText("%g", value); }
+// std::to_chars with a precision prints as printf does in the "C" locale;
+// the buffer grows until the text fits, so no text is ever cut.
+std::string ToChars(double value, std::chars_format format, int precision)
+{
+    std::string text(32, '\0');
+    for (;;) {
+        const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
+        if (error == std::errc()) {
+            text.resize(static_cast<std::size_t>(end - text.data()));
+            return text;
+        }
+        text.resize(text.size() * 2);
+    }
+}
+
+} // namespace
+
+std::string FormatG(double value) { return FormatG(value, 6); }
+
+std::string FormatG(double value, int digits)
+{
+    std::string text = ToChars(value, std::chars_format::general, std::max(digits, 1));
+    ApplySeparator(text);
+    return text;
+}
+
+std::string FormatFixed(double value, int decimals, Point point)
+{
+    decimals = std::max(decimals, 0);
+    std::string text = ToChars(value, std::chars_format::fixed, decimals);
+    if (point == Point::Keep && decimals == 0 && std::isfinite(value))
+        text += '.';
+    ApplySeparator(text);
+    return text;
+}
+
+std::string FormatExp(double value, int decimals, Point point)
+{
+    decimals = std::max(decimals, 0);
+    std::string text = ToChars(value, std::chars_format::scientific, decimals);
+    if (point == Point::Keep && decimals == 0 && std::isfinite(value))
+        text.insert(text.find('e'), 1, '.');
+    ApplySeparator(text);
+    return text;
+}
+
+std::string AlignRight(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
+std::string AlignLeft(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
 
 std::size_t NumberPrefixLength(std::string_view text, char separator)
 {
@@ -235,3 +259,14 @@ double ParseNumber(std::string_view text, char separator)
 }
 
 double ParseNumber(std::string_view text) { return ParseNumber(text, g_separator); }
+
+bool IsNonFiniteWord(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    const std::string_view rest = text.substr(i);
+    return StartsWithNoCase(rest, "inf") || StartsWithNoCase(rest, "nan");
+}

@@ -88,9 +88,24 @@ std::string CTasma::FormatResult(double value)
 {
     const bool fixedRange = value == 0.0 || (value >= 1e-11 && value <= 999999999999.0)
         || (value >= -999999999999.0 && value <= -1e-11);
-    const char letter = m_fix && fixedRange ? 'f' : 'e';
-    m_resultFormat = "%#." + FormatText("%d", m_decimals) + letter;
-    return FormatText(m_resultFormat.c_str(), value);
+    m_resultStyle = ResultStyle{!(m_fix && fixedRange), m_decimals};
+    return FormatInResultStyle(value);
+}
+
+std::string CTasma::FormatInResultStyle(double value) const
+{
+    // printf's "%#.<d>f" and "%#.<d>e": the separator stays even with no decimals.
+    if (!m_resultStyle)
+        return std::string();
+    return m_resultStyle->exponent ? FormatExp(value, m_resultStyle->decimals, Point::Keep)
+                                   : FormatFixed(value, m_resultStyle->decimals, Point::Keep);
+}
+
+std::string CTasma::ResultFormat() const
+{
+    if (!m_resultStyle)
+        return std::string();
+    return "%#." + std::to_string(m_resultStyle->decimals) + (m_resultStyle->exponent ? 'e' : 'f');
 }
 
 KeyEffect CTasma::PressButton(int id)
@@ -148,7 +163,7 @@ KeyEffect CTasma::Separator()
     KeyEffect effect;
     EnsureNumber();
     if (CStala* number = NumberAtCursor())
-        number->StartFraction();
+        effect.beep = !number->StartFraction();
     effect.flashes.push_back(kIdSeparator);
     effect.refresh = true;
     return effect;
@@ -267,7 +282,7 @@ KeyEffect CTasma::Operator(int kind)
         // The carried number is the result as printed, not the full value.
         const double value = m_tokens.At(LastIndex())->Evaluate();
         auto carried = std::make_unique<CStala>();
-        carried->m_valueText = m_resultFormat.empty() ? FormatResult(value) : FormatText(m_resultFormat.c_str(), value);
+        carried->m_valueText = m_resultStyle ? FormatInResultStyle(value) : FormatResult(value);
         m_tokens.Append(std::move(carried));
         m_tokens.Append(NewOperator(kind));
         break;
@@ -454,8 +469,8 @@ std::string CTasma::InfoText() const
 {
     const CWezel* node = m_tokens.At(m_cursor);
     std::string text = kInfoHeading;
-    if (node != nullptr && !m_resultFormat.empty())
-        text += FormatText(m_resultFormat.c_str(), node->Evaluate());
+    if (node != nullptr && m_resultStyle)
+        text += FormatInResultStyle(node->Evaluate());
     return text;
 }
 

@@ -72,7 +72,9 @@ public:
     // The result text of a value under the current Fix and decimals; it
     // also becomes the current result format.
     std::string FormatResult(double value);
-    const std::string& ResultFormat() const { return m_resultFormat; }
+    // The current result format in C terms ("%#.5f", "%#.3e"); empty until
+    // the first result is formatted.
+    std::string ResultFormat() const;
 
     // (factor, offset) a new bracket of a function gets.
     std::pair<double, double> BracketParameters(int function) const;
@@ -102,7 +104,14 @@ private:
     int m_cursor = -1;
     int m_openBrackets = 0;
     char m_separator;
-    std::string m_resultFormat;
+    // How the last result was printed; carried numbers and Info print so.
+    struct ResultStyle {
+        bool exponent = false; // "e" rather than "f"
+        int decimals = 5;
+    };
+    std::string FormatInResultStyle(double value) const;
+
+    std::optional<ResultStyle> m_resultStyle;
 
     bool m_fix = true;
     int m_decimals = 5;

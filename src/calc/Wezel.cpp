@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "base/NumberText.h"
 #include "base/StringTable.h"
@@ -10,26 +11,63 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// atoi of a short text: blanks, a sign, digits; 0 without digits.
-int IntegerValue(const std::string& text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    int value = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i)
-        value = value < 100000 ? value * 10 + (text[i] - '0') : value;
-    return negative ? -value : value;
-}
-
 // An exponent of 0 (typed as e+000) keeps accepting digits until the value
 // limit stops it; this count never grows past 3 however many are typed.
 constexpr int kUnlimitedExponentDigits = std::numeric_limits<int>::min() / 2;
 constexpr int kMaxExponent = 290;
 constexpr std::size_t kMaxTypedLength = 13;
+
+// The exponent part of a value text: from its last "e" (or "E"), an
+// optional sign, then the digits that end the text. The last one counts:
+// EXP on a carried result that has an exponent of its own appends a second
+// one, and Backspace must take back only what EXP added.
+//
+// Keys write three exponent digits ("e+000"); the C library writes two or
+// three, and a separator pressed in the exponent appends more. Three digits
+// shift through their three places as keys are typed and deleted; other
+// widths grow or shrink by one digit at the end, so that neither the sign
+// nor the value is ever lost.
+struct ExponentPart {
+    std::size_t letter = 0; // position of the "e"
+    std::size_t digits = 0; // position of the first digit (the text's end when none)
+
+    static std::optional<ExponentPart> Of(const std::string& text)
+    {
+        const std::size_t letter = text.find_last_of("eE");
+        if (letter == std::string::npos)
+            return std::nullopt;
+        std::size_t digits = text.size();
+        while (digits > letter + 1 && IsDigit(text[digits - 1]))
+            --digits;
+        return ExponentPart{letter, digits};
+    }
+
+    std::size_t Width(const std::string& text) const { return text.size() - digits; }
+
+    // The exponent's magnitude, saturated well above any limit.
+    int Value(const std::string& text) const
+    {
+        int value = 0;
+        for (std::size_t i = digits; i < text.size(); ++i)
+            value = value < 100000 ? value * 10 + (text[i] - '0') : value;
+        return value;
+    }
+
+    // The sign character, when the text has one right after the letter.
+    std::size_t SignPosition(const std::string& text) const
+    {
+        const std::size_t at = letter + 1;
+        return at < text.size() && (text[at] == '+' || text[at] == '-') ? at : std::string::npos;
+    }
+};
+
+int DecimalDigits(int value)
+{
+    int digits = 1;
+    for (; value >= 10; value /= 10)
+        ++digits;
+    return digits;
+}
 
 } // namespace
 
@@ -46,9 +84,12 @@ void CStala::Clear()
     m_exponentDigits = 1;
 }
 
+bool CStala::IsNonFinite() const { return IsNonFiniteWord(m_valueText); }
+
 bool CStala::EnterDigit(char digit)
 {
-    if (!IsDigit(digit))
+    // inf and nan are words, not digits: no digit extends them.
+    if (!IsDigit(digit) || IsNonFinite())
         return false;
     std::string& text = m_valueText;
     switch (m_phase) {
@@ -71,25 +112,39 @@ bool CStala::EnterDigit(char digit)
         text += digit;
         return true;
     default: {
-        if (m_exponentDigits > 3 || text.size() < 3)
+        // Pi typed during the exponent leaves no exponent to extend.
+        const std::optional<ExponentPart> exponent = ExponentPart::Of(text);
+        if (m_exponentDigits > 3 || !exponent)
             return false;
-        const std::string shifted = text.substr(text.size() - 3) + digit;
-        if (IntegerValue(shifted) > kMaxExponent)
+        std::string digits = text.substr(exponent->digits) + digit;
+        int value = 0;
+        for (char c : digits)
+            value = value <= kMaxExponent ? value * 10 + (c - '0') : value;
+        if (value > kMaxExponent)
             return false;
-        text.replace(text.size() - 3, 3, shifted.substr(1));
+        // Three digits move one place to the left (the first, a zero, goes).
+        if (digits.size() == 4)
+            digits.erase(0, 1);
+        text.replace(exponent->digits, std::string::npos, digits);
         ++m_exponentDigits;
         return true;
     }
     }
 }
 
-void CStala::EnterPi() { m_valueText = FormatText("%.11f", kStoredPi); }
+void CStala::EnterPi() { m_valueText = FormatFixed(kStoredPi, 11); }
 
-void CStala::StartFraction() { m_phase = 1; }
+bool CStala::StartFraction()
+{
+    if (IsNonFinite())
+        return false;
+    m_phase = 1;
+    return true;
+}
 
 bool CStala::StartExponent()
 {
-    if (m_exponentFlag == 1)
+    if (m_exponentFlag == 1 || IsNonFinite())
         return false;
     m_phase = 2;
     m_exponentFlag = 1;
@@ -102,13 +157,15 @@ void CStala::ToggleSign()
     if (Evaluate() == 0.0)
         return;
     std::string& text = m_valueText;
-    if (m_phase == 2 && text.size() >= 5) {
-        char& sign = text[text.size() - 4];
-        const char before = text[text.size() - 5];
-        // Only a real exponent sign is flipped; a text without one (pi
+    if (m_phase == 2) {
+        // Only a real exponent has its sign flipped; a text without one (pi
         // entered while the exponent was being typed) changes its own sign.
-        if ((sign == '+' || sign == '-') && (before == 'e' || before == 'E')) {
-            sign = sign == '-' ? '+' : '-';
+        if (const std::optional<ExponentPart> exponent = ExponentPart::Of(text)) {
+            const std::size_t sign = exponent->SignPosition(text);
+            if (sign == std::string::npos)
+                text.insert(exponent->letter + 1, 1, '-');
+            else
+                text[sign] = text[sign] == '-' ? '+' : '-';
             return;
         }
     }
@@ -120,6 +177,11 @@ void CStala::ToggleSign()
 
 void CStala::DeleteLast()
 {
+    // A word such as inf goes as a whole: no character of it is a number.
+    if (IsNonFinite()) {
+        Clear();
+        return;
+    }
     DeriveEntryState();
     std::string& text = m_valueText;
     switch (m_phase) {
@@ -136,16 +198,18 @@ void CStala::DeleteLast()
             text.pop_back();
         break;
     default: {
-        // DeriveEntryState has left the exponent as e, a sign, three digits.
-        const int exponent = text.size() >= 3 ? IntegerValue(text.substr(text.size() - 3)) : 0;
-        if (exponent >= 10) {
-            std::string shifted(1, '0');
-            shifted.append(text, text.size() - 3, 2);
-            text.replace(text.size() - 3, 3, shifted);
+        // DeriveEntryState has found an exponent part.
+        const ExponentPart exponent = *ExponentPart::Of(text);
+        if (exponent.Value(text) >= 10) {
+            // The last digit goes: e+123 becomes e+012, e+13 becomes e+1.
+            if (exponent.Width(text) == 3)
+                text.insert(exponent.digits, 1, '0');
+            text.pop_back();
             --m_exponentDigits;
         } else {
+            // The whole exponent part goes, and only that one.
             m_exponentFlag = 0;
-            text.resize(text.size() >= 5 ? text.size() - 5 : 0);
+            text.erase(exponent.letter);
         }
         break;
     }
@@ -160,37 +224,17 @@ void CStala::DeriveEntryState()
     std::string& text = m_valueText;
     if (text.empty())
         text = std::string("0") + m_separator;
-    const std::size_t e = text.find_first_of("eE");
-    if (e == std::string::npos) {
+    const std::optional<ExponentPart> exponent = ExponentPart::Of(text);
+    if (!exponent) {
         m_exponentFlag = 0;
         m_phase = text.back() == m_separator ? 0 : 1;
         return;
     }
-    // The C library prints two exponent digits where three would do, and
-    // edits may leave other forms; the exponent rules work on "e", a sign
-    // and exactly three digits, so the exponent is rewritten that way.
-    // The value stays what it was (digits beyond 999 overflow either way).
-    std::size_t i = e + 1;
-    char sign = '+';
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        sign = text[i++];
-    int exponent = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i)
-        exponent = std::min(999, exponent * 10 + (text[i] - '0'));
-    text = text.substr(0, e) + 'e' + sign + FormatText("%03d", exponent);
-    if (e == 0)
-        text.insert(0, 1, '0');
-
+    // The text itself is left as it is: the state follows it.
     m_phase = 2;
     m_exponentFlag = 1;
-    if (exponent == 0)
-        m_exponentDigits = kUnlimitedExponentDigits;
-    else if (exponent < 10)
-        m_exponentDigits = 1;
-    else if (exponent < 100)
-        m_exponentDigits = 2;
-    else
-        m_exponentDigits = 3;
+    const int value = exponent->Value(text);
+    m_exponentDigits = value == 0 ? kUnlimitedExponentDigits : DecimalDigits(value);
 }
 
 double CDzialanie::Evaluate() const
@@ -212,7 +256,7 @@ void CLewyNaw::SetFunction(int function, double factor, double offset)
     m_label = LoadText(kIdsFunctionLabel0 + function);
 }
 
-double RoundTo11Decimals(double value) { return ParseNumber(FormatText("%.11f", value)); }
+double RoundTo11Decimals(double value) { return ParseNumber(FormatFixed(value, 11)); }
 
 double CLewyNaw::Apply(double x) const
 {

@@ -64,16 +64,21 @@ public:
     void SetRight(CWezel*) override { m_right = nullptr; }
 
     // Editing. Operations that return bool return false when they refuse
-    // the key; a refusal changes nothing.
+    // the key; a refusal changes nothing. A number whose text is inf or nan
+    // (a carried or pasted result) takes no digit, separator or exponent;
+    // Backspace clears it, +/- changes its sign.
     void Clear();
     bool EnterDigit(char digit);
     void EnterPi();
-    void StartFraction();
+    bool StartFraction();
     bool StartExponent();
     void ToggleSign();
     void DeleteLast();
-    // Recomputes the entry state from a text put in from elsewhere.
+    // Recomputes the entry state from a text put in from elsewhere; the
+    // text stays as it is.
     void DeriveEntryState();
+    // Whether the text is one of the words inf or nan (signed or not).
+    bool IsNonFinite() const;
 
     int m_phase = 0;          // 0 integer part, 1 fraction, 2 exponent
     int m_exponentFlag = 0;   // 1 when the text has an exponent part

@@ -137,7 +137,7 @@ double OptionValue(const ParsedArguments& args, const std::string& option, int q
     const std::string* text = args.Last(option);
     if (text == nullptr)
         return fallback;
-    return ParseQuantityValue(*text, quantity, context.localeSeparator, false, option, command).si.front();
+    return FiniteQuantityValue(*text, quantity, context.localeSeparator, option, command);
 }
 
 Outcome RunCli(const std::vector<std::string>& args)

@@ -48,8 +48,8 @@ const std::vector<Command>& Commands();
 // there are several), CSV (header and one row each). Not for tables.
 void EmitRecords(Context& context, const std::vector<Record>& records);
 
-// One value of an option with a unit of the quantity (no range); the
-// option's default when it is absent.
+// One finite value of an option with a unit of the quantity (no range);
+// the option's default when it is absent.
 double OptionValue(const ParsedArguments& args, const std::string& option, int quantity, double fallback,
                    const Context& context, const std::string& command);
 

@@ -68,7 +68,7 @@ int Run(const ParsedArguments& args, Context& context)
                 auto temperature = [&](const char* name, double value) {
                     std::string text;
                     if (show)
-                        text = value != 0 ? FormatG(value) : FormatText("< %g", 253.15);
+                        text = value != 0 ? FormatG(value) : "< " + FormatG(253.15);
                     t.Row(name, text, SIUnit(3100));
                 };
                 t.Row("Ciśnienie barometryczne", FormatG(air.GetBarometricPressure()), SIUnit(1900));

@@ -51,7 +51,7 @@ int RunFriction(const ParsedArguments& args, Context& context)
     const double eps = RequiredPlain(args, "roughness", context, "friction");
     const double lambda = FrictionFactor(re, eps);
     if (context.format == OutputFormat::Table) {
-        context.out += FormatText("Współczynnik oporów liniowych %g", lambda) + "\n";
+        context.out += "Współczynnik oporów liniowych " + FormatG(lambda) + "\n";
         return kExitOk;
     }
     Record r;
@@ -76,7 +76,7 @@ int RunFlow(const ParsedArguments& args, Context& context)
         const double w = OptionValue(args, "velocity", 1300, 1, context, command);
         flow.SetMedium(rho, nu, massFlow);
         flow.Open();
-        flow.OnEdit(FlowField::Velocity, FormatText("%.17g", w));
+        flow.OnEdit(FlowField::Velocity, FormatG(w, 17));
     }
     flow.SetMedium(rho, nu, massFlow);
     flow.Open();

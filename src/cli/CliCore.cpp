@@ -346,8 +346,6 @@ QuantityValues ParseQuantityValue(std::string_view text, int quantity, char loca
         const std::size_t length = ReadNumberPrefix(rest, localeSeparator, &numbers[count]);
         if (length == 0)
             BadValue(option, Quote(text) + " is not a number", quantity, command);
-        if (!std::isfinite(numbers[count]))
-            BadValue(option, Quote(text) + " is not a finite number", quantity, command);
         ++count;
         rest.remove_prefix(length);
         if (rest.empty() || rest.front() != ':')
@@ -366,20 +364,27 @@ QuantityValues ParseQuantityValue(std::string_view text, int quantity, char loca
         if (result.unit < 0)
             BadValue(option, "unknown unit " + Quote(unitText), quantity, command);
     }
-    auto toSI = [&](double shown) {
-        const double si = ToSI(quantity, result.unit, shown);
-        if (!std::isfinite(si))
-            throw UsageError("--" + option + ": " + Quote(text) + " is too large", command);
-        return si;
-    };
     if (count == 1) {
-        result.si.push_back(toSI(numbers[0]));
+        result.si.push_back(ToSI(quantity, result.unit, numbers[0]));
         return result;
     }
     result.range = true;
     for (double shown : ExpandRange(numbers[0], numbers[1], numbers[2], option, command))
-        result.si.push_back(toSI(shown));
+        result.si.push_back(ToSI(quantity, result.unit, shown));
     return result;
+}
+
+double FiniteQuantityValue(std::string_view text, int quantity, char localeSeparator, const std::string& option,
+                           const std::string& command)
+{
+    const double si = ParseQuantityValue(text, quantity, localeSeparator, false, option, command).si.front();
+    if (std::isfinite(si))
+        return si;
+    double shown = 0;
+    ReadNumberPrefix(text, localeSeparator, &shown);
+    if (!std::isfinite(shown))
+        BadValue(option, Quote(text) + " is not a finite number", quantity, command);
+    throw UsageError("--" + option + ": " + Quote(text) + " is too large", command);
 }
 
 // -------------------------------------------------------------------- output
@@ -391,7 +396,7 @@ std::string MachineNumber(double value)
     if (std::isinf(value))
         return value > 0 ? "inf" : "-inf";
     SeparatorScope point('.');
-    return FormatText("%.17g", value);
+    return FormatG(value, 17);
 }
 
 std::string JsonString(std::string_view text)

@@ -119,8 +119,16 @@ inline constexpr std::size_t kMaxRows = 1000000;
 // "NUMBER [UNIT]" or, when ranges are allowed, "START:STOP:STEP [UNIT]"
 // (inclusive, in the unit written). Units from the quantity's list; the
 // values go through ToSI. Errors list the valid units.
+// Values that are not finite (inf, nan, or too large for SI) pass through:
+// the property models refuse them with a message of their own.
 QuantityValues ParseQuantityValue(std::string_view text, int quantity, char localeSeparator, bool allowRange,
                                   const std::string& option, const std::string& command);
+
+// One value as ParseQuantityValue reads it, refused with a usage error
+// unless it is finite in the unit written and in SI: for the analyses,
+// which compute with any number they are given.
+double FiniteQuantityValue(std::string_view text, int quantity, char localeSeparator, const std::string& option,
+                           const std::string& command);
 
 // The values START, START+STEP, ... up to STOP inclusive, with a tolerance
 // for rounding; the last one is STOP itself when it lands within it.

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "base/NumberText.h"
+#include "media/LimitText.h"
 
 namespace {
 
@@ -205,6 +205,8 @@ CPara::CPara()
 
 double CPara::SaturationPressure(double temperature, double offset)
 {
+    if (!std::isfinite(temperature) || !std::isfinite(offset))
+        return 0;
     double result = 0;
     if (!(temperature < m_satLowTemperature || temperature > m_criticalTemperature))
         result = LinePressure(temperature) - offset;
@@ -217,7 +219,7 @@ double CPara::SaturationPressure(double temperature, double offset)
 
 double CPara::SaturationTemperature(double pressure)
 {
-    if (pressure < m_satLowPressure || pressure > m_criticalPressure)
+    if (!(pressure >= m_satLowPressure && pressure <= m_criticalPressure))
         return 0;
     // f(T) = ps(T) - p with the range rule: above 647.14 K f is 0, so a start
     // above the line stops after the second step.
@@ -295,6 +297,12 @@ void CPara::ComputeSuperheated()
     m_kinematicViscosity = s.viscosity * s.volume;
 }
 
+int CPara::RefuseNonFinite()
+{
+    m_limitText.clear();
+    return kMsgValueNotFinite;
+}
+
 int CPara::SetRegime(int regime)
 {
     m_regime = regime;
@@ -303,16 +311,18 @@ int CPara::SetRegime(int regime)
 
 int CPara::SetTemperature(double temperature)
 {
+    if (!std::isfinite(temperature))
+        return RefuseNonFinite();
     m_limitText.clear();
     if (m_regime != kSuperheated) {
         int result = 0;
         if (temperature < m_minTemperature) {
             result = kMsgTemperatureBelowMinimum;
-            m_limitText = FormatText(" %8.2f K", m_minTemperature);
+            m_limitText = LimitText(m_minTemperature, 8, 2, "K");
         }
         if (temperature > m_criticalTemperature) {
             result = kMsgTemperatureAboveCritical;
-            m_limitText = FormatText(" %8.2f K", m_criticalTemperature);
+            m_limitText = LimitText(m_criticalTemperature, 8, 2, "K");
         }
         m_temperature = temperature;
         m_pressure = SaturationPressure(temperature, 0);
@@ -338,10 +348,10 @@ int CPara::SetTemperature(double temperature)
         lowerBound = m_criticalTemperature;
         pending = kMsgTemperatureBelowCritical;
     }
-    m_limitText = FormatText(" %8.2f K", lowerBound);
+    m_limitText = LimitText(lowerBound, 8, 2, "K");
     if (temperature > m_maxTemperature) {
         pending = kMsgTemperatureAboveMaximum;
-        m_limitText = FormatText(" %8.2f K", m_maxTemperature);
+        m_limitText = LimitText(m_maxTemperature, 8, 2, "K");
     }
     if (temperature >= lowerBound && temperature <= m_maxTemperature) {
         ComputeSuperheated();
@@ -357,16 +367,18 @@ int CPara::SetTemperature(double temperature)
 
 int CPara::SetPressure(double pressure)
 {
+    if (!std::isfinite(pressure))
+        return RefuseNonFinite();
     m_limitText.clear();
     if (m_regime != kSuperheated) {
         int result = 0;
         if (pressure < m_minPressure) {
             result = kMsgPressureBelowMinimum;
-            m_limitText = FormatText(" %8.2f Pa", m_minPressure);
+            m_limitText = LimitText(m_minPressure, 8, 2, "Pa");
         }
         if (pressure > m_criticalPressure) {
             result = kMsgPressureAboveCritical;
-            m_limitText = FormatText(" %8.2f MPa", m_criticalPressure / 1000000);
+            m_limitText = LimitText(m_criticalPressure / 1000000, 8, 2, "MPa");
         }
         // 0 outside the line's range; the last saturation point then stays.
         m_temperature = SaturationTemperature(pressure);
@@ -386,15 +398,15 @@ int CPara::SetPressure(double pressure)
     if (m_temperature < m_criticalTemperature) {
         upperBound = m_lastSatPressure;
         pending = kMsgPressureAboveSaturation;
-        m_limitText = FormatText(" %8.2f kPa", upperBound / 1000);
+        m_limitText = LimitText(upperBound / 1000, 8, 2, "kPa");
     } else {
         upperBound = m_maxPressure;
         pending = kMsgPressureAboveMaximum;
-        m_limitText = FormatText(" %8.2f MPa", m_maxPressure / 1000000);
+        m_limitText = LimitText(m_maxPressure / 1000000, 8, 2, "MPa");
     }
     if (pressure < m_minPressure) {
         pending = kMsgPressureBelowMinimum;
-        m_limitText = FormatText(" %8.2f Pa", m_minPressure);
+        m_limitText = LimitText(m_minPressure, 8, 2, "Pa");
     }
     if (pressure >= m_minPressure && pressure <= upperBound) {
         ComputeSuperheated();
@@ -408,6 +420,8 @@ int CPara::SetPressure(double pressure)
 
 int CPara::SetDryness(double dryness)
 {
+    if (!std::isfinite(dryness))
+        return RefuseNonFinite();
     m_limitText.clear();
     if (dryness < 0 || dryness > 1) {
         ClearProperties();
@@ -425,6 +439,8 @@ int CPara::SetDryness(double dryness)
 
 int CPara::SetMassFlow(double massFlow)
 {
+    if (!std::isfinite(massFlow))
+        return RefuseNonFinite();
     m_massFlow = massFlow;
     return 0;
 }

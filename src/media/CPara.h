@@ -20,6 +20,7 @@ public:
     // A state within the limits whose fits give no physical steam (a volume
     // or viscosity of zero or less, or not finite) is refused with
     // kMsgStateOutsideFits, an empty limit text and the properties at 0.
+    // An infinite or NaN argument changes nothing: kMsgValueNotFinite.
 
     // 0 wet, 1 saturated, 2 superheated. Recomputes nothing: set the
     // temperature (and, superheated, then the pressure) afterwards. Returns 0.
@@ -30,7 +31,7 @@ public:
     int SetPressure(double pressure);
     // Dryness, a fraction 0..1; wet-state properties of the last saturation point.
     int SetDryness(double dryness);
-    // Mass flow in kg/s, stored unchecked; always 0.
+    // Mass flow in kg/s, any finite value; 0.
     int SetMassFlow(double massFlow);
 
     int GetRegime() const { return m_regime; }                           // 0, 1 or 2
@@ -56,14 +57,16 @@ public:
 
     // Saturation pressure at T (K) less offset, in Pa; 0 (not -offset) outside
     // 253.1499..647.14 K. With offset exactly 0 it records (T, result) as the
-    // last saturation point, also outside the range.
+    // last saturation point, also outside the range. A non-finite argument
+    // gives 0 and records nothing.
     double SaturationPressure(double temperature, double offset);
     // Saturation temperature in K at p (Pa) by Newton's method from the
-    // critical temperature; 0 outside 125.6447..22064000 Pa, leaving the last
-    // saturation point alone. Otherwise records (result, p).
+    // critical temperature; 0 outside 125.6447..22064000 Pa (NaN included),
+    // leaving the last saturation point alone. Otherwise records (result, p).
     double SaturationTemperature(double pressure);
 
 private:
+    int RefuseNonFinite();
     void ComputeWetState(bool saturated);
     void ComputeSuperheated();
     void ClearProperties();

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "base/NumberText.h"
+#include "media/LimitText.h"
 
 namespace {
 
@@ -280,8 +280,16 @@ void CPowietrze::ClearProperties()
     m_kinematicViscosity = 0;
 }
 
+int CPowietrze::RefuseNonFinite()
+{
+    m_limitText.clear();
+    return kMsgValueNotFinite;
+}
+
 int CPowietrze::SetBarometricPressure(double pressure, int mode)
 {
+    if (!std::isfinite(pressure))
+        return RefuseNonFinite();
     m_pressure = pressure;
     m_saturation.SetRegime(CPara::kSaturated);
     m_saturation.SetPressure(pressure);
@@ -292,15 +300,15 @@ int CPowietrze::SetBarometricPressure(double pressure, int mode)
     int result = 0;
     if (pressure < m_minPressure) {
         result = kMsgPressureBelowMinimum;
-        m_limitText = FormatText(" %8.0f hPa", m_minPressure / 100);
+        m_limitText = LimitText(m_minPressure / 100, 8, 0, "hPa");
     }
     if (pressure > m_maxPressure) {
         result = kMsgPressureAboveMaximum;
-        m_limitText = FormatText(" %8.0f hPa", m_maxPressure / 100);
+        m_limitText = LimitText(m_maxPressure / 100, 8, 0, "hPa");
     }
     if (m_temperature > m_maxTemperature) {
         result = kMsgTemperatureAboveMaximum;
-        m_limitText = FormatText(" %8.2f K", m_maxTemperature);
+        m_limitText = LimitText(m_maxTemperature, 8, 2, "K");
     }
 
     if (pressure >= m_minPressure && pressure <= m_maxPressure && m_temperature <= m_maxTemperature) {
@@ -319,6 +327,8 @@ int CPowietrze::SetBarometricPressure(double pressure, int mode)
 
 int CPowietrze::SetTemperature(double temperature, int mode)
 {
+    if (!std::isfinite(temperature))
+        return RefuseNonFinite();
     m_temperature = temperature;
     m_limitText.clear();
     int result = 0;
@@ -326,14 +336,12 @@ int CPowietrze::SetTemperature(double temperature, int mode)
         result = mode == kRelativeHumidityMode ? kMsgTemperatureBelowMinimum
                  : mode == kMoistureContentMode ? kMsgTemperatureBelowDewPoint
                                                 : 0;
-        m_limitText = FormatText(" %8.2f K", m_minTemperature);
+        m_limitText = LimitText(m_minTemperature, 8, 2, "K");
     }
     if (temperature > m_maxTemperature) {
         result = kMsgTemperatureAboveMaximum;
-        m_limitText = FormatText(" %8.2f K", m_maxTemperature);
+        m_limitText = LimitText(m_maxTemperature, 8, 2, "K");
     }
-    // Written as "not within" so that a NaN computes nothing and leaves the
-    // maximum moisture content alone.
     if (!(temperature >= m_minTemperature && temperature <= m_maxTemperature)) {
         if (mode == kRelativeHumidityMode)
             m_moisture = 0;
@@ -354,6 +362,8 @@ int CPowietrze::SetTemperature(double temperature, int mode)
 
 int CPowietrze::SetRelativeHumidity(double humidity)
 {
+    if (!std::isfinite(humidity))
+        return RefuseNonFinite();
     m_humidity = humidity;
     m_limitText.clear();
     if (humidity >= m_minHumidity && humidity <= m_maxHumidity) {
@@ -372,13 +382,15 @@ int CPowietrze::SetRelativeHumidity(double humidity)
 
 int CPowietrze::SetMoistureContent(double moisture)
 {
+    if (!std::isfinite(moisture))
+        return RefuseNonFinite();
     const double stored = moisture - 1e-07;
     m_moisture = stored;
     m_limitText.clear();
     int result = 0;
     if (stored > m_maxMoisture) {
         result = kMsgMoistureAboveMaximum;
-        m_limitText = FormatText(" %8.5f kg/kg", m_maxMoisture);
+        m_limitText = LimitText(m_maxMoisture, 8, 5, "kg/kg");
     } else if (stored < m_minMoisture) {
         result = kMsgMoistureBelowZero;
     }
@@ -394,6 +406,8 @@ int CPowietrze::SetMoistureContent(double moisture)
 
 int CPowietrze::SetMassFlow(double massFlow)
 {
+    if (!std::isfinite(massFlow))
+        return RefuseNonFinite();
     m_massFlow = massFlow;
     return 0;
 }

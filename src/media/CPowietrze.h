@@ -19,7 +19,8 @@ public:
 
     // Setters return 0 when the value is accepted, otherwise a message
     // number (media/Messages.h) with the violated limit in GetLimitText()
-    // (empty for the humidity messages and 11013).
+    // (empty for the humidity messages and 11013). An infinite or NaN
+    // argument changes nothing: kMsgValueNotFinite.
 
     // Barometric pressure in Pa. Always stored; makes the maximum temperature
     // the boiling temperature at p and the maximum moisture content that of
@@ -32,7 +33,7 @@ public:
     int SetRelativeHumidity(double humidity);
     // Moisture content in kg of vapour per kg of dry air; stored less 1e-07.
     int SetMoistureContent(double moisture);
-    // Mass flow in kg/s of humid air, stored unchecked; always 0.
+    // Mass flow in kg/s of humid air, any finite value; 0.
     int SetMassFlow(double massFlow);
 
     double GetBarometricPressure() const { return m_pressure; }           // Pa
@@ -68,6 +69,7 @@ public:
     double KinematicViscosity(double temperature, double humidity);  // m²/s
 
 private:
+    int RefuseNonFinite();
     bool InState(double temperature, double humidity) const;
     double CappedSaturationPressure(double temperature);
     double SaturatedAirExcess(double temperature, double enthalpy);

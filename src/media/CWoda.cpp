@@ -2,15 +2,21 @@
 
 #include <cmath>
 
-#include "base/NumberText.h"
+#include "media/LimitText.h"
 
-const std::string& CWoda::FixedLimitText::Get(const char* format, double value)
+const std::string& CWoda::FixedLimitText::Get(double value, std::size_t width, int decimals, const char* unit)
 {
     if (separator != DecimalSeparator()) {
-        text = FormatText(format, value);
+        text = LimitText(value, width, decimals, unit);
         separator = DecimalSeparator();
     }
     return text;
+}
+
+int CWoda::RefuseNonFinite()
+{
+    m_limitText.clear();
+    return kMsgValueNotFinite;
 }
 
 CWoda::CWoda()
@@ -29,18 +35,19 @@ CWoda::CWoda()
 
 int CWoda::SetTemperature(double temperature)
 {
+    if (!std::isfinite(temperature))
+        return RefuseNonFinite();
     m_temperature = temperature;
     m_limitText.clear();
     int result = 0;
     if (temperature < m_minTemperature) {
-        m_limitText = m_minTemperatureText.Get(" %8.2f K", m_minTemperature);
+        m_limitText = m_minTemperatureText.Get(m_minTemperature, 8, 2, "K");
         result = kMsgTemperatureBelowMinimum;
     }
     if (temperature > m_maxTemperature) {
-        m_limitText = m_maxTemperatureText.Get(" %8.2f K", m_maxTemperature);
+        m_limitText = m_maxTemperatureText.Get(m_maxTemperature, 8, 2, "K");
         result = kMsgTemperatureAboveMaximum;
     }
-    // Written as "not within" so that a NaN computes nothing either.
     if (!(temperature >= m_minTemperature && temperature <= m_maxTemperature))
         return result;
 
@@ -73,14 +80,16 @@ int CWoda::SetTemperature(double temperature)
 
 int CWoda::SetPressure(double pressure)
 {
+    if (!std::isfinite(pressure))
+        return RefuseNonFinite();
     m_limitText.clear();
     int result = 0;
     if (pressure < m_minPressure) {
-        m_limitText = m_minPressureText.Get(" %5.0f kPa", m_minPressure / 1000);
+        m_limitText = m_minPressureText.Get(m_minPressure / 1000, 5, 0, "kPa");
         result = kMsgPressureBelowMinimum;
     }
     if (pressure > m_maxPressure) {
-        m_limitText = m_maxPressureText.Get(" %5.0f MPa", m_maxPressure / 1000000);
+        m_limitText = m_maxPressureText.Get(m_maxPressure / 1000000, 5, 0, "MPa");
         result = kMsgPressureAboveMaximum;
     }
     if (pressure >= m_minPressure && pressure <= m_maxPressure)
@@ -90,6 +99,8 @@ int CWoda::SetPressure(double pressure)
 
 int CWoda::SetMassFlow(double massFlow)
 {
+    if (!std::isfinite(massFlow))
+        return RefuseNonFinite();
     m_massFlow = massFlow;
     return 0;
 }

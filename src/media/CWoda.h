@@ -13,13 +13,15 @@ public:
 
     // Setters return 0 when the value is accepted, otherwise a message
     // number (media/Messages.h) with the violated limit in GetLimitText().
+    // An infinite or NaN argument changes nothing: kMsgValueNotFinite.
 
-    // Temperature in K. Always stored; properties recomputed only within the
-    // limits, otherwise they keep the values of the last accepted temperature.
+    // Temperature in K. Stored (when finite); properties recomputed only
+    // within the limits, otherwise they keep the values of the last accepted
+    // temperature.
     int SetTemperature(double temperature);
     // Pressure in Pa, 1e5 to 1e7; a rejected pressure is not stored.
     int SetPressure(double pressure);
-    // Mass flow in kg/s, stored unchecked; always 0.
+    // Mass flow in kg/s, any finite value; 0.
     int SetMassFlow(double massFlow);
 
     double GetTemperature() const { return m_temperature; }          // K, last given
@@ -39,12 +41,14 @@ public:
     const std::string& GetLimitText() const { return m_limitText; }
 
 private:
+    int RefuseNonFinite();
+
     // A limit text of a fixed bound, formatted again only when the decimal
     // separator has changed: a rejected keystroke costs no formatting.
     struct FixedLimitText {
         char separator = 0;
         std::string text;
-        const std::string& Get(const char* format, double value);
+        const std::string& Get(double value, std::size_t width, int decimals, const char* unit);
     };
 
     std::string m_limitText;

@@ -18,3 +18,6 @@ inline constexpr int kMsgMoistureBelowZero = 11013;        // "Zawartość wilgo
 inline constexpr int kMsgMoistureAboveMaximum = 11014;     // "Zawartość wilgoci większa od maksymalnej"
 inline constexpr int kMsgTemperatureBelowDewPoint = 11015; // "Temperatura niższa od punktu rosy"
 inline constexpr int kMsgStateOutsideFits = 11016;         // "Stan pary poza zakresem ważności korelacji"
+// Every setter of every model: an infinite or not-a-number argument. The
+// model is left exactly as it was, and no limit text goes with it.
+inline constexpr int kMsgValueNotFinite = 11017;           // "Wartość nie jest liczbą skończoną"

@@ -318,7 +318,7 @@ void CWodaPage::OpenFlowAnalysis()
     const double viscosity = Field(kKinematicViscosity).Parse();
 
     CAnalizaPrzeplywuDlg& flow = m_sheet->FlowDialog();
-    flow.SetCaption(QString::fromStdString(FormatText("Analiza przepływu dla wody o gęstości %g kg/m^3.", density)));
+    flow.SetCaption(QString::fromStdString("Analiza przepływu dla wody o gęstości " + FormatG(density) + " kg/m^3."));
     flow.SetMedium(density, viscosity, massFlow);
     if (flow.DoModal() == QDialog::Accepted)
         TakeMassFlow(flow.GetMassFlow());

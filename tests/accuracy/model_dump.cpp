@@ -41,7 +41,7 @@ public:
     Json& Number(double value)
     {
         Separate();
-        text_ += std::isfinite(value) ? FormatText("%.17g", value) : std::string("null");
+        text_ += std::isfinite(value) ? FormatG(value, 17) : std::string("null");
         return *this;
     }
     Json& Integer(int value)
@@ -95,10 +95,14 @@ private:
         for (char c : s) {
             if (c == '"' || c == '\\')
                 text_ += '\\';
-            if (static_cast<unsigned char>(c) < 0x20)
-                text_ += FormatText("\\u%04x", static_cast<unsigned>(c));
-            else
+            if (static_cast<unsigned char>(c) < 0x20) {
+                static const char hex[] = "0123456789abcdef";
+                text_ += "\\u00";
+                text_ += hex[(c >> 4) & 0xf];
+                text_ += hex[c & 0xf];
+            } else {
                 text_ += c;
+            }
         }
         text_ += '"';
     }

@@ -150,14 +150,33 @@ TEST(CliValues, BadValuesListTheValidUnits)
     };
     EXPECT_EQ(message("20 stC"), "--temperature: unknown unit \"stC\"; valid units: K, st C, st F, st Rank");
     EXPECT_EQ(message("warm"), "--temperature: \"warm\" is not a number; valid units: K, st C, st F, st Rank");
-    EXPECT_EQ(message("nan K"), "--temperature: \"nan K\" is not a finite number; valid units: K, st C, st F, st Rank");
     EXPECT_EQ(message("1:2"), "--temperature: a range is START:STOP:STEP, three numbers");
     EXPECT_EQ(message("1:2:3:4"), "--temperature: a range is START:STOP:STEP, three numbers");
     EXPECT_EQ(message("1:2:0"), "--temperature: the step of a range must not be 0");
     EXPECT_EQ(message("2:1:1"), "--temperature: the range is empty (the step goes away from the end)");
     EXPECT_EQ(message("0:1e9:1e-3"), "--temperature: the range has more than 1000000 values");
     EXPECT_THROW(ParseQuantityValue("1:2:1", 3100, '.', false, "t", "w"), UsageError);
-    EXPECT_THROW(ParseQuantityValue("1e308 bar", 1900, '.', false, "p", "w"), UsageError);   // inf in SI
+}
+
+TEST(CliValues, NonFiniteValuesReachTheModelsOnly)
+{
+    // The property commands leave them to the models' own message.
+    EXPECT_TRUE(std::isnan(ParseQuantityValue("nan K", 3100, '.', true, "temperature", "water").si[0]));
+    EXPECT_TRUE(std::isinf(ParseQuantityValue("1e308 bar", 1900, '.', true, "pressure", "water").si[0]));
+    EXPECT_TRUE(std::isinf(ParseQuantityValue("-inf", 1900, '.', false, "pressure", "water").si[0]));
+    // The analyses take none.
+    auto message = [](const std::string& text, int quantity) {
+        try {
+            FiniteQuantityValue(text, quantity, '.', "x", "flow");
+        } catch (const UsageError& e) {
+            return std::string(e.what());
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(message("nan K", 3100), "--x: \"nan K\" is not a finite number; valid units: K, st C, st F, st Rank");
+    EXPECT_EQ(message("1e308 bar", 1900), "--x: \"1e308 bar\" is too large");
+    EXPECT_EQ(message("1 bar", 1900), "no error");
+    EXPECT_EQ(FiniteQuantityValue("1 bar", 1900, '.', "x", "flow"), 100000);
 }
 
 TEST(CliValues, RangesAreInclusiveInTheUnitWritten)

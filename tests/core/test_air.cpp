@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <iterator>
 #include <limits>
+#include <vector>
 
 #include "Digits.h"
 #include "base/NumberText.h"
@@ -430,15 +433,40 @@ TEST(AirBadInput, EverySetterEndsAndModelRecovers)
     }
 }
 
-TEST(AirBadInput, NaNPressureLeavesNoLimitBehind)
+// Everything a caller can read of the model but the limit text.
+std::vector<double> Snapshot(const CPowietrze& a)
 {
-    CPowietrze air;
-    air.SetBarometricPressure(kNaN, kRh);
-    EXPECT_EQ(air.SetTemperature(293.15, kRh), 0);
-    ExpectAllPropertiesZero(air);
-    ASSERT_EQ(air.SetBarometricPressure(100000, kRh), 0);
-    SetState(air, 293.15, 50);
-    EXPECT_DIGITS(air.GetWetBulbTemperature(), "286.8472");
+    return {a.GetBarometricPressure(), a.GetTemperature(),   a.GetRelativeHumidity(),   a.GetMoistureContent(),
+            a.GetMassFlow(),           a.GetEnthalpy(),      a.GetSpecificVolume(),     a.GetVapourPressure(),
+            a.GetDewPoint(),           a.GetWetBulbTemperature(), a.GetDynamicViscosity(), a.GetKinematicViscosity(),
+            a.GetMaxTemperature(),     a.GetMaxMoistureContent()};
+}
+
+TEST(AirBadInput, EverySetterRefusesNonFiniteAndChangesNothing)
+{
+    const std::function<int(CPowietrze&, double, int)> setters[] = {
+        [](CPowietrze& a, double v, int mode) { return a.SetBarometricPressure(v, mode); },
+        [](CPowietrze& a, double v, int mode) { return a.SetTemperature(v, mode); },
+        [](CPowietrze& a, double v, int) { return a.SetRelativeHumidity(v); },
+        [](CPowietrze& a, double v, int) { return a.SetMoistureContent(v); },
+        [](CPowietrze& a, double v, int) { return a.SetMassFlow(v); },
+    };
+    for (int mode : {kRh, kX}) {
+        for (std::size_t i = 0; i < std::size(setters); ++i) {
+            for (double bad : {kNaN, kInf, -kInf}) {
+                CPowietrze air;
+                ASSERT_EQ(air.SetBarometricPressure(101325, kRh), 0);
+                SetState(air, 300, 40);
+                ASSERT_EQ(air.SetMassFlow(2), 0);
+                ASSERT_EQ(air.SetTemperature(400, mode), 11003); // leaves a limit text
+                ASSERT_FALSE(air.GetLimitText().empty());
+                const std::vector<double> before = Snapshot(air);
+                EXPECT_EQ(setters[i](air, bad, mode), kMsgValueNotFinite) << mode << ' ' << i << ' ' << bad;
+                EXPECT_EQ(Snapshot(air), before) << mode << ' ' << i << ' ' << bad;
+                EXPECT_EQ(air.GetLimitText(), "") << mode << ' ' << i << ' ' << bad;
+            }
+        }
+    }
 }
 
 TEST(AirBadInput, PropertyFunctionsOfNonFiniteStates)

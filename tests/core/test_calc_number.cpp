@@ -197,12 +197,14 @@ TEST_P(NumberEditing, DeriveEntryStateFromPastedTexts)
     EXPECT_FALSE(n.EnterDigit('0')); // 1230 > 290
 }
 
-TEST_P(NumberEditing, TwoDigitExponentsOfTheLibraryAreWidenedToThree)
+TEST_P(NumberEditing, TwoDigitExponentsOfTheLibraryGrowAndShrinkAtTheEnd)
 {
     CStala n;
     n.m_valueText = Sep("1.00000e-05");
     n.DeriveEntryState();
-    EXPECT_EQ(n.m_valueText, Sep("1.00000e-005"));
+    // Deriving the state leaves the text as the formatter wrote it.
+    EXPECT_EQ(n.m_valueText, Sep("1.00000e-05"));
+    EXPECT_EQ(n.m_phase, 2);
     EXPECT_EQ(n.m_exponentDigits, 1);
     EXPECT_DOUBLE_EQ(n.Evaluate(), 1e-5);
     // The sign survives digit entry, toggling and deletion.
@@ -214,6 +216,106 @@ TEST_P(NumberEditing, TwoDigitExponentsOfTheLibraryAreWidenedToThree)
     EXPECT_EQ(n.m_valueText, Sep("1.00000e+005"));
     n.DeleteLast();
     EXPECT_EQ(n.m_valueText, Sep("1.00000"));
+
+    n.m_valueText = Sep("1.50000e+13");
+    n.DeriveEntryState();
+    EXPECT_EQ(n.m_exponentDigits, 2);
+    n.DeleteLast();
+    EXPECT_EQ(n.m_valueText, Sep("1.50000e+1"));
+    EXPECT_DOUBLE_EQ(n.Evaluate(), 15.0);
+    EXPECT_TRUE(n.EnterDigit('4'));
+    EXPECT_EQ(n.m_valueText, Sep("1.50000e+14"));
+    EXPECT_TRUE(n.EnterDigit('0'));
+    EXPECT_EQ(n.m_valueText, Sep("1.50000e+140"));
+    EXPECT_FALSE(n.EnterDigit('0'));   // 1400 > 290, and a fourth digit
+    // A result's exponent above the typing limit still reads and shrinks.
+    n.m_valueText = Sep("1.00000e+300");
+    n.DeriveEntryState();
+    EXPECT_FALSE(n.EnterDigit('1'));
+    n.DeleteLast();
+    EXPECT_EQ(n.m_valueText, Sep("1.00000e+030"));
+}
+
+TEST_P(NumberEditing, SeparatorInTheExponentAppendsDigitsThatBackspaceTakesOneByOne)
+{
+    // 1 EXP . 1 2 3 4: the digits land after e+000 and are never clamped.
+    CStala n;
+    Type(n, "1");
+    ASSERT_TRUE(n.StartExponent());
+    ASSERT_TRUE(n.StartFraction());
+    Type(n, "1234");
+    EXPECT_EQ(n.m_valueText, Sep("1.e+0001234"));
+    EXPECT_TRUE(std::isinf(n.Evaluate()));
+    n.DeleteLast();
+    EXPECT_EQ(n.m_valueText, Sep("1.e+000123"));
+    EXPECT_EQ(n.Evaluate(), 1e123);
+    EXPECT_EQ(n.m_phase, 2);
+    EXPECT_FALSE(n.EnterDigit('0'));   // 1230 > 290
+    n.DeleteLast();
+    EXPECT_EQ(n.m_valueText, Sep("1.e+00012"));
+    n.DeleteLast();
+    EXPECT_EQ(n.m_valueText, Sep("1.e+0001"));
+    EXPECT_EQ(n.Evaluate(), 10.0);
+    // A value under 10 takes the whole exponent part with it.
+    n.DeleteLast();
+    EXPECT_EQ(n.m_valueText, Sep("1."));
+    EXPECT_EQ(n.m_exponentFlag, 0);
+    EXPECT_EQ(n.m_phase, 0);
+}
+
+TEST_P(NumberEditing, DigitsTypedIntoASecondExponentEditOnlyIt)
+{
+    CStala n;
+    n.m_valueText = Sep("1.00000e+100");
+    ASSERT_TRUE(n.StartExponent());
+    ASSERT_TRUE(n.EnterDigit('5'));
+    EXPECT_EQ(n.m_valueText, Sep("1.00000e+100e+005"));
+    n.ToggleSign();
+    EXPECT_EQ(n.m_valueText, Sep("1.00000e+100e-005"));
+    // The first exponent ends the number that is read.
+    EXPECT_EQ(n.Evaluate(), 1e100);
+    n.DeleteLast();
+    EXPECT_EQ(n.m_valueText, Sep("1.00000e+100"));
+}
+
+TEST_P(NumberEditing, NonFiniteWordsTakeNoDigitSeparatorOrExponent)
+{
+    for (const char* word : {"inf", "-inf", "nan", "-nan"}) {
+        CStala n;
+        n.m_valueText = word;
+        EXPECT_FALSE(n.EnterDigit('5')) << word;
+        EXPECT_FALSE(n.StartFraction()) << word;
+        EXPECT_FALSE(n.StartExponent()) << word;
+        EXPECT_EQ(n.m_valueText, word);
+        EXPECT_EQ(n.m_phase, 0) << word;
+        // The same after its state is derived, as a paste does.
+        n.DeriveEntryState();
+        EXPECT_FALSE(n.EnterDigit('5')) << word;
+        EXPECT_FALSE(n.StartExponent()) << word;
+        EXPECT_EQ(n.m_valueText, word);
+    }
+}
+
+TEST_P(NumberEditing, NonFiniteWordsChangeSignAndClearAsWholes)
+{
+    CStala n;
+    n.m_valueText = "nan";
+    n.ToggleSign();
+    EXPECT_EQ(n.m_valueText, "-nan");
+    // Backspace takes the word whole: what is left is a fresh number.
+    n.DeleteLast();
+    EXPECT_EQ(n.m_valueText, Sep("0."));
+    EXPECT_EQ(n.m_phase, 0);
+    EXPECT_TRUE(n.EnterDigit('7'));
+    EXPECT_EQ(n.m_valueText, Sep("7."));
+    n.m_valueText = "-inf";
+    n.Clear();
+    EXPECT_EQ(n.m_valueText, Sep("0."));
+    // A number that overflows is written with digits and edits as one.
+    n.m_valueText = Sep("1.e+0001234");
+    n.DeriveEntryState();
+    EXPECT_TRUE(std::isinf(n.Evaluate()));
+    EXPECT_FALSE(n.IsNonFinite());
 }
 
 TEST_P(NumberEditing, ZeroExponentAcceptsDigitsUntilTheLimit)

@@ -203,11 +203,12 @@ TEST_P(Tape, PasteRoundsToTheCurrentDecimals)
     EXPECT_EQ(Picture(tape), Sep("2. + 3.14159"));
     tape.Paste(std::string("Ala ma kota"));
     EXPECT_EQ(Picture(tape), Sep("2. + 0."));
-    // Outside the fixed range the pasted value shows its exponent.
+    // Outside the fixed range the pasted value shows its exponent, written
+    // as a result is.
     tape.Paste(std::string("1e300"));
     EXPECT_EQ(LastText(tape), Sep("1.00000e+300"));
     tape.Paste(std::string("2e-20"));
-    EXPECT_EQ(LastText(tape), Sep("2.00000e-020"));
+    EXPECT_EQ(LastText(tape), Sep("2.00000e-20"));
     EXPECT_DOUBLE_EQ(tape.Token(2)->Evaluate(), 2e-20);
     // No text on the clipboard: nothing at all.
     EXPECT_EQ(tape.Paste(std::nullopt), KeyEffect{});
@@ -429,6 +430,87 @@ TEST_P(Tape, DisplayIndentsNestedBrackets)
     // A text without a separator gets 22 spaces.
     Press(tape, "CE tan( 90 ) =");
     EXPECT_EQ(tape.DisplayLines().back(), "=\t" + std::string(22, ' ') + "inf");
+}
+
+// ---- Exponents of carried numbers ----
+
+TEST_P(Tape, BackspaceAfterExpOnACarriedExponentKeepsItsValue)
+{
+    Press(tape, "1 EXP 1 0 0 = + 1 =");
+    EXPECT_EQ(Picture(tape), Sep("1.e+100 =1.00000e+100 1.00000e+100 + 1. =1.00000e+100"));
+    tape.Select(2);
+    KeyEffect effect = tape.Exp();
+    EXPECT_FALSE(effect.beep);
+    EXPECT_EQ(tape.Token(2)->m_valueText, Sep("1.00000e+100e+000"));
+    effect = tape.Backspace();
+    EXPECT_TRUE(effect.reevaluated);
+    EXPECT_EQ(Picture(tape), Sep("1.e+100 =1.00000e+100 1.00000e+100 + 1. =1.00000e+100"));
+    EXPECT_EQ(tape.Token(5)->Evaluate(), 1e100 + 1);
+}
+
+TEST_P(Tape, BackspaceAfterExpOnATwoDigitExponent)
+{
+    Press(tape, "1 EXP 1 3 = + 1 =");
+    EXPECT_EQ(tape.Token(2)->m_valueText, Sep("1.00000e+13"));
+    tape.Select(2);
+    tape.Exp();
+    tape.Backspace();
+    EXPECT_EQ(tape.Token(2)->m_valueText, Sep("1.00000e+13"));
+    EXPECT_EQ(tape.Token(5)->m_valueText, Sep("1.00000e+13"));
+    EXPECT_EQ(tape.Token(5)->Evaluate(), 1e13 + 1);
+    // A second Backspace now edits the result's own exponent: 13 becomes 1.
+    tape.Backspace();
+    EXPECT_EQ(tape.Token(2)->m_valueText, Sep("1.00000e+1"));
+    EXPECT_EQ(tape.Token(5)->m_valueText, Sep("11.00000"));
+}
+
+TEST_P(Tape, TypedExponentIsNeverClamped)
+{
+    Press(tape, "1 EXP . 1 2 3 4");
+    EXPECT_EQ(LastText(tape), Sep("1.e+0001234"));
+    Press(tape, "BS =");
+    EXPECT_EQ(Picture(tape), Sep("1.e+000123 =1.00000e+123"));
+    Press(tape, "CE 1 EXP . 1 2 3 4 =");
+    EXPECT_EQ(LastText(tape), "inf");
+}
+
+// ---- Numbers that are not finite ----
+
+TEST_P(Tape, CarriedInfinityTakesNoDigitSeparatorOrExp)
+{
+    Press(tape, "5 / 0 = +");
+    ASSERT_EQ(tape.Token(4)->m_valueText, "inf");
+    tape.Select(4);
+    for (const char* key : {"7", ".", "EXP"}) {
+        const KeyEffect effect = Press(tape, key);
+        EXPECT_TRUE(effect.beep) << key;
+        EXPECT_EQ(tape.Token(4)->m_valueText, "inf") << key;
+    }
+    // A carried inf stays inf in the next result.
+    Press(tape, "CE 5 / 0 = + 1 =");
+    EXPECT_EQ(LastText(tape), "inf");
+}
+
+TEST_P(Tape, SignBackspaceAndClearWorkOnAnInfinity)
+{
+    Press(tape, "5 / 0 = + 1 =");
+    tape.Select(4);
+    EXPECT_FALSE(tape.ToggleSign().beep);
+    EXPECT_EQ(tape.Token(4)->m_valueText, "-inf");
+    EXPECT_EQ(LastText(tape), "-inf");
+    EXPECT_FALSE(tape.Backspace().beep);
+    EXPECT_EQ(tape.Token(4)->m_valueText, Sep("0."));
+    EXPECT_EQ(LastText(tape), Sep("1.00000"));
+    // The number is an ordinary one again.
+    EXPECT_FALSE(Press(tape, "4").beep);
+    EXPECT_EQ(tape.Token(4)->m_valueText, Sep("4."));
+    EXPECT_EQ(LastText(tape), Sep("5.00000"));
+
+    Press(tape, "CE 0 / 0 = +");
+    tape.Select(4);
+    ASSERT_TRUE(tape.Token(4)->m_valueText.find("nan") != std::string::npos);
+    tape.ClearNumber();
+    EXPECT_EQ(tape.Token(4)->m_valueText, Sep("0."));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, Tape, ::testing::Values('.', ','), calctest::SeparatorName);

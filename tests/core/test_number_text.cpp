@@ -2,8 +2,10 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <locale.h>
 
 #include "base/NumberText.h"
 #include "SeparatorTest.h"
@@ -29,19 +31,110 @@ TEST_P(NumberTextTest, GeneralFormatMatchesPrintf)
 
 TEST_P(NumberTextTest, FixedExponentAndWidthFormats)
 {
-    EXPECT_EQ(FormatText(" %8.2f K", 273.15), WithSep("   273.15 K"));
-    EXPECT_EQ(FormatText(" %5.0f kPa", 100.0), "   100 kPa");
-    EXPECT_EQ(FormatText(" %8.0f hPa", 960.0), "      960 hPa");
-    EXPECT_EQ(FormatText(" %8.5f kg/kg", 0.0148937), WithSep("  0.01489 kg/kg"));
-    EXPECT_EQ(FormatText("%-10.0f|", 12.5), "12        |");
-    EXPECT_EQ(FormatText("%#.0f", 3.0), WithSep("3."));
-    EXPECT_EQ(FormatText("%#.3e", 1234.5), WithSep("1.234e+03"));
-    EXPECT_EQ(FormatText("%.11f", 0.5), WithSep("0.50000000000"));
-    EXPECT_EQ(FormatText("%.*g", 3, 3.14159), WithSep("3.14"));
-    EXPECT_EQ(FormatText("%d items, %s", 42, "ok"), "42 items, ok");
-    EXPECT_EQ(FormatText("100%% of %g", 2.5), WithSep("100% of 2.5"));
-    // Literal points in the format stay points; only numbers take the separator.
-    EXPECT_EQ(FormatText("v. %g", 1.5), "v. " + WithSep("1.5"));
+    EXPECT_EQ(AlignRight(FormatFixed(273.15, 2), 8), WithSep("  273.15"));
+    EXPECT_EQ(AlignRight(FormatFixed(100.0, 0), 5), "  100");
+    EXPECT_EQ(AlignRight(FormatFixed(960.0, 0), 8), "     960");
+    EXPECT_EQ(AlignRight(FormatFixed(0.0148937, 5), 8), WithSep(" 0.01489"));
+    EXPECT_EQ(AlignLeft(FormatFixed(12.5, 0), 10) + "|", "12        |");
+    EXPECT_EQ(FormatFixed(0.5, 11), WithSep("0.50000000000"));
+    EXPECT_EQ(FormatG(3.14159, 3), WithSep("3.14"));
+    EXPECT_EQ(FormatExp(1234.5, 3), WithSep("1.234e+03"));
+    EXPECT_EQ(FormatExp(1e-300, 2), WithSep("1.00e-300"));
+    // A field narrower than the text never cuts it.
+    EXPECT_EQ(AlignRight("123456789", 3), "123456789");
+    EXPECT_EQ(AlignLeft("", 2), "  ");
+}
+
+TEST_P(NumberTextTest, PrecisionOutsideItsRange)
+{
+    // printf reads a precision of 0 for "g" as 1; a negative one is ours to define.
+    EXPECT_EQ(FormatG(1234.5, 0), "1e+03");
+    EXPECT_EQ(FormatG(1234.5, -3), "1e+03");
+    EXPECT_EQ(FormatFixed(2.75, -1), "3");
+    EXPECT_EQ(FormatExp(2.75, -1), "3e+00");
+}
+
+TEST_P(NumberTextTest, VeryLongTextsAreWhole)
+{
+    // Longer than any buffer a printf-style helper would keep on the stack.
+    const std::string tiny = FormatFixed(5e-324, 1100);
+    EXPECT_EQ(tiny.size(), 1102u);
+    EXPECT_EQ(tiny.substr(0, 2), WithSep("0."));
+    EXPECT_EQ(ParseNumber(tiny), 5e-324);
+    EXPECT_EQ(AlignRight("x", 600).size(), 600u);
+}
+
+// The C library in the "C" locale is the reference every text must match
+// byte for byte, the decimal point turned into the separator.
+class CReference {
+public:
+    CReference() : locale_(newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr))), previous_(uselocale(locale_)) {}
+    ~CReference()
+    {
+        uselocale(previous_);
+        freelocale(locale_);
+    }
+    CReference(const CReference&) = delete;
+    CReference& operator=(const CReference&) = delete;
+
+    static std::string Print(const char* format, int precision, double value)
+    {
+        std::string text(1024, '\0');
+        const int n = std::snprintf(text.data(), text.size(), format, precision, value);
+        text.resize(n > 0 && static_cast<std::size_t>(n) < text.size() ? static_cast<std::size_t>(n) : 0);
+        return text;
+    }
+
+private:
+    locale_t locale_;
+    locale_t previous_;
+};
+
+TEST_P(NumberTextTest, EveryFormatMatchesTheCLibrary)
+{
+    const CReference reference;
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double values[] = {0.0, -0.0, 1.0, -1.0, 0.5, 2.5, 1609.344, 0.27777777, 123456.5, 999999.5, 1e-05,
+                             1.5e-5, 6.02214076e23, -273.15, 1e21, 1e-300, 4.9e-324, 1.7976931348623157e308,
+                             -1.7976931348623157e308, 0.1, 1.0 / 3.0, 9.9999999e-5, 299792458.0, -2.5e-7,
+                             inf, -inf, nan, -nan};
+    for (double v : values) {
+        // The largest double with 60 decimals is 370 characters long.
+        for (int p : {0, 1, 2, 5, 6, 11, 15, 17, 25, 60}) {
+            EXPECT_EQ(FormatG(v, p), WithSep(CReference::Print("%.*g", p, v))) << v << " g " << p;
+            EXPECT_EQ(FormatFixed(v, p), WithSep(CReference::Print("%.*f", p, v))) << v << " f " << p;
+            EXPECT_EQ(FormatExp(v, p), WithSep(CReference::Print("%.*e", p, v))) << v << " e " << p;
+            EXPECT_EQ(FormatFixed(v, p, Point::Keep), WithSep(CReference::Print("%#.*f", p, v))) << v << " #f " << p;
+            EXPECT_EQ(FormatExp(v, p, Point::Keep), WithSep(CReference::Print("%#.*e", p, v))) << v << " #e " << p;
+        }
+        EXPECT_EQ(FormatG(v), WithSep(CReference::Print("%.*g", 6, v))) << v;
+    }
+}
+
+TEST_P(NumberTextTest, OnlyTheDecimalMarkFollowsTheSeparator)
+{
+    // Exponent signs, minus signs and digits are the same under both.
+    EXPECT_EQ(FormatExp(-1.25e-12, 2), WithSep("-1.25e-12"));
+    EXPECT_EQ(FormatG(-12345678.0), WithSep("-1.23457e+07"));
+    const std::string text = FormatFixed(1234.5678, 3);
+    EXPECT_EQ(text.find(sep() == ',' ? '.' : ','), std::string::npos);
+    EXPECT_EQ(ParseNumber(text), 1234.568);
+}
+
+TEST_P(NumberTextTest, NonFiniteWords)
+{
+    EXPECT_TRUE(IsNonFiniteWord("inf"));
+    EXPECT_TRUE(IsNonFiniteWord("-inf"));
+    EXPECT_TRUE(IsNonFiniteWord("+Infinity"));
+    EXPECT_TRUE(IsNonFiniteWord("nan"));
+    EXPECT_TRUE(IsNonFiniteWord("-nan"));
+    EXPECT_TRUE(IsNonFiniteWord(" NaN(1)"));
+    EXPECT_FALSE(IsNonFiniteWord("in"));
+    EXPECT_FALSE(IsNonFiniteWord("1e999"));   // overflows, yet written with digits
+    EXPECT_FALSE(IsNonFiniteWord(WithSep("0.")));
+    EXPECT_FALSE(IsNonFiniteWord(""));
+    EXPECT_FALSE(IsNonFiniteWord("-"));
 }
 
 TEST_P(NumberTextTest, ReadsLikeAtof)
@@ -72,7 +165,7 @@ TEST_P(NumberTextTest, ReadsLikeAtof)
 TEST_P(NumberTextTest, RoundTripsEveryPrintedValue)
 {
     for (double v : {0.1, 1609.34, -273.15, 1.23457e+06, 6.02e23, 1e-300})
-        EXPECT_DOUBLE_EQ(ParseNumber(FormatText("%.17g", v)), v);
+        EXPECT_EQ(ParseNumber(FormatG(v, 17)), v);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, NumberTextTest, ::testing::Values('.', ','),
@@ -97,6 +190,31 @@ TEST(NumberTextSeparator, ChosenFromLocaleNames)
     EXPECT_EQ(SeparatorForLocaleName("en_US.UTF-8"), '.');
     EXPECT_EQ(SeparatorForLocaleName(""), '.');
     EXPECT_EQ(SeparatorForLocaleName("plx_XX"), '.');
+}
+
+TEST(NumberTextSeparator, TerritoryOverridesLanguage)
+{
+    EXPECT_EQ(SeparatorForLocaleName("de_DE.UTF-8"), ',');
+    EXPECT_EQ(SeparatorForLocaleName("de_CH.UTF-8"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("de_CH.ISO-8859-1@euro"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("es_ES.UTF-8"), ',');
+    EXPECT_EQ(SeparatorForLocaleName("es_MX.UTF-8"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("es_419"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("en_ZA.UTF-8"), ',');
+    EXPECT_EQ(SeparatorForLocaleName("it_CH"), '.');
+    // A territory the table does not name takes its language's mark.
+    EXPECT_EQ(SeparatorForLocaleName("de_US"), ',');
+    // Scripts, modifiers, case and hyphens do not hide the parts.
+    EXPECT_EQ(SeparatorForLocaleName("sr_RS@latin"), ',');
+    EXPECT_EQ(SeparatorForLocaleName("az_Arab_IR"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("DE_ch"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("de-CH"), '.');
+    // Legacy language codes.
+    EXPECT_EQ(SeparatorForLocaleName("no_NO"), ',');
+    EXPECT_EQ(SeparatorForLocaleName("iw_IL"), '.');
+    // Arabic writes its own decimal mark, which counts as the point.
+    EXPECT_EQ(SeparatorForLocaleName("ar_EG.UTF-8"), '.');
+    EXPECT_EQ(SeparatorForLocaleName("ar_MA.UTF-8"), ',');
 }
 
 TEST(NumberTextSeparator, EnvironmentPrecedence)

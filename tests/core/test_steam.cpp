@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "Digits.h"
 #include "base/NumberText.h"
@@ -88,11 +89,18 @@ TEST(SteamSaturationLine, OutOfRangePressureLeavesPoint)
     EXPECT_EQ(steam.GetSaturationPointPressure(), 1e5);
 }
 
-TEST(SteamSaturationLine, NaNPressureEndsAtOnce)
+TEST(SteamSaturationLine, NonFiniteArgumentsGiveZeroAndRecordNothing)
 {
     CPara steam;
-    EXPECT_TRUE(std::isnan(steam.SaturationTemperature(kNaN)));
-    EXPECT_TRUE(std::isnan(steam.SaturationPressure(kNaN, 0)));
+    steam.SaturationTemperature(101325);
+    const double t = steam.GetSaturationPointTemperature();
+    for (double bad : {kNaN, kInf, -kInf}) {
+        EXPECT_EQ(steam.SaturationTemperature(bad), 0) << bad;
+        EXPECT_EQ(steam.SaturationPressure(bad, 0), 0) << bad;
+        EXPECT_EQ(steam.SaturationPressure(373.15, bad), 0) << bad;
+        EXPECT_EQ(steam.GetSaturationPointTemperature(), t) << bad;
+        EXPECT_EQ(steam.GetSaturationPointPressure(), 101325) << bad;
+    }
     EXPECT_DIGITS(steam.SaturationTemperature(101325), "373.14370");
 }
 
@@ -427,7 +435,7 @@ INSTANTIATE_TEST_SUITE_P(BothSeparators, SteamLimitText, ::testing::Values('.', 
 
 TEST(SteamBadInput, EverySetterEndsAndModelRecovers)
 {
-    const double bad[] = {kNaN, kInf, -kInf, 1e308, -1e308, 0};
+    const double bad[] = {kNaN, kInf, -kInf, 1e308, -1e308, 0, 5e-324};
     for (int regime : {CPara::kWet, CPara::kSaturated, CPara::kSuperheated}) {
         CPara steam = InRegime(regime);
         for (double value : bad) {
@@ -453,14 +461,42 @@ TEST(SteamBadInput, EverySetterEndsAndModelRecovers)
     }
 }
 
-TEST(SteamBadInput, NaNPressureInWetRegime)
+// Everything a caller can read of the model but the limit text.
+std::vector<double> Snapshot(const CPara& s)
 {
-    CPara steam = InRegime(CPara::kWet);
-    steam.SetPressure(kNaN);
-    EXPECT_TRUE(std::isnan(steam.GetTemperature()));
-    EXPECT_TRUE(std::isnan(steam.GetSaturationPointTemperature()));
-    ASSERT_EQ(steam.SetPressure(101325), 0);
-    EXPECT_DIGITS(steam.GetTemperature(), "373.14370");
+    return {static_cast<double>(s.GetRegime()), s.GetTemperature(), s.GetPressure(), s.GetDryness(),
+            s.GetMassFlow(), s.GetEnthalpy(), s.GetSpecificVolume(), s.GetWaterVolume(),
+            s.GetHeatOfVaporisation(), s.GetDynamicViscosity(), s.GetKinematicViscosity(),
+            s.GetSaturationPointTemperature(), s.GetSaturationPointPressure()};
+}
+
+TEST(SteamBadInput, EverySetterRefusesNonFiniteAndChangesNothing)
+{
+    using Setter = int (CPara::*)(double);
+    for (int regime : {CPara::kWet, CPara::kSaturated, CPara::kSuperheated}) {
+        for (Setter setter : {&CPara::SetTemperature, &CPara::SetPressure, &CPara::SetDryness, &CPara::SetMassFlow}) {
+            for (double bad : {kNaN, kInf, -kInf}) {
+                CPara steam = InRegime(regime);
+                ASSERT_EQ(steam.SetMassFlow(2), 0);
+                if (regime == CPara::kSuperheated) {
+                    steam.SetPressure(100000); // refused at 0 K, stored all the same
+                    ASSERT_EQ(steam.SetTemperature(473.15), 0);
+                    ASSERT_EQ(steam.SetTemperature(300), 11004); // leaves a limit text
+                } else {
+                    ASSERT_EQ(steam.SetTemperature(400), 0);
+                    if (regime == CPara::kWet) {
+                        ASSERT_EQ(steam.SetDryness(0.4), 0);
+                    }
+                    ASSERT_EQ(steam.SetPressure(1e8), 11006);     // leaves a limit text
+                }
+                ASSERT_FALSE(steam.GetLimitText().empty());
+                const std::vector<double> before = Snapshot(steam);
+                EXPECT_EQ((steam.*setter)(bad), kMsgValueNotFinite) << regime << ' ' << bad;
+                EXPECT_EQ(Snapshot(steam), before) << regime << ' ' << bad;
+                EXPECT_EQ(steam.GetLimitText(), "") << regime << ' ' << bad;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST(StringTable, EveryNamedIdExists)
         ids.push_back(q);
     for (int id = 10000; id <= 10032; ++id)
         ids.push_back(id);
-    for (int id = 11001; id <= 11015; ++id)
+    for (int id = 11001; id <= 11017; ++id)
         ids.push_back(id);
     for (int id = 10499; id <= 10523; ++id)
         ids.push_back(id);

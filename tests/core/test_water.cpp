@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 #include "Digits.h"
 #include "base/NumberText.h"
@@ -29,7 +30,7 @@ TEST_P(WaterLimitText, TemperatureLimits)
     // An accepted value clears the text of the rejected one before it.
     EXPECT_EQ(water.SetTemperature(300), 0);
     EXPECT_EQ(water.GetLimitText(), "");
-    EXPECT_EQ(LoadText(water.SetTemperature(-kInf)), "Temperatura niższa od temperatury minimalnej");
+    EXPECT_EQ(LoadText(water.SetTemperature(-1e308)), "Temperatura niższa od temperatury minimalnej");
 }
 
 TEST_P(WaterLimitText, PressureLimits)
@@ -166,25 +167,47 @@ TEST(Water, PressureAndMassFlowLeavePropertiesAlone)
     EXPECT_EQ(water.GetKinematicViscosity(), viscosity);
 }
 
-TEST(Water, NonFiniteInputsLeaveModelUsable)
+// Everything a caller can read of the model but the limit text.
+std::vector<double> Snapshot(const CWoda& w)
+{
+    return {w.GetTemperature(),     w.GetPressure(),         w.GetMassFlow(),          w.GetDensity(),
+            w.GetExpansion(),       w.GetSpecificHeat(),     w.GetEnthalpy(),          w.GetConductivity(),
+            w.GetDynamicViscosity(), w.GetKinematicViscosity(), w.GetPrandtl(),         w.GetSurfaceTension()};
+}
+
+TEST(WaterNonFinite, EverySetterRefusesAndChangesNothing)
+{
+    using Setter = int (CWoda::*)(double);
+    for (Setter setter : {&CWoda::SetTemperature, &CWoda::SetPressure, &CWoda::SetMassFlow}) {
+        for (double bad : {kNaN, kInf, -kInf}) {
+            CWoda water;
+            ASSERT_EQ(water.SetTemperature(310), 0);
+            ASSERT_EQ(water.SetPressure(2e6), 0);
+            ASSERT_EQ(water.SetMassFlow(3), 0);
+            // A refused temperature leaves its limit text standing.
+            ASSERT_EQ(water.SetTemperature(500), 11003);
+            const std::vector<double> before = Snapshot(water);
+            EXPECT_EQ((water.*setter)(bad), kMsgValueNotFinite) << bad;
+            EXPECT_EQ(Snapshot(water), before) << bad;
+            // The message names no limit.
+            EXPECT_EQ(water.GetLimitText(), "") << bad;
+        }
+    }
+    EXPECT_EQ(LoadText(kMsgValueNotFinite), "Wartość nie jest liczbą skończoną");
+}
+
+TEST(WaterNonFinite, HugeFiniteValuesAreOrdinaryRangeErrors)
 {
     CWoda water;
     ASSERT_EQ(water.SetTemperature(310), 0);
     const double density = water.GetDensity();
-    // NaN is not within the limits: nothing is computed from it.
-    water.SetTemperature(kNaN);
-    EXPECT_EQ(water.GetDensity(), density);
-    EXPECT_EQ(water.SetTemperature(kInf), 11003);
     EXPECT_EQ(water.SetTemperature(1e308), 11003);
+    EXPECT_EQ(water.SetTemperature(-1e308), 11001);
     EXPECT_EQ(water.GetDensity(), density);
-    // A NaN or infinite pressure is never stored.
-    water.SetPressure(kNaN);
+    EXPECT_EQ(water.SetPressure(1e308), 11007);
+    EXPECT_EQ(water.SetPressure(-1e308), 11005);
     EXPECT_EQ(water.GetPressure(), 1e5);
-    EXPECT_EQ(water.SetPressure(kInf), 11007);
-    EXPECT_EQ(water.SetPressure(-kInf), 11005);
-    EXPECT_EQ(water.GetPressure(), 1e5);
-    EXPECT_EQ(water.SetTemperature(310), 0);
-    EXPECT_EQ(water.GetDensity(), density);
+    EXPECT_EQ(water.SetMassFlow(-1e308), 0);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
 #include "controls/ContextHelp.h"
+#include "controls/UiString.h"
 #include "units/Units.h"
 #include "WidgetTestSupport.h"
 
@@ -65,7 +66,7 @@ class TestAnalysisDialogs : public QObject {
 private slots:
     void initTestCase()
     {
-        SetDecimalSeparator(SeparatorFromEnvironment());
+        SetDecimalSeparator(SystemDecimalSeparator());
         CDialog::SetModalHook(AnswerModal);
         SetMessageHook([](const MessageRequest& r) {
             g_messages.push_back(r.text);

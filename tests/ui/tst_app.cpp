@@ -12,6 +12,7 @@
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
 #include "controls/CAboutDlg.h"
+#include "controls/UiString.h"
 
 static const QString kPicture = QStringLiteral(":/images/splash.png");
 
@@ -20,7 +21,7 @@ class TestApp : public QObject {
 private slots:
     void initTestCase()
     {
-        SetDecimalSeparator(SeparatorFromEnvironment());
+        SetDecimalSeparator(SystemDecimalSeparator());
         // The sheet shows its splash when first shown; tests that want it
         // set the picture back.
         CSplashWnd::SetPicturePath(QString());

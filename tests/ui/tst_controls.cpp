@@ -14,6 +14,7 @@
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/HelpIds.h"
+#include "controls/UiString.h"
 
 namespace {
 // Records every help popup asked for.
@@ -47,7 +48,7 @@ void ClickContextMenu(QWidget* w, QPoint local)
 class TestControls : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { SetDecimalSeparator(SeparatorFromEnvironment()); }
+    void initTestCase() { SetDecimalSeparator(SystemDecimalSeparator()); }
     void cleanup() { QWhatsThis::leaveWhatsThisMode(); }
 
     void filterTypesTheSeparatorForEitherKey()

@@ -14,6 +14,7 @@
 #include "controls/HelpIds.h"
 #include "controls/HelpTexts.h"
 #include "controls/Modal.h"
+#include "controls/UiString.h"
 
 namespace {
 // Answers message boxes and keeps their texts.
@@ -41,7 +42,7 @@ QWidget* VisiblePopupOfClass(const char* className)
 class TestHelp : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { SetDecimalSeparator(SeparatorFromEnvironment()); }
+    void initTestCase() { SetDecimalSeparator(SystemDecimalSeparator()); }
     void cleanup()
     {
         SetHelpFilePath(QString());

@@ -15,6 +15,7 @@
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/HelpIds.h"
+#include "controls/UiString.h"
 #include "units/CJednostkiPage.h"
 #include "units/CTabTextLabel.h"
 
@@ -51,7 +52,7 @@ class TestJednostkiPage : public QObject {
 private slots:
     void initTestCase()
     {
-        SetDecimalSeparator(SeparatorFromEnvironment());
+        SetDecimalSeparator(SystemDecimalSeparator());
         // No splash over the sheet: it would take the first key.
         CSplashWnd::SetPicturePath(QString());
     }

@@ -13,6 +13,7 @@
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/Modal.h"
+#include "controls/UiString.h"
 
 namespace {
 
@@ -95,7 +96,7 @@ private:
 private slots:
     void initTestCase()
     {
-        SetDecimalSeparator(SeparatorFromEnvironment());
+        SetDecimalSeparator(SystemDecimalSeparator());
         // Tests run with the real flash: nothing waits for it.
         m_flashDuration = CKalkPage::FlashDuration();
         // The main window shows no splash here, which would take the first key.

@@ -3,12 +3,13 @@
 #include <QtTest>
 
 #include "base/NumberText.h"
+#include "controls/UiString.h"
 #include "units/FillUnitCombo.h"
 
 class TestUnitCombo : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { SetDecimalSeparator(SeparatorFromEnvironment()); }
+    void initTestCase() { SetDecimalSeparator(SystemDecimalSeparator()); }
 
     void sortedQuantityListInPolishOrderWithNumbers()
     {

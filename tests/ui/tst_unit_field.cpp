@@ -6,6 +6,7 @@
 
 #include "base/NumberText.h"
 #include "controls/HelpControls.h"
+#include "controls/UiString.h"
 #include "units/CUnitField.h"
 #include "units/Units.h"
 
@@ -92,7 +93,7 @@ public:
 class TestUnitField : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { SetDecimalSeparator(SeparatorFromEnvironment()); }
+    void initTestCase() { SetDecimalSeparator(SystemDecimalSeparator()); }
 
     void initialTextsInSiUnits()
     {
