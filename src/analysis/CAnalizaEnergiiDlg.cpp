@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "analysis/AnalysisHost.h"
+#include "analysis/CRoznicaStrumieniDlg.h"
+#include "base/NumberText.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/HelpIds.h"
-#include "analysis/CRoznicaStrumieniDlg.h"
-#include "app/CZentaroTabbedDlg.h"
-#include "base/NumberText.h"
 #include "units/CUnitField.h"
 #include "units/Units.h"
 
@@ -30,8 +30,8 @@ bool IsTemperatureField(EnergyField field)
 
 } // namespace
 
-CAnalizaEnergiiDlg::CAnalizaEnergiiDlg(CZentaroTabbedDlg* sheet, QWidget* parent)
-    : CDialog(parent), m_sheet(sheet), m_exchange(new CFieldExchange(this))
+CAnalizaEnergiiDlg::CAnalizaEnergiiDlg(IAnalysisHost* host, QWidget* parent)
+    : CDialog(parent), m_host(host), m_exchange(new CFieldExchange(this))
 {
     setWindowTitle(QStringLiteral("Analiza energii"));
     EnableWhatsThis(this);
@@ -138,8 +138,8 @@ CAnalizaEnergiiDlg::Field& CAnalizaEnergiiDlg::FieldOf(EnergyField field)
 
 CRoznicaStrumieniDlg& CAnalizaEnergiiDlg::MassStreamDialog()
 {
-    if (m_sheet != nullptr)
-        return m_sheet->MassStreamDialog();
+    if (m_host != nullptr)
+        return m_host->MassStreamDialog();
     if (m_ownMassStreamDialog == nullptr)
         m_ownMassStreamDialog = new CRoznicaStrumieniDlg(this);
     return *m_ownMassStreamDialog;

@@ -8,13 +8,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "analysis/AnalysisHost.h"
+#include "analysis/CKsztaltPrzewoduDlg.h"
+#include "analysis/CKvDlg.h"
+#include "base/NumberText.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/HelpIds.h"
-#include "analysis/CKsztaltPrzewoduDlg.h"
-#include "analysis/CKvDlg.h"
-#include "app/CZentaroTabbedDlg.h"
-#include "base/NumberText.h"
 #include "units/CUnitField.h"
 #include "units/Units.h"
 
@@ -40,8 +40,8 @@ void FillSizeList(QListWidget* list, DuctShape shape)
         list->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
 }
 
-CAnalizaPrzeplywuDlg::CAnalizaPrzeplywuDlg(CZentaroTabbedDlg* sheet, QWidget* parent)
-    : CDialog(parent), m_sheet(sheet), m_exchange(new CFieldExchange(this))
+CAnalizaPrzeplywuDlg::CAnalizaPrzeplywuDlg(IAnalysisHost* host, QWidget* parent)
+    : CDialog(parent), m_host(host), m_exchange(new CFieldExchange(this))
 {
     setWindowTitle(QStringLiteral("Analiza przepływu"));
     EnableWhatsThis(this);
@@ -247,8 +247,8 @@ CAnalizaPrzeplywuDlg::Field& CAnalizaPrzeplywuDlg::FieldOf(FlowField field)
 
 CKsztaltPrzewoduDlg& CAnalizaPrzeplywuDlg::ShapeDialog()
 {
-    if (m_sheet != nullptr)
-        return m_sheet->DuctShapeDialog();
+    if (m_host != nullptr)
+        return m_host->DuctShapeDialog();
     if (m_ownShapeDialog == nullptr)
         m_ownShapeDialog = new CKsztaltPrzewoduDlg(this);
     return *m_ownShapeDialog;

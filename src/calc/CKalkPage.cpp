@@ -73,7 +73,7 @@ void CKalkPage::SetFlashDuration(int milliseconds) { g_flashMilliseconds = milli
 
 int CKalkPage::FlashDuration() { return g_flashMilliseconds; }
 
-CKalkPage::CKalkPage(CZentaroTabbedDlg* sheet, QWidget* parent) : QWidget(parent), m_sheet(sheet)
+CKalkPage::CKalkPage(QWidget* parent) : QWidget(parent)
 {
     m_flashTimer.setSingleShot(true);
     connect(&m_flashTimer, &QTimer::timeout, this, &CKalkPage::NextFlash);

@@ -7,7 +7,6 @@
 
 #include "calc/Tasma.h"
 
-class CZentaroTabbedDlg;
 class CButtonEx;
 class CCheckBoxEx;
 class CComboBoxExt;
@@ -24,7 +23,7 @@ class QKeyEvent;
 class CKalkPage : public QWidget {
     Q_OBJECT
 public:
-    explicit CKalkPage(CZentaroTabbedDlg* sheet, QWidget* parent = nullptr);
+    explicit CKalkPage(QWidget* parent = nullptr);
     ~CKalkPage() override;
 
     // How long a key's button shows pressed after the key; 100 ms unless a
@@ -62,8 +61,6 @@ signals:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-    CZentaroTabbedDlg* m_sheet;
 
 private:
     void BuildControls();

@@ -18,7 +18,7 @@
 #include "units/FillUnitCombo.h"
 #include "units/Units.h"
 
-CJednostkiPage::CJednostkiPage(CZentaroTabbedDlg* sheet, QWidget* parent) : QWidget(parent), m_sheet(sheet)
+CJednostkiPage::CJednostkiPage(QWidget* parent) : QWidget(parent)
 {
     m_quantityLabel = new QLabel(QStringLiteral("&Wybierz miary"), this);
     m_quantityCombo = new CComboBoxExt(IDC_QUANTITY, this);

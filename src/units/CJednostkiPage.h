@@ -3,7 +3,6 @@
 #include <QString>
 #include <QWidget>
 
-class CZentaroTabbedDlg;
 class QLabel;
 class CButtonEx;
 class CComboBoxExt;
@@ -29,7 +28,7 @@ public:
         IDC_CONVERT = 1007,
     };
 
-    explicit CJednostkiPage(CZentaroTabbedDlg* sheet, QWidget* parent = nullptr);
+    explicit CJednostkiPage(QWidget* parent = nullptr);
 
     CComboBoxExt* QuantityCombo() const { return m_quantityCombo; }
     CEditEx* ValueEdit() const { return m_valueEdit; }
@@ -51,8 +50,6 @@ public:
 protected:
     // Help asked for on the two labels: the page answers it.
     bool event(QEvent* event) override;
-
-    CZentaroTabbedDlg* m_sheet;
 
 private:
     void OnInitDialog();
