@@ -2,6 +2,7 @@
 // value was accepted. The texts live in res/strings.inc.
 #pragma once
 
+inline constexpr int kMsgNone = 0;                         // accepted
 inline constexpr int kMsgTemperatureBelowMinimum = 11001;  // "Temperatura niższa od temperatury minimalnej"
 inline constexpr int kMsgTemperatureAboveCritical = 11002; // "Temperatura wyższa od temperatury krytycznej"
 inline constexpr int kMsgTemperatureAboveMaximum = 11003;  // "Temperatura wyższa od temperatury maksymalnej"
@@ -17,3 +18,9 @@ inline constexpr int kMsgHumidityAbove100 = 11012;         // "Wilgotność wzgl
 inline constexpr int kMsgMoistureBelowZero = 11013;        // "Zawartość wilgoci mniejsza od 0 kg/kg"
 inline constexpr int kMsgMoistureAboveMaximum = 11014;     // "Zawartość wilgoci większa od maksymalnej"
 inline constexpr int kMsgTemperatureBelowDewPoint = 11015; // "Temperatura niższa od punktu rosy"
+
+// A range message of a model: the page follows its text with the limit text.
+inline constexpr bool IsModelMessage(int message)
+{
+    return message >= kMsgTemperatureBelowMinimum && message <= kMsgTemperatureBelowDewPoint;
+}

@@ -23,24 +23,6 @@
 namespace {
 
 
-// The user replaces a box's text key by key.
-void Type(QWidget& d, unsigned id, const QString& text)
-{
-    QLineEdit* edit = Edit(d, id);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
-void Choose(QWidget& d, unsigned comboId, const QString& unit)
-{
-    auto* combo = Ctrl<QComboBox>(d, comboId);
-    const int index = combo->findText(unit);
-    QVERIFY2(index >= 0, qPrintable(unit));
-    combo->setCurrentIndex(index);
-}
-
 // Answers for modal children, by dialog type; the analyses themselves open
 // without a loop so that the test drives them.
 std::function<int(CDialog&)> g_child;
