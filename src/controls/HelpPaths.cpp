@@ -1,4 +1,4 @@
-#include "app/AppPaths.h"
+#include "controls/HelpPaths.h"
 
 std::string HelpFilePathFor(const std::string& executablePath)
 {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/AppPaths.h"
+#include "controls/HelpPaths.h"
 
 TEST(HelpPaths, ReplaceOnlyTheExtension)
 {
