@@ -195,7 +195,7 @@ void CAnalizaEnergiiDlg::RefreshFields(bool all)
 
 void CAnalizaEnergiiDlg::OnModeClicked(EnergyMode mode)
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     m_energy.SetMode(mode);
     ApplyMode();

@@ -325,7 +325,7 @@ void CAnalizaPrzeplywuDlg::RefreshFields(bool all)
 
 void CAnalizaPrzeplywuDlg::OnModeClicked(FlowMode mode)
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     m_flow.SetMode(mode);
     ApplyMode();
@@ -336,7 +336,7 @@ void CAnalizaPrzeplywuDlg::OnModeClicked(FlowMode mode)
 
 void CAnalizaPrzeplywuDlg::OnDN()
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     m_flow.SelectDN();
     FillList(DuctShape::Round);
@@ -346,7 +346,7 @@ void CAnalizaPrzeplywuDlg::OnDN()
 
 void CAnalizaPrzeplywuDlg::OnLxH()
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     m_flow.SelectLxH();
     FillList(DuctShape::Rectangular);
@@ -356,7 +356,7 @@ void CAnalizaPrzeplywuDlg::OnLxH()
 
 void CAnalizaPrzeplywuDlg::OnF()
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     // The area alone leaves the shape open: the shape dialog decides it,
     // however it is closed.
@@ -399,7 +399,7 @@ void CAnalizaPrzeplywuDlg::OnUnitChanged(FlowField field)
 
 void CAnalizaPrzeplywuDlg::OnSizeSelected(int row)
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     if (m_flow.OnSizeSelected(row))
         RefreshFields();
@@ -407,7 +407,7 @@ void CAnalizaPrzeplywuDlg::OnSizeSelected(int row)
 
 void CAnalizaPrzeplywuDlg::OnRoughness(int position)
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     m_flow.OnRoughness(position);
     RefreshFields();

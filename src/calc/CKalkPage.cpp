@@ -203,29 +203,20 @@ void CKalkPage::BuildControls()
     layout->addWidget(m_list, 1);
     layout->addLayout(lower);
 
+    for (QWidget* control : std::initializer_list<QWidget*>{m_list, m_decimalsEdit, m_exponentEdit, m_quantityCombo,
+                                                            m_unitACombo, m_unitBCombo})
+        m_writes.AddControl(control);
     connect(m_list, &QListWidget::currentRowChanged, this, &CKalkPage::ListSelectionChanged);
-    connect(m_decimalsEdit, &QLineEdit::textChanged, this, [this] {
-        if (!m_exchanging)
-            DecimalsChanged();
-    });
-    connect(m_exponentEdit, &QLineEdit::textChanged, this, [this] {
-        if (!m_exchanging)
-            ExponentChanged();
-    });
-    connect(m_quantityCombo, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_exchanging)
-            QuantityChanged();
-    });
+    connect(m_decimalsEdit, &QLineEdit::textChanged, this, &CKalkPage::DecimalsChanged);
+    connect(m_exponentEdit, &QLineEdit::textChanged, this, &CKalkPage::ExponentChanged);
+    connect(m_quantityCombo, &QComboBox::currentIndexChanged, this, &CKalkPage::QuantityChanged);
     for (QComboBox* unit : {m_unitACombo, m_unitBCombo})
-        connect(unit, &QComboBox::currentIndexChanged, this, [this] {
-            if (!m_exchanging)
-                UnitsChanged();
-        });
+        connect(unit, &QComboBox::currentIndexChanged, this, &CKalkPage::UnitsChanged);
 }
 
 void CKalkPage::OnInitDialog()
 {
-    m_exchanging = true;
+    CHandlerBlock::Guard guard(m_writes);
     // The data exchange writes y (still 0) into its field.
     m_exponentEdit->setText(QString::fromStdString(FormatG(m_exponentY)));
 
@@ -247,10 +238,10 @@ void CKalkPage::OnInitDialog()
         button->setIconSize(QSize(34, 20));
     }
 
-    FillUnitCombo(m_quantityCombo, 900, 4100, 100, 0);
+    FillQuantityCombo(m_quantityCombo);
     const int quantity = m_quantityCombo->currentData().toInt();
-    FillUnitCombo(m_unitACombo, quantity, quantity + 100, 1, 0);
-    FillUnitCombo(m_unitBCombo, quantity, quantity + 100, 1, 0);
+    FillUnitsOf(m_unitACombo, quantity);
+    FillUnitsOf(m_unitBCombo, quantity);
     const auto [multiplier, offset] = SelectedConversion();
     m_tape.SetConversion(multiplier, offset);
 
@@ -264,8 +255,6 @@ void CKalkPage::OnInitDialog()
     m_decimalsSpin->SetRange(0, 11);
     m_decimalsSpin->SetPos(5);
     m_tape.StoreDecimals(m_decimalsSpin->GetPos());
-    m_exchanging = false;
-
     Refresh();
 }
 
@@ -416,15 +405,14 @@ void CKalkPage::ProcessPending()
 {
     // Commands run one at a time, never inside another (a message box runs
     // its own loop, in which a flash may end).
-    if (m_running)
+    if (m_commandRun.IsBlocked())
         return;
-    m_running = true;
+    const CHandlerBlock::Guard running(m_commandRun);
     while (m_flashing == nullptr && !m_pending.empty()) {
         const int id = m_pending.front();
         m_pending.pop_front();
         RunCommand(id);
     }
-    m_running = false;
 }
 
 void CKalkPage::RunCommand(int controlId)
@@ -495,38 +483,34 @@ void CKalkPage::NextFlash()
 
 void CKalkPage::Refresh()
 {
-    const bool was = m_refreshing;
-    m_refreshing = true;
-    const std::vector<std::string> lines = m_tape.DisplayLines();
-    const int count = static_cast<int>(lines.size());
-    // Only the lines that differ change, so a long tape stays quick.
-    while (m_list->count() > count)
-        delete m_list->takeItem(m_list->count() - 1);
-    for (int i = 0; i < count; ++i) {
-        const QString text = QString::fromUtf8(lines[static_cast<std::size_t>(i)]);
-        if (i < m_list->count()) {
-            QListWidgetItem* item = m_list->item(i);
-            if (item->text() != text)
-                item->setText(text);
-        } else {
-            m_list->addItem(text);
+    {
+        const CHandlerBlock::Guard guard(m_writes);
+        const std::vector<std::string> lines = m_tape.DisplayLines();
+        const int count = static_cast<int>(lines.size());
+        // Only the lines that differ change, so a long tape stays quick.
+        while (m_list->count() > count)
+            delete m_list->takeItem(m_list->count() - 1);
+        for (int i = 0; i < count; ++i) {
+            const QString text = QString::fromUtf8(lines[static_cast<std::size_t>(i)]);
+            if (i < m_list->count()) {
+                QListWidgetItem* item = m_list->item(i);
+                if (item->text() != text)
+                    item->setText(text);
+            } else {
+                m_list->addItem(text);
+            }
+        }
+        if (m_tape.Cursor() >= 0 && m_tape.Cursor() < count) {
+            m_list->setCurrentRow(m_tape.Cursor());
+            m_list->scrollToItem(m_list->item(m_tape.Cursor()));
         }
     }
-    if (m_tape.Cursor() >= 0 && m_tape.Cursor() < count) {
-        m_list->setCurrentRow(m_tape.Cursor());
-        m_list->scrollToItem(m_list->item(m_tape.Cursor()));
-    }
-    m_refreshing = was;
     QWidget* focus = QApplication::focusWidget();
     if (focus != m_decimalsEdit && focus != m_exponentEdit)
         m_list->setFocus(Qt::OtherFocusReason);
 }
 
-void CKalkPage::ListSelectionChanged(int row)
-{
-    if (!m_refreshing)
-        m_tape.Select(row);
-}
+void CKalkPage::ListSelectionChanged(int row) { m_tape.Select(row); }
 
 void CKalkPage::ShowPlainMessage(int stringId)
 {
@@ -652,10 +636,11 @@ std::pair<double, double> CKalkPage::SelectedConversion() const
 void CKalkPage::QuantityChanged()
 {
     const int quantity = m_quantityCombo->currentData().toInt();
-    m_exchanging = true;
-    FillUnitCombo(m_unitACombo, quantity, quantity + 100, 1, 0);
-    FillUnitCombo(m_unitBCombo, quantity, quantity + 100, 1, 0);
-    m_exchanging = false;
+    {
+        const CHandlerBlock::Guard guard(m_writes);
+        FillUnitsOf(m_unitACombo, quantity);
+        FillUnitsOf(m_unitBCombo, quantity);
+    }
     UnitsChanged();
 }
 

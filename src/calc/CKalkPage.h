@@ -6,6 +6,7 @@
 #include <map>
 
 #include "calc/Tasma.h"
+#include "controls/HandlerBlock.h"
 
 class CButtonEx;
 class CCheckBoxEx;
@@ -89,14 +90,15 @@ private:
 
     CTasma m_tape;
     double m_exponentY = 0.0;
-    bool m_refreshing = false;
-    bool m_exchanging = false;
+    // The page's own writes to its controls run no handler.
+    CHandlerBlock m_writes;
 
     std::deque<int> m_pending;
     std::deque<int> m_flashQueue;
     CButtonEx* m_flashing = nullptr;
     QTimer m_flashTimer;
-    bool m_running = false;
+    // Held while commands run, so that none starts inside another.
+    CHandlerBlock m_commandRun;
 
     CListBoxEx* m_list = nullptr;
     std::map<int, CButtonEx*> m_buttons;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "controls/HandlerBlock.h"
+
 class QLabel;
 class CButtonEx;
 class CComboBoxExt;
@@ -55,8 +57,8 @@ private:
     void OnInitDialog();
     void ShowComment();
     // Moves the texts between the members and the edit boxes: true reads
-    // them, false writes those that differ. Change signals sent meanwhile
-    // are ignored, so a text the page writes runs no handler.
+    // them, false writes those that differ, inside a guard, so a text the
+    // page writes runs no handler.
     void UpdateData(bool saveAndValidate);
     int SelectedQuantity() const;
 
@@ -67,7 +69,7 @@ private:
     int m_quantityIndex = 0;
     QString m_resultText;
     QString m_valueText;
-    bool m_exchanging = false;
+    CHandlerBlock m_writes;
 
     QLabel* m_quantityLabel = nullptr;
     CComboBoxExt* m_quantityCombo = nullptr;

@@ -228,11 +228,11 @@ private slots:
         QCOMPARE(form.tOut->Edit()->text(), QStringLiteral("400"));
         {
             const CFieldExchange::Guard guard(*form.fields);
-            QVERIFY(form.fields->IsExchanging());
+            QVERIFY(form.fields->IsBlocked());
             form.p->UnitCombo()->setCurrentIndex(3);
             form.tIn->Edit()->setText(QStringLiteral("500"));
         }
-        QVERIFY(!form.fields->IsExchanging());
+        QVERIFY(!form.fields->IsBlocked());
         QCOMPARE(form.p->Edit()->text(), QStringLiteral("100000"));  // no unit change ran
         QCOMPARE(form.applied, 0);
         QCOMPARE(foreign, 0);
