@@ -127,8 +127,9 @@ void CKalkPage::BuildControls()
     // Functions, three to a row in the order of their numbers' families.
     auto* functions = new QGridLayout;
     const int functionRows[8][3] = {
-        {1219, 1220, 1221}, {1222, 1223, 1226}, {1224, 1225, 1227}, {1228, 1241, 1242},
-        {1229, 1230, 1231}, {1232, 1233, 1234}, {1235, 1236, 1237}, {1238, 1239, 1240},
+        {kIdReciprocal, kIdSqrt, kIdCubeRoot}, {kIdSquare, kIdPower, kIdRoot}, {kIdTenPower, kIdEPower, kIdLog},
+        {kIdLn, kIdAToB, kIdBToA},             {kIdSin, kIdCos, kIdTan},      {kIdArcsin, kIdArccos, kIdArctan},
+        {kIdSinh, kIdCosh, kIdTanh},           {kIdArsinh, kIdArcosh, kIdArtanh},
     };
     for (int r = 0; r < 8; ++r)
         for (int c = 0; c < 3; ++c)
@@ -305,28 +306,28 @@ int CKalkPage::AcceleratorCommand(const QKeyEvent& event)
             case 'D': return kIdDeg;
             case 'R': return kIdRad;
             case 'G': return kIdGrad;
-            case 'S': return 1235;
-            case 'O': return 1236;
-            case 'T': return 1237;
+            case 'S': return kIdSinh;
+            case 'O': return kIdCosh;
+            case 'T': return kIdTanh;
             default: return 0;
             }
         }
         if (mods == Qt::ShiftModifier) {
             switch (letter) {
-            case 'P': return 1221;
-            case 'Y': return 1226;
-            case 'S': return 1232;
-            case 'O': return 1233;
-            case 'T': return 1234;
+            case 'P': return kIdCubeRoot;
+            case 'Y': return kIdRoot;
+            case 'S': return kIdArcsin;
+            case 'O': return kIdArccos;
+            case 'T': return kIdArctan;
             default: break; // other capitals are typed characters, none taken
             }
             return 0;
         }
         if (mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
             switch (letter) {
-            case 'S': return 1238;
-            case 'O': return 1239;
-            case 'T': return 1240;
+            case 'S': return kIdArsinh;
+            case 'O': return kIdArcosh;
+            case 'T': return kIdArtanh;
             default: return 0;
             }
         }
@@ -349,22 +350,22 @@ int CKalkPage::AcceleratorCommand(const QKeyEvent& event)
     case u'-': return kIdSubtract;
     case u'/': return kIdDivide;
     case u'=': return kIdResult;
-    case u'@': return 1222;
-    case u'a': return 1241;
-    case u'b': return 1242;
-    case u'd': return 1224;
-    case u'e': return 1225;
+    case u'@': return kIdSquare;
+    case u'a': return kIdAToB;
+    case u'b': return kIdBToA;
+    case u'd': return kIdTenPower;
+    case u'e': return kIdEPower;
     case u'f': return kIdFix;
     case u'i': return kIdInfo;
-    case u'l': return 1227;
-    case u'n': return 1228;
-    case u'o': return 1230;
-    case u'p': return 1220;
-    case u'r': return 1219;
-    case u's': return 1229;
-    case u't': return 1231;
+    case u'l': return kIdLog;
+    case u'n': return kIdLn;
+    case u'o': return kIdCos;
+    case u'p': return kIdSqrt;
+    case u'r': return kIdReciprocal;
+    case u's': return kIdSin;
+    case u't': return kIdTan;
     case u'x': return kIdExp;
-    case u'y': return 1223;
+    case u'y': return kIdPower;
     default: return 0;
     }
 }
