@@ -16,7 +16,10 @@
 #include "controls/UiString.h"
 #include "units/CTabTextLabel.h"
 #include "units/FillUnitCombo.h"
+#include "units/JednostkiIds.h"
 #include "units/Units.h"
+
+using namespace JednostkiIds;
 
 CJednostkiPage::CJednostkiPage(QWidget* parent) : QWidget(parent)
 {

@@ -18,18 +18,6 @@ class CTabTextLabel;
 class CJednostkiPage : public QWidget {
     Q_OBJECT
 public:
-    // Control ids of the page (ControlIdOf of each control).
-    enum : int {
-        IDC_QUANTITY = 1000,
-        IDC_VALUE = 1001,
-        IDC_FROM_UNIT = 1002,
-        IDC_RESULT = 1003,
-        IDC_TO_UNIT = 1004,
-        IDC_COPY = 1005,
-        IDC_COMMENT = 1006,
-        IDC_CONVERT = 1007,
-    };
-
     explicit CJednostkiPage(QWidget* parent = nullptr);
 
     CComboBoxExt* QuantityCombo() const { return m_quantityCombo; }

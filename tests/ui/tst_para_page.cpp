@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "analysis/AnalysisIds.h"
 #include "analysis/CAnalizaEnergiiDlg.h"
 #include "analysis/CAnalizaPrzeplywuDlg.h"
 #include "app/CSplashWnd.h"
@@ -300,7 +301,7 @@ private slots:
             density = flow->Analysis().Density();
             viscosity = flow->Analysis().KinematicViscosity();
             dialog.show();
-            Type(dialog, 1118, QStringLiteral("2"));
+            Type(dialog, PrzeplywIds::IDC_VELOCITY, QStringLiteral("2"));
             dialog.hide();
             return int(QDialog::Accepted);
         };

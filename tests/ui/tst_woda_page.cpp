@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "analysis/AnalysisIds.h"
 #include "analysis/CAnalizaEnergiiDlg.h"
 #include "analysis/CAnalizaPrzeplywuDlg.h"
 #include "app/CSplashWnd.h"
@@ -346,7 +347,7 @@ private slots:
         double returned = 0;
         g_modal = [&](CDialog& dialog) {
             dialog.show();
-            Type(dialog, 1118, QStringLiteral("2"));
+            Type(dialog, PrzeplywIds::IDC_VELOCITY, QStringLiteral("2"));
             returned = static_cast<CAnalizaPrzeplywuDlg&>(dialog).GetMassFlow();
             dialog.hide();
             return int(QDialog::Accepted);
@@ -407,8 +408,8 @@ private slots:
             dialog.show();
             auto& energy = static_cast<CAnalizaEnergiiDlg&>(dialog);
             // Computing the heat power makes the mass flow an input.
-            Ctrl<QAbstractButton>(dialog, 1142)->click();
-            Type(dialog, 1146, QStringLiteral("3"));
+            Ctrl<QAbstractButton>(dialog, EnergiaIds::IDC_COMPUTE_POWER)->click();
+            Type(dialog, EnergiaIds::IDC_MASS_FLOW, QStringLiteral("3"));
             if (energy.GetMassFlow() != 3.0)
                 qFatal("the typed mass flow did not reach the analysis");
             dialog.hide();
