@@ -22,7 +22,7 @@ BENCHMARK(BM_ParseTemperatureField);
 // A water page refresh: nine outputs formatted.
 static void BM_FormatNineOutputs(benchmark::State& state)
 {
-    FieldScale p = MakeFieldScale(1900, FieldRole::Output);
+    FieldScale p = MakeFieldScale(kQuantityPressure, FieldRole::Output);
     SelectFieldUnit(p, 3);
     double v = 998.2071;
     for (auto _ : state) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CliTestSupport.h"
+#include "media/Messages.h"
 
 using clitest::Json;
 using clitest::ParseJson;
@@ -63,19 +64,19 @@ TEST(CliWater, RefusedValuesAndTheirMessages)
 {
     Result r = JsonRun({"water", "--temperature", "300", "--temperature", "500"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, 11003}));
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, kMsgTemperatureAboveMaximum}));
     EXPECT_EQ(r.json["limit_text"].string, "   423.15 K");
     EXPECT_EQ(r.json["temperature"].number, 500);   // the refused value is held
     EXPECT_EQ(r.json["density"].number, JsonRun({"water", "--temperature", "300"}).json["density"].number);
 
     // Machine output has a full stop whatever the locale.
     r = JsonRun({"water", "--temperature", "273.149"}, "pl_PL.UTF-8");
-    EXPECT_EQ(Messages(r.json), (std::vector<double>{11001}));
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{kMsgTemperatureBelowMinimum}));
     EXPECT_EQ(r.json["limit_text"].string, "   273.15 K");
 
     r = JsonRun({"water", "--temperature", "300", "--pressure", "0.5 bar"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, 11005}));
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, kMsgPressureBelowMinimum}));
     EXPECT_EQ(r.json["limit_text"].string, "   100 kPa");
     EXPECT_EQ(r.json["pressure"].number, 100000);
     r = JsonRun({"water", "--pressure", "2e7"});

@@ -22,7 +22,7 @@ TEST_P(WaterLimitText, TemperatureLimits)
     EXPECT_EQ(water.SetTemperature(273.15), 0);
     EXPECT_EQ(water.GetLimitText(), "");
     EXPECT_EQ(water.SetTemperature(423.15), 0);
-    EXPECT_EQ(water.SetTemperature(273.149), 11001);
+    EXPECT_EQ(water.SetTemperature(273.149), kMsgTemperatureBelowMinimum);
     EXPECT_EQ(water.GetLimitText(), WithSep("   273.15 K"));
     EXPECT_EQ(LoadText(water.SetTemperature(423.16)), "Temperatura wyższa od temperatury maksymalnej");
     EXPECT_EQ(water.GetLimitText(), WithSep("   423.15 K"));
@@ -37,13 +37,13 @@ TEST_P(WaterLimitText, PressureLimits)
     CWoda water;
     EXPECT_EQ(water.GetPressure(), 1e5);
     EXPECT_EQ(water.SetPressure(3e6), 0);
-    EXPECT_EQ(water.SetPressure(5e4), 11005);
+    EXPECT_EQ(water.SetPressure(5e4), kMsgPressureBelowMinimum);
     EXPECT_EQ(water.GetLimitText(), "   100 kPa");
-    EXPECT_EQ(LoadText(11005), "Ciśnienie niższe od ciśnienia minimalnego");
+    EXPECT_EQ(LoadText(kMsgPressureBelowMinimum), "Ciśnienie niższe od ciśnienia minimalnego");
     EXPECT_EQ(water.GetPressure(), 3e6);
-    EXPECT_EQ(water.SetPressure(2e7), 11007);
+    EXPECT_EQ(water.SetPressure(2e7), kMsgPressureAboveMaximum);
     EXPECT_EQ(water.GetLimitText(), "    10 MPa");
-    EXPECT_EQ(LoadText(11007), "Ciśnienie wyższe od ciśnienia maksymalnego");
+    EXPECT_EQ(LoadText(kMsgPressureAboveMaximum), "Ciśnienie wyższe od ciśnienia maksymalnego");
     EXPECT_EQ(water.GetPressure(), 3e6);
     EXPECT_EQ(water.SetPressure(1e5), 0);
     EXPECT_EQ(water.GetLimitText(), "");
@@ -55,15 +55,15 @@ TEST_P(WaterLimitText, PressureLimits)
 TEST(Water, LimitTextFollowsSeparatorChange)
 {
     CWoda water;
-    ASSERT_EQ(water.SetTemperature(200), 11001);
+    ASSERT_EQ(water.SetTemperature(200), kMsgTemperatureBelowMinimum);
     EXPECT_EQ(water.GetLimitText(), "   273.15 K");
     SetDecimalSeparator(',');
-    ASSERT_EQ(water.SetTemperature(200), 11001);
+    ASSERT_EQ(water.SetTemperature(200), kMsgTemperatureBelowMinimum);
     EXPECT_EQ(water.GetLimitText(), "   273,15 K");
     SetDecimalSeparator('.');
-    ASSERT_EQ(water.SetTemperature(500), 11003);
+    ASSERT_EQ(water.SetTemperature(500), kMsgTemperatureAboveMaximum);
     EXPECT_EQ(water.GetLimitText(), "   423.15 K");
-    ASSERT_EQ(water.SetTemperature(200), 11001);
+    ASSERT_EQ(water.SetTemperature(200), kMsgTemperatureBelowMinimum);
     EXPECT_EQ(water.GetLimitText(), "   273.15 K");
 }
 
@@ -124,7 +124,7 @@ TEST(Water, RejectedTemperatureKeepsProperties)
     ASSERT_EQ(water.SetTemperature(300), 0);
     const double density = water.GetDensity();
     const double prandtl = water.GetPrandtl();
-    EXPECT_EQ(water.SetTemperature(500), 11003);
+    EXPECT_EQ(water.SetTemperature(500), kMsgTemperatureAboveMaximum);
     EXPECT_EQ(water.GetTemperature(), 500);
     EXPECT_EQ(water.GetDensity(), density);
     EXPECT_EQ(water.GetPrandtl(), prandtl);
@@ -142,7 +142,7 @@ TEST(Water, PressureAndMassFlowLeavePropertiesAlone)
     EXPECT_EQ(water.SetMassFlow(0), 0);
     EXPECT_EQ(water.GetMassFlow(), 0);
     EXPECT_EQ(water.SetPressure(5e6), 0);
-    EXPECT_EQ(water.SetPressure(1), 11005);
+    EXPECT_EQ(water.SetPressure(1), kMsgPressureBelowMinimum);
     EXPECT_EQ(water.GetDensity(), density);
     EXPECT_EQ(water.GetEnthalpy(), enthalpy);
     EXPECT_EQ(water.GetKinematicViscosity(), viscosity);
@@ -156,14 +156,14 @@ TEST(Water, NonFiniteInputsLeaveModelUsable)
     // NaN is not within the limits: nothing is computed from it.
     water.SetTemperature(kNaN);
     EXPECT_EQ(water.GetDensity(), density);
-    EXPECT_EQ(water.SetTemperature(kInf), 11003);
-    EXPECT_EQ(water.SetTemperature(1e308), 11003);
+    EXPECT_EQ(water.SetTemperature(kInf), kMsgTemperatureAboveMaximum);
+    EXPECT_EQ(water.SetTemperature(1e308), kMsgTemperatureAboveMaximum);
     EXPECT_EQ(water.GetDensity(), density);
     // A NaN or infinite pressure is never stored.
     water.SetPressure(kNaN);
     EXPECT_EQ(water.GetPressure(), 1e5);
-    EXPECT_EQ(water.SetPressure(kInf), 11007);
-    EXPECT_EQ(water.SetPressure(-kInf), 11005);
+    EXPECT_EQ(water.SetPressure(kInf), kMsgPressureAboveMaximum);
+    EXPECT_EQ(water.SetPressure(-kInf), kMsgPressureBelowMinimum);
     EXPECT_EQ(water.GetPressure(), 1e5);
     EXPECT_EQ(water.SetTemperature(310), 0);
     EXPECT_EQ(water.GetDensity(), density);

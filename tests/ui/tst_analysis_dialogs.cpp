@@ -131,7 +131,8 @@ private slots:
         Choose(dlg, PrzeplywIds::IDC_VELOCITY_UNIT, QStringLiteral("km/h"));
         QCOMPARE(dlg.Analysis().Value(FlowField::Velocity), 1e-08); // a unit changes no value
         Type(dlg, PrzeplywIds::IDC_VELOCITY, QStringLiteral("0"));
-        const double kmh = UnitFactor(1300, Ctrl<QComboBox>(dlg, PrzeplywIds::IDC_VELOCITY_UNIT)->currentIndex());
+        const double kmh =
+            UnitFactor(kQuantityVelocity, Ctrl<QComboBox>(dlg, PrzeplywIds::IDC_VELOCITY_UNIT)->currentIndex());
         QCOMPARE(dlg.Analysis().Value(FlowField::Velocity), 1e-08 * kmh);
 
         Type(dlg, PrzeplywIds::IDC_DIAMETER, Num("0.1"));

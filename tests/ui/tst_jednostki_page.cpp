@@ -18,6 +18,7 @@
 #include "units/CJednostkiPage.h"
 #include "units/CTabTextLabel.h"
 #include "units/JednostkiIds.h"
+#include "units/Units.h"
 
 using namespace JednostkiIds;
 
@@ -64,7 +65,7 @@ private slots:
         CJednostkiPage page(nullptr);
         QCOMPARE(page.QuantityCombo()->currentIndex(), 0);
         QCOMPARE(page.QuantityCombo()->currentText(), QStringLiteral("Ciepło właściwe"));
-        QCOMPARE(page.QuantityCombo()->currentData().toInt(), 2600);
+        QCOMPARE(page.QuantityCombo()->currentData().toInt(), kQuantitySpecificHeat);
         QCOMPARE(page.QuantityCombo()->count(), 31);
         QCOMPARE(page.FromUnitCombo()->currentText(), QStringLiteral("J/(kg K)"));
         QCOMPARE(page.ToUnitCombo()->currentText(), QStringLiteral("J/(kg K)"));
@@ -274,7 +275,7 @@ private slots:
 
         page.QuantityCombo()->setFocus();
         QTest::keyClick(page.QuantityCombo(), Qt::Key_Down);  // the next name: "Objętość właściwa"
-        QCOMPARE(page.QuantityCombo()->currentData().toInt(), 3400);
+        QCOMPARE(page.QuantityCombo()->currentData().toInt(), kQuantitySpecificVolume);
         QCOMPARE(page.ValueEdit()->text(), QStringLiteral("1"));
         QCOMPARE(page.ResultEdit()->text(), QStringLiteral("1"));
         QCOMPARE(page.Value(), 1.0);
@@ -369,7 +370,7 @@ private slots:
             QCOMPARE(page.QuantityCombo()->currentText(), QString::fromUtf8(LoadText(number)));
             QCOMPARE(page.FromUnitCombo()->itemText(0), QString::fromUtf8(LoadText(number + 1)));
             QCOMPARE(page.CommentStatic()->text(),
-                     QString::fromUtf8(LoadText(10000 + (number - 1000) / 100)));
+                     QString::fromUtf8(LoadText(kCommentBase + (number - kQuantityFirst) / kQuantityStep)));
             // Last unit to first and back: finite, never "nan".
             page.FromUnitCombo()->setCurrentIndex(page.FromUnitCombo()->count() - 1);
             QVERIFY(page.ResultEdit()->text() != QStringLiteral("nan"));
