@@ -7,6 +7,7 @@
 #include "base/NumberText.h"
 #include "controls/HelpIds.h"
 #include "controls/HelpTexts.h"
+#include "pages/PageIds.h"
 #include "units/FieldValue.h"
 #include "units/Units.h"
 
@@ -37,7 +38,7 @@ static void BM_HelpIdOfUnknownControl(benchmark::State& state)
 {
     // The whole table is walked for an id without a pair.
     for (auto _ : state)
-        benchmark::DoNotOptimize(HelpIdOf(1068));
+        benchmark::DoNotOptimize(HelpIdOf(WodaIds::IDC_DYNAMIC_VISCOSITY));
 }
 BENCHMARK(BM_HelpIdOfUnknownControl);
 

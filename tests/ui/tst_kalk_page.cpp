@@ -399,9 +399,9 @@ private slots:
         Key(Qt::Key_F1);
         SetHelpPopupHook({});
         QCOMPARE(asked.size(), 2);
-        QCOMPARE(asked.at(0).controlId, 1177u);
+        QCOMPARE(asked.at(0).controlId, unsigned(kIdTapeList));
         QCOMPARE(asked.at(0).helpId, 0x80000000u + 137u * 65536u + 1148u);
-        QCOMPARE(asked.at(1).controlId, 1207u);
+        QCOMPARE(asked.at(1).controlId, unsigned(kIdDecimals));
         QCOMPARE(asked.at(1).helpId, 0x80000000u + 137u * 65536u + 1178u);
         // F1 is not a calculator key: the tape is untouched.
         QCOMPARE(s.page.TapeList()->count(), 1);
