@@ -11,12 +11,11 @@
 #include "analysis/AnalysisHost.h"
 #include "analysis/AnalysisIds.h"
 #include "analysis/CRoznicaStrumieniDlg.h"
-#include "base/NumberText.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/HelpIds.h"
 #include "units/CUnitField.h"
-#include "units/Units.h"
+#include "units/Quantities.h"
 
 using namespace EnergiaIds;
 

@@ -17,7 +17,7 @@
 #include "controls/HelpControls.h"
 #include "controls/HelpIds.h"
 #include "units/CUnitField.h"
-#include "units/Units.h"
+#include "units/Quantities.h"
 
 using namespace PrzeplywIds;
 

@@ -9,7 +9,6 @@
 #include "base/StringTable.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
-#include "controls/HelpIds.h"
 #include "controls/UiString.h"
 
 using namespace KsztaltIds;

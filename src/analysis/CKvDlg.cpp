@@ -9,7 +9,6 @@
 #include "base/NumberText.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
-#include "controls/HelpIds.h"
 
 using namespace KvIds;
 

@@ -8,7 +8,6 @@
 #include "analysis/AnalysisIds.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
-#include "controls/HelpIds.h"
 
 using namespace RoznicaIds;
 
