@@ -115,7 +115,9 @@ void CMediumPage::AddField(unsigned edit, unsigned unitCombo, unsigned labelId, 
     editBox->setMinimumWidth(editBox->fontMetrics().horizontalAdvance(QStringLiteral("-1.23457e-308")) + 12);
     auto* combo = new CComboBoxExt(unitCombo, this);
     const QString text = QString::fromUtf8(label);
-    bound.label = labelId != 0 ? new CStaticEx(labelId, text, this) : new QLabel(text, this);
+    bound.label = new QLabel(text, this);
+    if (labelId != 0)
+        SetControlId(bound.label, labelId);  // a label the page enables, disables or hides
     bound.label->setBuddy(editBox);
     const bool typed = bound.role != PropertyRole::Output;
     bound.unit = &m_exchange->AddField(editBox, combo, quantity, typed ? FieldRole::Input : FieldRole::Output);
