@@ -12,7 +12,7 @@ CTasma TapeOf(int expressions)
 {
     CTasma tape;
     for (int i = 0; i < expressions; ++i) {
-        for (int id : {kIdDigit0 + 1, kIdDigit0 + 2, kIdSeparator, kIdDigit0 + 5, kIdMultiply, kIdFunction0 + 11,
+        for (int id : {kIdDigit0 + 1, kIdDigit0 + 2, kIdSeparator, kIdDigit0 + 5, kIdMultiply, kIdSin,
                        kIdDigit0 + 3, kIdDigit0, kIdCloseBracket, kIdAdd, kIdDigit0 + 7, kIdResult})
             tape.PressButton(id);
     }

@@ -7,6 +7,7 @@
 #include "base/NumberText.h"
 #include "controls/HelpIds.h"
 #include "controls/HelpTexts.h"
+#include "pages/PageIds.h"
 #include "units/FieldValue.h"
 #include "units/Units.h"
 
@@ -22,7 +23,7 @@ BENCHMARK(BM_ParseTemperatureField);
 // A water page refresh: nine outputs formatted.
 static void BM_FormatNineOutputs(benchmark::State& state)
 {
-    FieldScale p = MakeFieldScale(1900, FieldRole::Output);
+    FieldScale p = MakeFieldScale(kQuantityPressure, FieldRole::Output);
     SelectFieldUnit(p, 3);
     double v = 998.2071;
     for (auto _ : state) {
@@ -37,7 +38,7 @@ static void BM_HelpIdOfUnknownControl(benchmark::State& state)
 {
     // The whole table is walked for an id without a pair.
     for (auto _ : state)
-        benchmark::DoNotOptimize(HelpIdOf(1068));
+        benchmark::DoNotOptimize(HelpIdOf(WodaIds::IDC_DYNAMIC_VISCOSITY));
 }
 BENCHMARK(BM_HelpIdOfUnknownControl);
 

@@ -14,7 +14,7 @@ static void BM_ConverterKeystroke(benchmark::State& state)
     const std::string typed = "1609.344";
     for (auto _ : state) {
         const double value = ParseNumber(typed);
-        const double result = ConvertUnits(1300, 4, 3, value);
+        const double result = ConvertUnits(kQuantityVelocity, 4, 3, value);
         std::string text = FormatG(result);
         benchmark::DoNotOptimize(text);
     }
@@ -26,7 +26,7 @@ static void BM_TemperatureConversion(benchmark::State& state)
     double value = 20;
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
-        benchmark::DoNotOptimize(ConvertUnits(3100, 1, 2, value));
+        benchmark::DoNotOptimize(ConvertUnits(kQuantityTemperature, 1, 2, value));
     }
 }
 BENCHMARK(BM_TemperatureConversion);

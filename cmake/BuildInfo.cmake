@@ -6,6 +6,6 @@ include(GNUInstallDirs)
 # whole tree was installed (a package, a temporary prefix, /usr/local).
 file(RELATIVE_PATH ZENTARO_DATA_DIR_FROM_BIN_DIR
   "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_DATADIR}/zentaro")
-configure_file(${CMAKE_SOURCE_DIR}/src/base/BuildInfo.h.in
-  ${CMAKE_BINARY_DIR}/generated/base/BuildInfo.h @ONLY)
-target_include_directories(zentaro_core PUBLIC ${CMAKE_BINARY_DIR}/generated)
+configure_file(${PROJECT_SOURCE_DIR}/src/base/BuildInfo.h.in
+  ${PROJECT_BINARY_DIR}/generated/base/BuildInfo.h @ONLY)
+target_include_directories(zentaro_core PUBLIC ${PROJECT_BINARY_DIR}/generated)

@@ -12,12 +12,12 @@ set(ZENTARO_APPSTREAM_ID "pl.quillonworks.zentaro")
 # The date of the release named by project(VERSION); change both together.
 set(ZENTARO_RELEASE_DATE "2026-12-09")
 
-set(ZENTARO_MAN_DIR ${CMAKE_BINARY_DIR}/man)
-set(ZENTARO_PACKAGING_DIR ${CMAKE_BINARY_DIR}/packaging)
+set(ZENTARO_MAN_DIR ${PROJECT_BINARY_DIR}/man)
+set(ZENTARO_PACKAGING_DIR ${PROJECT_BINARY_DIR}/packaging)
 
 # Man pages: the version filled in, compressed as Debian keeps them.
 set(man_pages)
-foreach(source ${CMAKE_SOURCE_DIR}/res/zentaro-cli.1 ${CMAKE_SOURCE_DIR}/packaging/zentaro.1)
+foreach(source ${PROJECT_SOURCE_DIR}/res/zentaro-cli.1 ${PROJECT_SOURCE_DIR}/packaging/zentaro.1)
   get_filename_component(name ${source} NAME)
   if(ZENTARO_CORE_ONLY AND name STREQUAL "zentaro.1")
     continue()
@@ -36,19 +36,19 @@ install(TARGETS zentaro-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 if(NOT ZENTARO_CORE_ONLY)
-  configure_file(${CMAKE_SOURCE_DIR}/packaging/zentaro.metainfo.xml.in
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/zentaro.metainfo.xml.in
     ${ZENTARO_PACKAGING_DIR}/${ZENTARO_APPSTREAM_ID}.metainfo.xml @ONLY)
 
   install(TARGETS zentaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   # The help file goes where the program looks once installed (base/BuildInfo.h).
-  install(FILES ${CMAKE_BINARY_DIR}/zentaro.chm DESTINATION ${CMAKE_INSTALL_DATADIR}/zentaro)
-  install(FILES ${CMAKE_SOURCE_DIR}/packaging/zentaro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${PROJECT_BINARY_DIR}/zentaro.chm DESTINATION ${CMAKE_INSTALL_DATADIR}/zentaro)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/zentaro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${ZENTARO_PACKAGING_DIR}/${ZENTARO_APPSTREAM_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-  install(FILES ${CMAKE_SOURCE_DIR}/res/images/zentaro.svg DESTINATION ${icons}/scalable/apps)
+  install(FILES ${PROJECT_SOURCE_DIR}/res/images/zentaro.svg DESTINATION ${icons}/scalable/apps)
   foreach(size 48 128 256)
-    install(FILES ${CMAKE_SOURCE_DIR}/res/images/zentaro-${size}.png
+    install(FILES ${PROJECT_SOURCE_DIR}/res/images/zentaro-${size}.png
       DESTINATION ${icons}/${size}x${size}/apps RENAME zentaro.png)
   endforeach()
 endif()

@@ -8,14 +8,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "analysis/AnalysisHost.h"
+#include "analysis/AnalysisIds.h"
+#include "analysis/CRoznicaStrumieniDlg.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/HelpIds.h"
-#include "analysis/CRoznicaStrumieniDlg.h"
-#include "app/CZentaroTabbedDlg.h"
-#include "base/NumberText.h"
 #include "units/CUnitField.h"
-#include "units/Units.h"
+#include "units/Quantities.h"
+
+using namespace EnergiaIds;
 
 namespace {
 
@@ -30,8 +32,8 @@ bool IsTemperatureField(EnergyField field)
 
 } // namespace
 
-CAnalizaEnergiiDlg::CAnalizaEnergiiDlg(CZentaroTabbedDlg* sheet, QWidget* parent)
-    : CDialog(parent), m_sheet(sheet), m_exchange(new CFieldExchange(this))
+CAnalizaEnergiiDlg::CAnalizaEnergiiDlg(IAnalysisHost* host, QWidget* parent)
+    : CDialog(parent), m_host(host), m_exchange(new CFieldExchange(this))
 {
     setWindowTitle(QStringLiteral("Analiza energii"));
     EnableWhatsThis(this);
@@ -47,10 +49,14 @@ void CAnalizaEnergiiDlg::BuildForm()
         int quantity;
     };
     static constexpr FieldRow kRows[] = {
-        {EnergyField::MassFlow, 1146, 1147, 1500},        {EnergyField::HeatPower, 1114, 1089, 2400},
-        {EnergyField::EnthalpyDiff, 1144, 1145, 2500},    {EnergyField::FinalEnthalpy, 1116, 1092, 2500},
-        {EnergyField::TemperatureDiff, 1119, 1095, 3500}, {EnergyField::FinalTemperature, 1121, 1098, 3100},
-        {EnergyField::Time, 1173, 1100, 3600},            {EnergyField::Energy, 1174, 1102, 2300},
+        {EnergyField::MassFlow, IDC_MASS_FLOW, IDC_MASS_FLOW_UNIT, kQuantityMassFlow},
+        {EnergyField::HeatPower, IDC_HEAT_POWER, IDC_HEAT_POWER_UNIT, kQuantityPower},
+        {EnergyField::EnthalpyDiff, IDC_ENTHALPY_DIFF, IDC_ENTHALPY_DIFF_UNIT, kQuantityEnthalpy},
+        {EnergyField::FinalEnthalpy, IDC_FINAL_ENTHALPY, IDC_FINAL_ENTHALPY_UNIT, kQuantityEnthalpy},
+        {EnergyField::TemperatureDiff, IDC_TEMPERATURE_DIFF, IDC_TEMPERATURE_DIFF_UNIT, kQuantityTemperatureDifference},
+        {EnergyField::FinalTemperature, IDC_FINAL_TEMPERATURE, IDC_FINAL_TEMPERATURE_UNIT, kQuantityTemperature},
+        {EnergyField::Time, IDC_TIME, IDC_TIME_UNIT, kQuantityTime},
+        {EnergyField::Energy, IDC_ENERGY, IDC_ENERGY_UNIT, kQuantityEnergy},
     };
     for (const FieldRow& s : kRows) {
         auto* edit = new CEditEx(s.edit, this);
@@ -73,9 +79,9 @@ void CAnalizaEnergiiDlg::BuildForm()
 
     auto* modeBox = new QGroupBox(QStringLiteral("Oblicz"), this);
     auto* modeLayout = new QVBoxLayout(modeBox);
-    m_modeButtons[0] = new CRadioButtonEx(1141, QStringLiteral("&Strumień"), modeBox);
-    m_modeButtons[1] = new CRadioButtonEx(1142, QStringLiteral("&Moc cieplną"), modeBox);
-    m_modeButtons[2] = new CRadioButtonEx(1143, QStringLiteral("&Entalpię"), modeBox);
+    m_modeButtons[0] = new CRadioButtonEx(IDC_COMPUTE_FLOW, QStringLiteral("&Strumień"), modeBox);
+    m_modeButtons[1] = new CRadioButtonEx(IDC_COMPUTE_POWER, QStringLiteral("&Moc cieplną"), modeBox);
+    m_modeButtons[2] = new CRadioButtonEx(IDC_COMPUTE_ENTHALPY, QStringLiteral("&Entalpię"), modeBox);
     for (int i = 0; i < 3; ++i) {
         modeLayout->addWidget(m_modeButtons[i]);
         const auto mode = static_cast<EnergyMode>(i + 1);
@@ -88,8 +94,8 @@ void CAnalizaEnergiiDlg::BuildForm()
 
     auto* enthalpyBox = new QGroupBox(QStringLiteral("Entalpia"), this);
     auto* enthalpyGrid = new QGridLayout(enthalpyBox);
-    m_temperatureDiffLabel = new CStaticEx(1160, QStringLiteral("Róż&nica temperatury"), this);
-    m_finalTemperatureLabel = new CStaticEx(1161, QStringLiteral("&Temperatura końcowa"), this);
+    m_temperatureDiffLabel = new CStaticEx(IDC_TEMPERATURE_DIFF_LABEL, QStringLiteral("Róż&nica temperatury"), this);
+    m_finalTemperatureLabel = new CStaticEx(IDC_FINAL_TEMPERATURE_LABEL, QStringLiteral("&Temperatura końcowa"), this);
     row(enthalpyGrid, 0, new QLabel(QStringLiteral("&Różnica entalpii"), this), EnergyField::EnthalpyDiff);
     row(enthalpyGrid, 1, new QLabel(QStringLiteral("Enta&lpia końcowa"), this), EnergyField::FinalEnthalpy);
     row(enthalpyGrid, 2, m_temperatureDiffLabel, EnergyField::TemperatureDiff);
@@ -138,8 +144,8 @@ CAnalizaEnergiiDlg::Field& CAnalizaEnergiiDlg::FieldOf(EnergyField field)
 
 CRoznicaStrumieniDlg& CAnalizaEnergiiDlg::MassStreamDialog()
 {
-    if (m_sheet != nullptr)
-        return m_sheet->MassStreamDialog();
+    if (m_host != nullptr)
+        return m_host->MassStreamDialog();
     if (m_ownMassStreamDialog == nullptr)
         m_ownMassStreamDialog = new CRoznicaStrumieniDlg(this);
     return *m_ownMassStreamDialog;
@@ -195,7 +201,7 @@ void CAnalizaEnergiiDlg::RefreshFields(bool all)
 
 void CAnalizaEnergiiDlg::OnModeClicked(EnergyMode mode)
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     m_energy.SetMode(mode);
     ApplyMode();

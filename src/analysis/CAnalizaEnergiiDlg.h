@@ -5,7 +5,7 @@
 #include "analysis/EnergyAnalysis.h"
 #include "controls/Modal.h"
 
-class CZentaroTabbedDlg;
+class IAnalysisHost;
 class CRoznicaStrumieniDlg;
 class CEditEx;
 class CComboBoxExt;
@@ -19,7 +19,8 @@ class CUnitField;
 class CAnalizaEnergiiDlg : public CDialog {
     Q_OBJECT
 public:
-    explicit CAnalizaEnergiiDlg(CZentaroTabbedDlg* sheet, QWidget* parent = nullptr);
+    // The host gives the mass-stream dialog; without one the dialog keeps its own.
+    explicit CAnalizaEnergiiDlg(IAnalysisHost* host, QWidget* parent = nullptr);
 
     // The page's initial and final states (kg/s, J/kg, K; temperatures 0
     // and 0 for a medium without them). When the flows differ, asks which
@@ -50,7 +51,7 @@ private:
     void OnUnitChanged(EnergyField field);
     void OnHelp();
 
-    CZentaroTabbedDlg* m_sheet;
+    IAnalysisHost* m_host;
     EnergyAnalysis m_energy;
     std::vector<Field> m_fields;
     CFieldExchange* m_exchange; // holds the controls' signals while the dialog writes

@@ -8,15 +8,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "analysis/AnalysisHost.h"
+#include "analysis/AnalysisIds.h"
+#include "analysis/CKsztaltPrzewoduDlg.h"
+#include "analysis/CKvDlg.h"
+#include "base/NumberText.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/HelpIds.h"
-#include "analysis/CKsztaltPrzewoduDlg.h"
-#include "analysis/CKvDlg.h"
-#include "app/CZentaroTabbedDlg.h"
-#include "base/NumberText.h"
 #include "units/CUnitField.h"
-#include "units/Units.h"
+#include "units/Quantities.h"
+
+using namespace PrzeplywIds;
 
 namespace {
 
@@ -40,8 +43,8 @@ void FillSizeList(QListWidget* list, DuctShape shape)
         list->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
 }
 
-CAnalizaPrzeplywuDlg::CAnalizaPrzeplywuDlg(CZentaroTabbedDlg* sheet, QWidget* parent)
-    : CDialog(parent), m_sheet(sheet), m_exchange(new CFieldExchange(this))
+CAnalizaPrzeplywuDlg::CAnalizaPrzeplywuDlg(IAnalysisHost* host, QWidget* parent)
+    : CDialog(parent), m_host(host), m_exchange(new CFieldExchange(this))
 {
     setWindowTitle(QStringLiteral("Analiza przepływu"));
     EnableWhatsThis(this);
@@ -59,13 +62,20 @@ void CAnalizaPrzeplywuDlg::BuildForm()
         int quantity;
     };
     static constexpr FieldRow kRows[] = {
-        {FlowField::MassFlow, 1113, 1085, 1500},   {FlowField::VolumeFlow, 1112, 1087, 1600},
-        {FlowField::Diameter, 1111, 1120, 1000},   {FlowField::SideL, 1108, 1077, 1000},
-        {FlowField::SideH, 1109, 1077, 1000},      {FlowField::Area, 1110, 1080, 1100},
-        {FlowField::Velocity, 1118, 1083, 1300},   {FlowField::Time, 1123, 1090, 3600},
-        {FlowField::Mass, 1126, 1093, 1400},       {FlowField::UnitLoss, 1129, 1096, 3700},
-        {FlowField::DuctLength, 1135, 1103, 1000}, {FlowField::LinearLoss, 1137, 1107, 1900},
-        {FlowField::ZetaSum, 1133, 1115, 9900},    {FlowField::LocalLoss, 1140, 1117, 1900},
+        {FlowField::MassFlow, IDC_MASS_FLOW, IDC_MASS_FLOW_UNIT, kQuantityMassFlow},
+        {FlowField::VolumeFlow, IDC_VOLUME_FLOW, IDC_VOLUME_FLOW_UNIT, kQuantityVolumeFlow},
+        {FlowField::Diameter, IDC_DIAMETER, IDC_DIAMETER_UNIT, kQuantityLength},
+        {FlowField::SideL, IDC_SIDE_L, IDC_SIDES_UNIT, kQuantityLength},
+        {FlowField::SideH, IDC_SIDE_H, IDC_SIDES_UNIT, kQuantityLength},
+        {FlowField::Area, IDC_AREA, IDC_AREA_UNIT, kQuantityArea},
+        {FlowField::Velocity, IDC_VELOCITY, IDC_VELOCITY_UNIT, kQuantityVelocity},
+        {FlowField::Time, IDC_TIME, IDC_TIME_UNIT, kQuantityTime},
+        {FlowField::Mass, IDC_MASS, IDC_MASS_UNIT, kQuantityMass},
+        {FlowField::UnitLoss, IDC_UNIT_LOSS, IDC_UNIT_LOSS_UNIT, kQuantityUnitPressureLoss},
+        {FlowField::DuctLength, IDC_DUCT_LENGTH, IDC_DUCT_LENGTH_UNIT, kQuantityLength},
+        {FlowField::LinearLoss, IDC_LINEAR_LOSS, IDC_LINEAR_LOSS_UNIT, kQuantityPressure},
+        {FlowField::ZetaSum, IDC_ZETA_SUM, IDC_ZETA_SUM_UNIT, kQuantityDimensionless},
+        {FlowField::LocalLoss, IDC_LOCAL_LOSS, IDC_LOCAL_LOSS_UNIT, kQuantityPressure},
     };
     CComboBoxExt* sharedSides = nullptr;
     for (const FieldRow& s : kRows) {
@@ -101,9 +111,9 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     // "Oblicz": what is the result.
     auto* modeBox = new QGroupBox(QStringLiteral("Oblicz"), this);
     auto* modeLayout = new QVBoxLayout(modeBox);
-    m_modeButtons[0] = new CRadioButtonEx(1097, QStringLiteral("&Strumień"), modeBox);
-    m_modeButtons[1] = new CRadioButtonEx(1099, QStringLiteral("&Prędkość"), modeBox);
-    m_modeButtons[2] = new CRadioButtonEx(1101, QStringLiteral("P&ole przekroju"), modeBox);
+    m_modeButtons[0] = new CRadioButtonEx(IDC_COMPUTE_FLOW, QStringLiteral("&Strumień"), modeBox);
+    m_modeButtons[1] = new CRadioButtonEx(IDC_COMPUTE_VELOCITY, QStringLiteral("&Prędkość"), modeBox);
+    m_modeButtons[2] = new CRadioButtonEx(IDC_COMPUTE_AREA, QStringLiteral("P&ole przekroju"), modeBox);
     for (int i = 0; i < 3; ++i) {
         modeLayout->addWidget(m_modeButtons[i]);
         const auto mode = static_cast<FlowMode>(i + 1);
@@ -123,9 +133,9 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     auto* sectionBox = new QGroupBox(QStringLiteral("Charakterystyka przewodu"), this);
     auto* sectionGrid = new QGridLayout(sectionBox);
     auto* characteristic = new QHBoxLayout;
-    m_dn = new CRadioButtonEx(1104, QStringLiteral("&DN"), sectionBox);
-    m_lxh = new CRadioButtonEx(1105, QStringLiteral("L &x H"), sectionBox);
-    m_f = new CRadioButtonEx(1106, QStringLiteral("&F"), sectionBox);
+    m_dn = new CRadioButtonEx(IDC_DN, QStringLiteral("&DN"), sectionBox);
+    m_lxh = new CRadioButtonEx(IDC_LXH, QStringLiteral("L &x H"), sectionBox);
+    m_f = new CRadioButtonEx(IDC_F, QStringLiteral("&F"), sectionBox);
     characteristic->addWidget(m_dn);
     characteristic->addWidget(m_lxh);
     characteristic->addWidget(m_f);
@@ -146,7 +156,7 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     }
     labelled(sectionGrid, 3, QStringLiteral("Pol&e przekroju"), FlowField::Area);
     sectionGrid->addWidget(new QLabel(QStringLiteral("Najbliższy wymiar przewodu"), this), 4, 0, 1, 3);
-    m_sizes = new CListBoxEx(1162, this);
+    m_sizes = new CListBoxEx(IDC_SIZES, this);
     m_sizes->setSelectionMode(QAbstractItemView::SingleSelection);
     m_sizes->setSortingEnabled(false);
     sectionGrid->addWidget(m_sizes, 5, 0, 1, 3);
@@ -167,14 +177,14 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     // Linear losses with the roughness, the regime and the friction factor.
     auto* linearBox = new QGroupBox(QStringLiteral("Liniowe straty ciśnienia"), this);
     auto* linearGrid = new QGridLayout(linearBox);
-    m_radiusText = new CStaticEx(1166, QStringLiteral("Promień hydrauliczny"), this);
-    m_relativeText = new CStaticEx(1168, QStringLiteral("Chropowatość względna"), this);
-    m_roughnessText = new CStaticEx(1164, QStringLiteral("Chropowatość"), this);
+    m_radiusText = new CStaticEx(IDC_RADIUS_TEXT, QStringLiteral("Promień hydrauliczny"), this);
+    m_relativeText = new CStaticEx(IDC_RELATIVE_TEXT, QStringLiteral("Chropowatość względna"), this);
+    m_roughnessText = new CStaticEx(IDC_ROUGHNESS_TEXT, QStringLiteral("Chropowatość"), this);
     m_roughnessText->setAlignment(Qt::AlignCenter);
-    m_reynoldsText = new CStaticEx(1165, QStringLiteral("Przepływ laminarny\nLiczba Reynoldsa\n1234567890"), this);
+    m_reynoldsText = new CStaticEx(IDC_REYNOLDS_TEXT, QStringLiteral("Przepływ laminarny\nLiczba Reynoldsa\n1234567890"), this);
     m_reynoldsText->setAlignment(Qt::AlignCenter);
-    m_frictionText = new CStaticEx(1167, QStringLiteral("Współczynnik oporów liniowych"), this);
-    m_slider = new CSliderCtrlEx(1163, this);
+    m_frictionText = new CStaticEx(IDC_FRICTION_TEXT, QStringLiteral("Współczynnik oporów liniowych"), this);
+    m_slider = new CSliderCtrlEx(IDC_ROUGHNESS_SLIDER, this);
     m_slider->setOrientation(Qt::Horizontal);
     m_slider->setTickPosition(QSlider::TicksBelow);
     m_exchange->AddControl(m_slider);
@@ -196,7 +206,7 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     auto* localBox = new QGroupBox(QStringLiteral("Miejscowe straty ciśnienia"), this);
     auto* localGrid = new QGridLayout(localBox);
     labelled(localGrid, 0, QStringLiteral("Σζ"), FlowField::ZetaSum);
-    auto* kv = new CButtonEx(1213, QStringLiteral("Kv"), this);
+    auto* kv = new CButtonEx(IDC_KV, QStringLiteral("Kv"), this);
     kv->setAutoDefault(false);
     localGrid->addWidget(kv, 0, 3);
     labelled(localGrid, 1, QStringLiteral("Strata &ciśnienia"), FlowField::LocalLoss);
@@ -247,8 +257,8 @@ CAnalizaPrzeplywuDlg::Field& CAnalizaPrzeplywuDlg::FieldOf(FlowField field)
 
 CKsztaltPrzewoduDlg& CAnalizaPrzeplywuDlg::ShapeDialog()
 {
-    if (m_sheet != nullptr)
-        return m_sheet->DuctShapeDialog();
+    if (m_host != nullptr)
+        return m_host->DuctShapeDialog();
     if (m_ownShapeDialog == nullptr)
         m_ownShapeDialog = new CKsztaltPrzewoduDlg(this);
     return *m_ownShapeDialog;
@@ -325,7 +335,7 @@ void CAnalizaPrzeplywuDlg::RefreshFields(bool all)
 
 void CAnalizaPrzeplywuDlg::OnModeClicked(FlowMode mode)
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     m_flow.SetMode(mode);
     ApplyMode();
@@ -336,7 +346,7 @@ void CAnalizaPrzeplywuDlg::OnModeClicked(FlowMode mode)
 
 void CAnalizaPrzeplywuDlg::OnDN()
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     m_flow.SelectDN();
     FillList(DuctShape::Round);
@@ -346,7 +356,7 @@ void CAnalizaPrzeplywuDlg::OnDN()
 
 void CAnalizaPrzeplywuDlg::OnLxH()
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     m_flow.SelectLxH();
     FillList(DuctShape::Rectangular);
@@ -356,7 +366,7 @@ void CAnalizaPrzeplywuDlg::OnLxH()
 
 void CAnalizaPrzeplywuDlg::OnF()
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     // The area alone leaves the shape open: the shape dialog decides it,
     // however it is closed.
@@ -399,7 +409,7 @@ void CAnalizaPrzeplywuDlg::OnUnitChanged(FlowField field)
 
 void CAnalizaPrzeplywuDlg::OnSizeSelected(int row)
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     if (m_flow.OnSizeSelected(row))
         RefreshFields();
@@ -407,7 +417,7 @@ void CAnalizaPrzeplywuDlg::OnSizeSelected(int row)
 
 void CAnalizaPrzeplywuDlg::OnRoughness(int position)
 {
-    if (m_exchange->IsExchanging())
+    if (m_exchange->IsBlocked())
         return;
     m_flow.OnRoughness(position);
     RefreshFields();

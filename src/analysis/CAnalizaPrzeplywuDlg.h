@@ -6,7 +6,7 @@
 #include "analysis/FlowAnalysis.h"
 #include "controls/Modal.h"
 
-class CZentaroTabbedDlg;
+class IAnalysisHost;
 class CKsztaltPrzewoduDlg;
 class CEditEx;
 class CComboBoxExt;
@@ -27,7 +27,8 @@ void FillSizeList(QListWidget* list, DuctShape shape);
 class CAnalizaPrzeplywuDlg : public CDialog {
     Q_OBJECT
 public:
-    explicit CAnalizaPrzeplywuDlg(CZentaroTabbedDlg* sheet, QWidget* parent = nullptr);
+    // The host gives the duct-shape dialog; without one the dialog keeps its own.
+    explicit CAnalizaPrzeplywuDlg(IAnalysisHost* host, QWidget* parent = nullptr);
     ~CAnalizaPrzeplywuDlg() override;
 
     // The title of the next opening, written by the page beforehand.
@@ -70,7 +71,7 @@ private:
     void OnKv();
     void OnHelp();
 
-    CZentaroTabbedDlg* m_sheet;
+    IAnalysisHost* m_host;
     FlowAnalysis m_flow;
     std::vector<Field> m_fields;
     // The data exchange: while the dialog writes its own controls their

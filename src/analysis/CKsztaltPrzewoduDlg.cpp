@@ -4,12 +4,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "controls/ContextHelp.h"
-#include "controls/HelpControls.h"
-#include "controls/HelpIds.h"
+#include "analysis/AnalysisIds.h"
 #include "base/NumberText.h"
 #include "base/StringTable.h"
+#include "controls/ContextHelp.h"
+#include "controls/HelpControls.h"
 #include "controls/UiString.h"
+
+using namespace KsztaltIds;
 
 CKsztaltPrzewoduDlg::CKsztaltPrzewoduDlg(QWidget* parent) : CDialog(parent)
 {
@@ -21,10 +23,10 @@ CKsztaltPrzewoduDlg::CKsztaltPrzewoduDlg(QWidget* parent) : CDialog(parent)
                                            "kształt przewodu:"),
                             this);
     text->setWordWrap(true);
-    m_round = new CRadioButtonEx(1169, QStringLiteral("Przewód &okrągły"), this);
-    m_rectangular = new CRadioButtonEx(1170, QStringLiteral("Przewód &prostokątny"), this);
-    m_label = new CStaticEx(1172, QStringLiteral("&Proporcja L / H"), this);
-    m_edit = new CEditEx(1171, this);
+    m_round = new CRadioButtonEx(IDC_ROUND, QStringLiteral("Przewód &okrągły"), this);
+    m_rectangular = new CRadioButtonEx(IDC_RECTANGULAR, QStringLiteral("Przewód &prostokątny"), this);
+    m_label = new CStaticEx(IDC_PROPORTION_LABEL, QStringLiteral("&Proporcja L / H"), this);
+    m_edit = new CEditEx(IDC_PROPORTION, this);
     m_label->setBuddy(m_edit);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     SetControlId(ok, 1);

@@ -4,11 +4,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "controls/ContextHelp.h"
-#include "controls/HelpControls.h"
-#include "controls/HelpIds.h"
+#include "analysis/AnalysisIds.h"
 #include "analysis/KvRelation.h"
 #include "base/NumberText.h"
+#include "controls/ContextHelp.h"
+#include "controls/HelpControls.h"
+
+using namespace KvIds;
 
 CKvDlg::CKvDlg(QWidget* parent) : CDialog(parent)
 {
@@ -19,9 +21,9 @@ CKvDlg::CKvDlg(QWidget* parent) : CDialog(parent)
                                            "wspołczynników oporów miejscowych."),
                             this);
     text->setWordWrap(true);
-    m_density = new CStaticEx(1216, QStringLiteral("Gęstość czynnika: 0000"), this);
-    m_kvEdit = new CEditEx(1214, this);
-    m_zetaEdit = new CEditEx(1215, this);
+    m_density = new CStaticEx(IDC_DENSITY_TEXT, QStringLiteral("Gęstość czynnika: 0000"), this);
+    m_kvEdit = new CEditEx(IDC_KV, this);
+    m_zetaEdit = new CEditEx(IDC_ZETA, this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     SetControlId(ok, 1);
     ok->setDefault(true);

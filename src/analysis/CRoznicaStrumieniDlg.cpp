@@ -5,9 +5,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "analysis/AnalysisIds.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
-#include "controls/HelpIds.h"
+
+using namespace RoznicaIds;
 
 CRoznicaStrumieniDlg::CRoznicaStrumieniDlg(QWidget* parent) : CDialog(parent)
 {
@@ -21,9 +23,9 @@ CRoznicaStrumieniDlg::CRoznicaStrumieniDlg(QWidget* parent) : CDialog(parent)
                              this);
     text1->setWordWrap(true);
     text2->setWordWrap(true);
-    m_initial = new CRadioButtonEx(1149, QStringLiteral("&Strumień stanu początkowego"), this);
-    m_final = new CRadioButtonEx(1150, QStringLiteral("S&trumień stanu końcowego"), this);
-    m_difference = new CRadioButtonEx(1151, QStringLiteral("&Różnica strumieni"), this);
+    m_initial = new CRadioButtonEx(IDC_INITIAL_STREAM, QStringLiteral("&Strumień stanu początkowego"), this);
+    m_final = new CRadioButtonEx(IDC_FINAL_STREAM, QStringLiteral("S&trumień stanu końcowego"), this);
+    m_difference = new CRadioButtonEx(IDC_STREAM_DIFFERENCE, QStringLiteral("&Różnica strumieni"), this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     SetControlId(ok, 1);
     ok->setDefault(true);

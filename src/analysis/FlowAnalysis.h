@@ -101,6 +101,7 @@ public:
     DuctShape Shape() const { return m_shape; }
     double Proportion() const { return m_p; }
     double Density() const { return m_rho; }
+    double KinematicViscosity() const { return m_nu; }
     double HydraulicRadius() const { return m_Rh; }
     double RelativeRoughness() const { return m_eps; }
     double Roughness() const { return m_k; }

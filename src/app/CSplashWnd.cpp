@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QTimerEvent>
 
@@ -16,12 +17,14 @@ CSplashWnd* g_splash = nullptr;
 int g_durationMs = 3000;
 QString g_picturePath = QStringLiteral(":/images/splash.png");
 
-// Watches every event of the application while the splash stands.
+// Watches every event of the application while the splash stands. The
+// application owns it, so it goes with the application.
 class SplashFilter : public QObject {
 public:
+    using QObject::QObject;
     bool eventFilter(QObject*, QEvent* event) override { return CSplashWnd::FilterSplashMessage(event); }
 };
-SplashFilter* g_filter = nullptr;
+QPointer<SplashFilter> g_filter;
 } // namespace
 
 void CSplashWnd::EnableSplash(bool enable) { g_enabled = enable; }
@@ -81,7 +84,7 @@ CSplashWnd::CSplashWnd(QWidget* parent, const QPixmap& picture)
     setFixedSize(picture.size());
     m_timerId = startTimer(g_durationMs);
     if (g_filter == nullptr)
-        g_filter = new SplashFilter;
+        g_filter = new SplashFilter(qApp);
     qApp->installEventFilter(g_filter);
 }
 

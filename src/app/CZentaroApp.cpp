@@ -1,18 +1,21 @@
 #include "app/CZentaroApp.h"
 
+#include <QScreen>
+
 #include "app/AppIcon.h"
-#include "app/AppPaths.h"
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
+#include "controls/HelpFile.h"
+#include "controls/HelpPaths.h"
 #include "controls/UiString.h"
-
-#include <QScreen>
 
 CZentaroApp::CZentaroApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     // Beside the executable in a build tree, in the data folder once installed.
     m_helpFilePath = QString::fromStdString(FindHelpFile(applicationFilePath().toStdString()));
     m_helpPopupPath = QString::fromStdString(HelpPopupPathFor(m_helpFilePath.toStdString()));
+    // The help reader is told where the file is; it knows nothing of the application.
+    SetHelpFilePath(m_helpFilePath);
     SetDecimalSeparator(SystemDecimalSeparator());
     // Named for the window system; nothing is ever stored under it.
     setOrganizationName(QStringLiteral("Quillon Works"));
@@ -22,8 +25,6 @@ CZentaroApp::CZentaroApp(int& argc, char** argv) : QApplication(argc, argv)
     setWindowIcon(ZentaroIcon());
     setDesktopFileName(QStringLiteral("zentaro"));
 }
-
-CZentaroApp* CZentaroApp::Instance() { return qobject_cast<CZentaroApp*>(QCoreApplication::instance()); }
 
 int CZentaroApp::InitInstance()
 {

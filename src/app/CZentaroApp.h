@@ -16,8 +16,6 @@ public:
     const QString& HelpFilePath() const { return m_helpFilePath; }
     const QString& HelpPopupPath() const { return m_helpPopupPath; }
 
-    static CZentaroApp* Instance();
-
 private:
     QString m_helpFilePath;
     QString m_helpPopupPath;

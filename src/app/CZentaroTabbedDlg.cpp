@@ -33,8 +33,8 @@ CZentaroTabbedDlg::CZentaroTabbedDlg(const QString& caption, QWidget* parent, in
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
-    m_kalkPage = new CKalkPage(this, m_tabs);
-    m_jednostkiPage = new CJednostkiPage(this, m_tabs);
+    m_kalkPage = new CKalkPage(m_tabs);
+    m_jednostkiPage = new CJednostkiPage(m_tabs);
     m_wodaPage = new CWodaPage(this, m_tabs);
     m_paraWodnaPage = new CParaWodnaPage(this, m_tabs);
     m_powietrzePage = new CPowietrzePage(this, m_tabs);

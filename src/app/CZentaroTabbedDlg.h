@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "analysis/AnalysisHost.h"
+
 class QTabWidget;
 class QPushButton;
 class QToolButton;
@@ -11,14 +13,11 @@ class CJednostkiPage;
 class CWodaPage;
 class CParaWodnaPage;
 class CPowietrzePage;
-class CAnalizaPrzeplywuDlg;
-class CAnalizaEnergiiDlg;
-class CRoznicaStrumieniDlg;
-class CKsztaltPrzewoduDlg;
 
 // The main window: five pages on tabs and the one "Zakończ" button. It owns
-// the pages and the analysis dialogs for the whole run.
-class CZentaroTabbedDlg : public QDialog {
+// the pages and the analysis dialogs for the whole run; pages and dialogs
+// reach the analysis dialogs through IAnalysisHost.
+class CZentaroTabbedDlg : public QDialog, public IAnalysisHost {
     Q_OBJECT
 public:
     explicit CZentaroTabbedDlg(const QString& caption, QWidget* parent = nullptr, int firstPage = 0);
@@ -29,10 +28,10 @@ public:
     CWodaPage& WodaPage() { return *m_wodaPage; }
     CParaWodnaPage& ParaWodnaPage() { return *m_paraWodnaPage; }
     CPowietrzePage& PowietrzePage() { return *m_powietrzePage; }
-    CAnalizaPrzeplywuDlg& FlowDialog() { return *m_flowDlg; }
-    CAnalizaEnergiiDlg& EnergyDialog() { return *m_energyDlg; }
-    CRoznicaStrumieniDlg& MassStreamDialog() { return *m_massStreamDlg; }
-    CKsztaltPrzewoduDlg& DuctShapeDialog() { return *m_ductShapeDlg; }
+    CAnalizaPrzeplywuDlg& FlowDialog() override { return *m_flowDlg; }
+    CAnalizaEnergiiDlg& EnergyDialog() override { return *m_energyDlg; }
+    CRoznicaStrumieniDlg& MassStreamDialog() override { return *m_massStreamDlg; }
+    CKsztaltPrzewoduDlg& DuctShapeDialog() override { return *m_ductShapeDlg; }
 
     QTabWidget* Tabs() const { return m_tabs; }
     QPushButton* FinishButton() const { return m_finish; }

@@ -10,6 +10,9 @@ const std::string& LoadText(int id);
 // Every id the table holds, ascending.
 std::vector<int> TextIds();
 
+// The medium pages' question whether to store the final state again.
+inline constexpr int kIdsMassFlowChanged = 12001;    // "Wartość strumienia masy czynnika jest różna ..."
+
 // Standard messages of number fields.
 inline constexpr int kIdsNumberExpected = 61715;     // "Proszę podać liczbę."
 inline constexpr int kIdsNumberOutOfRange = 61716;   // "... od %1 do %2."

@@ -73,7 +73,7 @@ void CKalkPage::SetFlashDuration(int milliseconds) { g_flashMilliseconds = milli
 
 int CKalkPage::FlashDuration() { return g_flashMilliseconds; }
 
-CKalkPage::CKalkPage(CZentaroTabbedDlg* sheet, QWidget* parent) : QWidget(parent), m_sheet(sheet)
+CKalkPage::CKalkPage(QWidget* parent) : QWidget(parent)
 {
     m_flashTimer.setSingleShot(true);
     connect(&m_flashTimer, &QTimer::timeout, this, &CKalkPage::NextFlash);
@@ -127,8 +127,9 @@ void CKalkPage::BuildControls()
     // Functions, three to a row in the order of their numbers' families.
     auto* functions = new QGridLayout;
     const int functionRows[8][3] = {
-        {1219, 1220, 1221}, {1222, 1223, 1226}, {1224, 1225, 1227}, {1228, 1241, 1242},
-        {1229, 1230, 1231}, {1232, 1233, 1234}, {1235, 1236, 1237}, {1238, 1239, 1240},
+        {kIdReciprocal, kIdSqrt, kIdCubeRoot}, {kIdSquare, kIdPower, kIdRoot}, {kIdTenPower, kIdEPower, kIdLog},
+        {kIdLn, kIdAToB, kIdBToA},             {kIdSin, kIdCos, kIdTan},      {kIdArcsin, kIdArccos, kIdArctan},
+        {kIdSinh, kIdCosh, kIdTanh},           {kIdArsinh, kIdArcosh, kIdArtanh},
     };
     for (int r = 0; r < 8; ++r)
         for (int c = 0; c < 3; ++c)
@@ -203,30 +204,21 @@ void CKalkPage::BuildControls()
     layout->addWidget(m_list, 1);
     layout->addLayout(lower);
 
+    for (QWidget* control : std::initializer_list<QWidget*>{m_list, m_decimalsEdit, m_exponentEdit, m_quantityCombo,
+                                                            m_unitACombo, m_unitBCombo})
+        m_writes.AddControl(control);
     connect(m_list, &QListWidget::currentRowChanged, this, &CKalkPage::ListSelectionChanged);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &CKalkPage::KeepCursorSelected);
-    connect(m_decimalsEdit, &QLineEdit::textChanged, this, [this] {
-        if (!m_exchanging)
-            DecimalsChanged();
-    });
-    connect(m_exponentEdit, &QLineEdit::textChanged, this, [this] {
-        if (!m_exchanging)
-            ExponentChanged();
-    });
-    connect(m_quantityCombo, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_exchanging)
-            QuantityChanged();
-    });
+    connect(m_decimalsEdit, &QLineEdit::textChanged, this, &CKalkPage::DecimalsChanged);
+    connect(m_exponentEdit, &QLineEdit::textChanged, this, &CKalkPage::ExponentChanged);
+    connect(m_quantityCombo, &QComboBox::currentIndexChanged, this, &CKalkPage::QuantityChanged);
     for (QComboBox* unit : {m_unitACombo, m_unitBCombo})
-        connect(unit, &QComboBox::currentIndexChanged, this, [this] {
-            if (!m_exchanging)
-                UnitsChanged();
-        });
+        connect(unit, &QComboBox::currentIndexChanged, this, &CKalkPage::UnitsChanged);
 }
 
 void CKalkPage::OnInitDialog()
 {
-    m_exchanging = true;
+    CHandlerBlock::Guard guard(m_writes);
     // The data exchange writes y (still 0) into its field.
     m_exponentEdit->setText(QString::fromStdString(FormatG(m_exponentY)));
 
@@ -251,10 +243,10 @@ void CKalkPage::OnInitDialog()
         button->setIconSize(QSize(function ? 56 : 34, 20));
     }
 
-    FillUnitCombo(m_quantityCombo, 900, 4100, 100, 0);
+    FillQuantityCombo(m_quantityCombo);
     const int quantity = m_quantityCombo->currentData().toInt();
-    FillUnitCombo(m_unitACombo, quantity, quantity + 100, 1, 0);
-    FillUnitCombo(m_unitBCombo, quantity, quantity + 100, 1, 0);
+    FillUnitsOf(m_unitACombo, quantity);
+    FillUnitsOf(m_unitBCombo, quantity);
     const auto [multiplier, offset] = SelectedConversion();
     m_tape.SetConversion(multiplier, offset);
 
@@ -268,8 +260,6 @@ void CKalkPage::OnInitDialog()
     m_decimalsSpin->SetRange(0, 11);
     m_decimalsSpin->SetPos(5);
     m_tape.StoreDecimals(m_decimalsSpin->GetPos());
-    m_exchanging = false;
-
     Refresh();
 }
 
@@ -320,28 +310,28 @@ int CKalkPage::AcceleratorCommand(const QKeyEvent& event)
             case 'D': return kIdDeg;
             case 'R': return kIdRad;
             case 'G': return kIdGrad;
-            case 'S': return 1235;
-            case 'O': return 1236;
-            case 'T': return 1237;
+            case 'S': return kIdSinh;
+            case 'O': return kIdCosh;
+            case 'T': return kIdTanh;
             default: return 0;
             }
         }
         if (mods == Qt::ShiftModifier) {
             switch (letter) {
-            case 'P': return 1221;
-            case 'Y': return 1226;
-            case 'S': return 1232;
-            case 'O': return 1233;
-            case 'T': return 1234;
+            case 'P': return kIdCubeRoot;
+            case 'Y': return kIdRoot;
+            case 'S': return kIdArcsin;
+            case 'O': return kIdArccos;
+            case 'T': return kIdArctan;
             default: break; // other capitals are typed characters, none taken
             }
             return 0;
         }
         if (mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
             switch (letter) {
-            case 'S': return 1238;
-            case 'O': return 1239;
-            case 'T': return 1240;
+            case 'S': return kIdArsinh;
+            case 'O': return kIdArcosh;
+            case 'T': return kIdArtanh;
             default: return 0;
             }
         }
@@ -364,22 +354,22 @@ int CKalkPage::AcceleratorCommand(const QKeyEvent& event)
     case u'-': return kIdSubtract;
     case u'/': return kIdDivide;
     case u'=': return kIdResult;
-    case u'@': return 1222;
-    case u'a': return 1241;
-    case u'b': return 1242;
-    case u'd': return 1224;
-    case u'e': return 1225;
+    case u'@': return kIdSquare;
+    case u'a': return kIdAToB;
+    case u'b': return kIdBToA;
+    case u'd': return kIdTenPower;
+    case u'e': return kIdEPower;
     case u'f': return kIdFix;
     case u'i': return kIdInfo;
-    case u'l': return 1227;
-    case u'n': return 1228;
-    case u'o': return 1230;
-    case u'p': return 1220;
-    case u'r': return 1219;
-    case u's': return 1229;
-    case u't': return 1231;
+    case u'l': return kIdLog;
+    case u'n': return kIdLn;
+    case u'o': return kIdCos;
+    case u'p': return kIdSqrt;
+    case u'r': return kIdReciprocal;
+    case u's': return kIdSin;
+    case u't': return kIdTan;
     case u'x': return kIdExp;
-    case u'y': return 1223;
+    case u'y': return kIdPower;
     default: return 0;
     }
 }
@@ -483,28 +473,28 @@ void CKalkPage::NextFlash()
 
 void CKalkPage::Refresh()
 {
-    const bool was = m_refreshing;
-    m_refreshing = true;
-    const std::vector<std::string> lines = m_tape.DisplayLines();
-    const int count = static_cast<int>(lines.size());
-    // Only the lines that differ change, so a long tape stays quick.
-    while (m_list->count() > count)
-        delete m_list->takeItem(m_list->count() - 1);
-    for (int i = 0; i < count; ++i) {
-        const QString text = QString::fromUtf8(lines[static_cast<std::size_t>(i)]);
-        if (i < m_list->count()) {
-            QListWidgetItem* item = m_list->item(i);
-            if (item->text() != text)
-                item->setText(text);
-        } else {
-            m_list->addItem(text);
+    {
+        const CHandlerBlock::Guard guard(m_writes);
+        const std::vector<std::string> lines = m_tape.DisplayLines();
+        const int count = static_cast<int>(lines.size());
+        // Only the lines that differ change, so a long tape stays quick.
+        while (m_list->count() > count)
+            delete m_list->takeItem(m_list->count() - 1);
+        for (int i = 0; i < count; ++i) {
+            const QString text = QString::fromUtf8(lines[static_cast<std::size_t>(i)]);
+            if (i < m_list->count()) {
+                QListWidgetItem* item = m_list->item(i);
+                if (item->text() != text)
+                    item->setText(text);
+            } else {
+                m_list->addItem(text);
+            }
+        }
+        if (m_tape.Cursor() >= 0 && m_tape.Cursor() < count) {
+            m_list->setCurrentRow(m_tape.Cursor());
+            m_list->scrollToItem(m_list->item(m_tape.Cursor()));
         }
     }
-    if (m_tape.Cursor() >= 0 && m_tape.Cursor() < count) {
-        m_list->setCurrentRow(m_tape.Cursor());
-        m_list->scrollToItem(m_list->item(m_tape.Cursor()));
-    }
-    m_refreshing = was;
     FocusTape();
 }
 
@@ -527,25 +517,19 @@ void CKalkPage::showEvent(QShowEvent* event)
     FocusTape();
 }
 
-void CKalkPage::ListSelectionChanged(int row)
-{
-    if (!m_refreshing)
-        m_tape.Select(row);
-}
+void CKalkPage::ListSelectionChanged(int row) { m_tape.Select(row); }
 
 void CKalkPage::KeepCursorSelected()
 {
     // A click below the lines or a Ctrl+click on the selected line clears
     // the selection, but the cursor stays: its line stays marked.
-    if (m_refreshing || !m_list->selectedItems().isEmpty())
+    if (m_writes.IsBlocked() || !m_list->selectedItems().isEmpty())
         return;
     const int cursor = m_tape.Cursor();
     if (cursor < 0 || cursor >= m_list->count())
         return;
-    const bool was = m_refreshing;
-    m_refreshing = true;
+    const CHandlerBlock::Guard guard(m_writes);
     m_list->setCurrentRow(cursor, QItemSelectionModel::ClearAndSelect);
-    m_refreshing = was;
 }
 
 void CKalkPage::ShowPlainMessage(int stringId)
@@ -672,10 +656,11 @@ std::pair<double, double> CKalkPage::SelectedConversion() const
 void CKalkPage::QuantityChanged()
 {
     const int quantity = m_quantityCombo->currentData().toInt();
-    m_exchanging = true;
-    FillUnitCombo(m_unitACombo, quantity, quantity + 100, 1, 0);
-    FillUnitCombo(m_unitBCombo, quantity, quantity + 100, 1, 0);
-    m_exchanging = false;
+    {
+        const CHandlerBlock::Guard guard(m_writes);
+        FillUnitsOf(m_unitACombo, quantity);
+        FillUnitsOf(m_unitBCombo, quantity);
+    }
     UnitsChanged();
 }
 

@@ -6,8 +6,8 @@
 #include <map>
 
 #include "calc/Tasma.h"
+#include "controls/HandlerBlock.h"
 
-class CZentaroTabbedDlg;
 class CButtonEx;
 class CCheckBoxEx;
 class CComboBoxExt;
@@ -25,7 +25,7 @@ class QShowEvent;
 class CKalkPage : public QWidget {
     Q_OBJECT
 public:
-    explicit CKalkPage(CZentaroTabbedDlg* sheet, QWidget* parent = nullptr);
+    explicit CKalkPage(QWidget* parent = nullptr);
     ~CKalkPage() override;
 
     // How long a key's button shows pressed after the key; 100 ms unless a
@@ -66,8 +66,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-    CZentaroTabbedDlg* m_sheet;
-
 private:
     void BuildControls();
     void OnInitDialog();
@@ -97,8 +95,8 @@ private:
 
     CTasma m_tape;
     double m_exponentY = 0.0;
-    bool m_refreshing = false;
-    bool m_exchanging = false;
+    // The page's own writes to its controls run no handler.
+    CHandlerBlock m_writes;
 
     std::deque<int> m_flashQueue;
     CButtonEx* m_flashing = nullptr;

@@ -2,9 +2,6 @@
 // buttons it wants flashed by these ids, so they live in the core.
 #pragma once
 
-inline constexpr int kIdKalkTemplate = 137;
-inline constexpr int kIdKalkAccelerators = 138;
-
 inline constexpr int kIdTapeList = 1177;
 inline constexpr int kIdPi = 1178;
 inline constexpr int kIdDigit0 = 1179; // digits 0..9 are 1179..1188
@@ -34,5 +31,29 @@ inline constexpr int kIdUnitA = 1210;
 inline constexpr int kIdUnitB = 1211;
 inline constexpr int kIdFix = 1212;
 inline constexpr int kIdCloseBracket = 1217;
-inline constexpr int kIdFunction0 = 1218; // function n is 1218 + n, up to 1242
-inline constexpr int kIdFunction24 = 1242;
+inline constexpr int kIdFunction0 = 1218; // function n is 1218 + n, up to 1242: "(" ...
+inline constexpr int kIdReciprocal = 1219;   // "1/("
+inline constexpr int kIdSqrt = 1220;         // "sqrt("
+inline constexpr int kIdCubeRoot = 1221;     // "qurt("
+inline constexpr int kIdSquare = 1222;       // "x^2("
+inline constexpr int kIdPower = 1223;        // "x^y("
+inline constexpr int kIdTenPower = 1224;     // "10^("
+inline constexpr int kIdEPower = 1225;       // "e^("
+inline constexpr int kIdRoot = 1226;         // "x^1/y("
+inline constexpr int kIdLog = 1227;          // "log("
+inline constexpr int kIdLn = 1228;           // "ln("
+inline constexpr int kIdSin = 1229;
+inline constexpr int kIdCos = 1230;
+inline constexpr int kIdTan = 1231;
+inline constexpr int kIdArcsin = 1232;
+inline constexpr int kIdArccos = 1233;
+inline constexpr int kIdArctan = 1234;
+inline constexpr int kIdSinh = 1235;
+inline constexpr int kIdCosh = 1236;
+inline constexpr int kIdTanh = 1237;
+inline constexpr int kIdArsinh = 1238;
+inline constexpr int kIdArcosh = 1239;
+inline constexpr int kIdArtanh = 1240;
+inline constexpr int kIdAToB = 1241;         // "A--->B("
+inline constexpr int kIdBToA = 1242;         // "B--->A("
+inline constexpr int kIdFunction24 = kIdBToA;

@@ -3,6 +3,7 @@
 #include "base/NumberText.h"
 #include "cli/CliMedium.h"
 #include "media/CPowietrze.h"
+#include "units/Quantities.h"
 
 namespace cli {
 
@@ -21,14 +22,14 @@ int ModeOf(const std::string& text)
 
 int Run(const ParsedArguments& args, Context& context)
 {
-    const std::vector<MediumStep> steps = ParseMediumSteps(args,
-                                                           {{"barometric-pressure", 1900},
-                                                            {"temperature", 3100},
-                                                            {"relative-humidity", 9800},
-                                                            {"moisture-content", 4000},
-                                                            {"mass-flow", 1500}},
-                                                           [](const std::string&, const std::string& text) { return ModeOf(text); },
-                                                           context, kCommand);
+    const std::vector<MediumStep> steps = ParseMediumSteps(
+        args,
+        {{"barometric-pressure", kQuantityPressure},
+         {"temperature", kQuantityTemperature},
+         {"relative-humidity", kQuantityPercent},
+         {"moisture-content", kQuantityMoistureContent},
+         {"mass-flow", kQuantityMassFlow}},
+        [](const std::string&, const std::string& text) { return ModeOf(text); }, context, kCommand);
 
     std::vector<MediumRow> rows;
     ForEachRow(
@@ -69,22 +70,24 @@ int Run(const ParsedArguments& args, Context& context)
                     std::string text;
                     if (show)
                         text = value != 0 ? FormatG(value) : "< " + FormatG(253.15);
-                    t.Row(name, text, SIUnit(3100));
+                    t.Row(name, text, SIUnit(kQuantityTemperature));
                 };
-                t.Row("Ciśnienie barometryczne", FormatG(air.GetBarometricPressure()), SIUnit(1900));
-                t.Row("Temperatura", FormatG(air.GetTemperature()), SIUnit(3100));
+                t.Row("Ciśnienie barometryczne", FormatG(air.GetBarometricPressure()), SIUnit(kQuantityPressure));
+                t.Row("Temperatura", FormatG(air.GetTemperature()), SIUnit(kQuantityTemperature));
                 // The given humidity always shows; the derived one only
                 // while no message stands.
-                t.Row("Wilgotność względna", mode == 0 || show ? FormatG(air.GetRelativeHumidity()) : "", SIUnit(9800));
-                t.Row("Zawartość wilgoci", mode == 1 || show ? FormatG(air.GetMoistureContent()) : "", SIUnit(4000));
-                t.Row("Strumień masy", FormatG(air.GetMassFlow()), SIUnit(1500));
-                out("Entalpia", air.GetEnthalpy(), 2500);
-                out("Objętość właściwa", air.GetSpecificVolume(), 3400);
-                out("Ciśnienie cząstkowe pary", air.GetVapourPressure(), 1900);
+                t.Row("Wilgotność względna", mode == 0 || show ? FormatG(air.GetRelativeHumidity()) : "",
+                      SIUnit(kQuantityPercent));
+                t.Row("Zawartość wilgoci", mode == 1 || show ? FormatG(air.GetMoistureContent()) : "",
+                      SIUnit(kQuantityMoistureContent));
+                t.Row("Strumień masy", FormatG(air.GetMassFlow()), SIUnit(kQuantityMassFlow));
+                out("Entalpia", air.GetEnthalpy(), kQuantityEnthalpy);
+                out("Objętość właściwa", air.GetSpecificVolume(), kQuantitySpecificVolume);
+                out("Ciśnienie cząstkowe pary", air.GetVapourPressure(), kQuantityPressure);
                 temperature("Temperatura punktu rosy", air.GetDewPoint());
                 temperature("Temperatura termometru mokrego", air.GetWetBulbTemperature());
-                out("Lepkość dynamiczna", air.GetDynamicViscosity(), 2200);
-                out("Lepkość kinematyczna", air.GetKinematicViscosity(), 2100);
+                out("Lepkość dynamiczna", air.GetDynamicViscosity(), kQuantityDynamicViscosity);
+                out("Lepkość kinematyczna", air.GetKinematicViscosity(), kQuantityKinematicViscosity);
                 row.table = t.Render();
             } else {
                 Record& r = row.record;

@@ -65,15 +65,15 @@ int RunFriction(const ParsedArguments& args, Context& context)
 int RunFlow(const ParsedArguments& args, Context& context)
 {
     const std::string command = "flow";
-    const double rho = Required(args, "density", 2000, context, command);
-    const double nu = Required(args, "viscosity", 2100, context, command);
-    const double massFlow = Required(args, "mass-flow", 1500, context, command);
+    const double rho = Required(args, "density", kQuantityDensity, context, command);
+    const double nu = Required(args, "viscosity", kQuantityKinematicViscosity, context, command);
+    const double massFlow = Required(args, "mass-flow", kQuantityMassFlow, context, command);
     FlowAnalysis flow;
     if (args.Last("velocity") != nullptr) {
         // The velocity is what a previous use of the dialog left behind:
         // open once, type it (a velocity not above 0 becomes 1e-08 m/s, as
         // in the dialog), then open again for this medium.
-        const double w = OptionValue(args, "velocity", 1300, 1, context, command);
+        const double w = OptionValue(args, "velocity", kQuantityVelocity, 1, context, command);
         flow.SetMedium(rho, nu, massFlow);
         flow.Open();
         flow.OnEdit(FlowField::Velocity, FormatG(w, 17));
@@ -89,16 +89,16 @@ int RunFlow(const ParsedArguments& args, Context& context)
         auto row = [&](const std::string& name, FlowField field, int quantity) {
             t.Row(name, flow.FieldText(field), Unit(quantity));
         };
-        row("Strumień masy", FlowField::MassFlow, 1500);
-        row("Strumień objętości", FlowField::VolumeFlow, 1600);
-        row("Prędkość", FlowField::Velocity, 1300);
-        row("Pole przekroju", FlowField::Area, 1100);
-        row("Średnica przewodu", FlowField::Diameter, 1000);
-        row("L", FlowField::SideL, 1000);
-        row("H", FlowField::SideH, 1000);
-        row("Jedn. str. ciśn.", FlowField::UnitLoss, 3700);
-        t.Row("Strata ciśnienia (l = 1 m)", flow.FieldText(FlowField::LinearLoss), Unit(1900));
-        t.Row("Strata ciśnienia (Σζ = 1)", flow.FieldText(FlowField::LocalLoss), Unit(1900));
+        row("Strumień masy", FlowField::MassFlow, kQuantityMassFlow);
+        row("Strumień objętości", FlowField::VolumeFlow, kQuantityVolumeFlow);
+        row("Prędkość", FlowField::Velocity, kQuantityVelocity);
+        row("Pole przekroju", FlowField::Area, kQuantityArea);
+        row("Średnica przewodu", FlowField::Diameter, kQuantityLength);
+        row("L", FlowField::SideL, kQuantityLength);
+        row("H", FlowField::SideH, kQuantityLength);
+        row("Jedn. str. ciśn.", FlowField::UnitLoss, kQuantityUnitPressureLoss);
+        t.Row("Strata ciśnienia (l = 1 m)", flow.FieldText(FlowField::LinearLoss), Unit(kQuantityPressure));
+        t.Row("Strata ciśnienia (Σζ = 1)", flow.FieldText(FlowField::LocalLoss), Unit(kQuantityPressure));
         std::string reynolds = flow.ReynoldsText();
         for (char& c : reynolds)
             if (c == '\n')
@@ -146,7 +146,7 @@ int RunSize(const ParsedArguments& args, Context& context)
     const std::vector<std::string_view> names = SizeListNames(shape);
     int slot = 0;
     if (byArea) {
-        slot = FindNearestSize(shape, OptionValue(args, "area", 1100, 0, context, command));
+        slot = FindNearestSize(shape, OptionValue(args, "area", kQuantityArea, 0, context, command));
     } else {
         slot = ParseInteger(*args.Last("slot"), 0, static_cast<int>(names.size()) - 1, "slot", command);
     }
@@ -155,10 +155,10 @@ int RunSize(const ParsedArguments& args, Context& context)
     if (context.format == OutputFormat::Table) {
         Table t;
         t.Line("Najbliższy wymiar przewodu: " + name + " (pozycja " + std::to_string(slot) + ")");
-        t.Row("Średnica przewodu", FormatG(g.D), Unit(1000));
-        t.Row("Pole przekroju", FormatG(g.F), Unit(1100));
-        t.Row("L", FormatG(g.L), Unit(1000));
-        t.Row("H", FormatG(g.H), Unit(1000));
+        t.Row("Średnica przewodu", FormatG(g.D), Unit(kQuantityLength));
+        t.Row("Pole przekroju", FormatG(g.F), Unit(kQuantityArea));
+        t.Row("L", FormatG(g.L), Unit(kQuantityLength));
+        t.Row("H", FormatG(g.H), Unit(kQuantityLength));
         context.out += t.Render();
         return kExitOk;
     }
@@ -178,7 +178,7 @@ int RunSize(const ParsedArguments& args, Context& context)
 int RunKv(const ParsedArguments& args, Context& context)
 {
     const std::string command = "kv";
-    const double area = Required(args, "area", 1100, context, command);
+    const double area = Required(args, "area", kQuantityArea, context, command);
     const bool byKv = args.Last("kv") != nullptr;
     const bool byZeta = args.Last("zeta") != nullptr;
     if (byKv == byZeta)

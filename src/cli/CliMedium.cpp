@@ -122,6 +122,37 @@ void SetterLog::AddRefusals(Table& table) const
 
 std::string SIUnit(int quantity) { return UnitName(quantity, 0); }
 
+std::string JsonHelp(const std::string& keys)
+{
+    constexpr std::size_t kColumn = 20;   // where the options' descriptions start
+    constexpr std::size_t kWidth = 80;
+    const std::string text = "one object (an array for ranges): " + keys + " (SI), messages, limit_text";
+    std::string help = "  --json";
+    help.append(kColumn - help.size(), ' ');
+    std::size_t column = kColumn;
+    bool first = true;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string word = text.substr(start, end - start);
+        if (!first && column + 1 + word.size() > kWidth) {
+            help += '\n';
+            help.append(kColumn, ' ');
+            column = kColumn;
+        } else if (!first) {
+            help += ' ';
+            ++column;
+        }
+        help += word;
+        column += word.size();
+        first = false;
+        start = end + 1;
+    }
+    return help + '\n';
+}
+
 int EmitMediumRows(Context& context, const std::vector<MediumRow>& rows)
 {
     bool refused = false;

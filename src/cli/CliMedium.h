@@ -5,10 +5,13 @@
 
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "base/NumberText.h"
 #include "cli/Cli.h"
+#include "pages/PropertyTable.h"
 
 namespace cli {
 
@@ -74,5 +77,72 @@ struct MediumRow {
 
 // Emits the rows as the context's format asks; status 1 when any refused.
 int EmitMediumRows(Context& context, const std::vector<MediumRow>& rows);
+
+// ------------------------------------------------ from a medium's property table
+
+// The options of the fields the user types, each with its quantity.
+template <class Model>
+std::map<std::string, int> OptionQuantities(std::span<const PropertyRow<Model>> table)
+{
+    std::map<std::string, int> options;
+    for (const PropertyRow<Model>& row : table)
+        if (row.IsTyped())
+            options[OptionName(row.key)] = row.quantity;
+    return options;
+}
+
+// The typed field an option sets; nullptr for any other option.
+template <class Model>
+const PropertyRow<Model>* RowOfOption(std::span<const PropertyRow<Model>> table, const std::string& option)
+{
+    for (const PropertyRow<Model>& row : table)
+        if (row.IsTyped() && OptionName(row.key) == option)
+            return &row;
+    return nullptr;
+}
+
+// Calls the field's setter with the step's value and logs what it returned.
+template <class Model>
+void CallSetter(Model& model, const PropertyRow<Model>& row, const MediumStep& step, double value, SetterLog& log)
+{
+    const int message = (model.*row.set)(value);
+    log.Add(step, value, message, model.GetLimitText(), row.role == PropertyRole::Input);
+}
+
+// The readable table's rows: every field that means something for the
+// model's state, labelled as on the page, in SI; the outputs stay empty
+// while a message stands, as on the page.
+template <class Model>
+void AddPropertyRows(Table& table, std::span<const PropertyRow<Model>> rows, const Model& model, bool showOutputs)
+{
+    for (const PropertyRow<Model>& row : rows) {
+        if (!row.IsRelevant(model))
+            continue;
+        const bool shown = row.role != PropertyRole::Output || showOutputs;
+        table.Row(PlainLabel(row.label), shown ? FormatG((model.*row.get)()) : std::string(), SIUnit(row.quantity));
+    }
+}
+
+// Every field's value in SI under its key, whatever the model's state.
+template <class Model>
+void AddPropertyNumbers(Record& record, std::span<const PropertyRow<Model>> rows, const Model& model)
+{
+    for (const PropertyRow<Model>& row : rows)
+        record.Number(row.key, (model.*row.get)());
+}
+
+// The --json line of a property command's help, naming the keys (numbers in
+// SI) before messages and limit_text, wrapped under the option's column.
+std::string JsonHelp(const std::string& keys);
+
+// The keys of AddPropertyNumbers, for the help texts: "a, b, c".
+template <class Model>
+std::string PropertyKeys(std::span<const PropertyRow<Model>> rows)
+{
+    std::string keys;
+    for (const PropertyRow<Model>& row : rows)
+        keys += (keys.empty() ? "" : ", ") + std::string(row.key);
+    return keys;
+}
 
 } // namespace cli

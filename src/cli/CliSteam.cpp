@@ -1,7 +1,6 @@
 // steam: a fresh CPara, one setter per option in command-line order.
-#include "base/NumberText.h"
 #include "cli/CliMedium.h"
-#include "media/CPara.h"
+#include "pages/SteamTable.h"
 
 namespace cli {
 
@@ -12,28 +11,19 @@ const std::string kCommand = "steam";
 int RegimeOf(const std::string& text)
 {
     if (text == "wet" || text == "0")
-        return 0;
+        return CPara::kWet;
     if (text == "saturated" || text == "1")
-        return 1;
+        return CPara::kSaturated;
     if (text == "superheated" || text == "2")
-        return 2;
+        return CPara::kSuperheated;
     throw UsageError("--regime: \"" + text + "\" is not one of wet, saturated, superheated", kCommand);
-}
-
-const char* RegimeName(int regime)
-{
-    switch (regime) {
-    case 0: return "Para nasycona mokra";
-    case 1: return "Para nasycona";
-    default: return "Para przegrzana";
-    }
 }
 
 int Run(const ParsedArguments& args, Context& context)
 {
     const std::vector<MediumStep> steps = ParseMediumSteps(
-        args, {{"temperature", 3100}, {"pressure", 1900}, {"dryness", 9900}, {"mass-flow", 1500}},
-        [](const std::string&, const std::string& text) { return RegimeOf(text); }, context, kCommand);
+        args, OptionQuantities(kSteamTable), [](const std::string&, const std::string& text) { return RegimeOf(text); },
+        context, kCommand);
 
     std::vector<MediumRow> rows;
     ForEachRow(
@@ -43,58 +33,24 @@ int Run(const ParsedArguments& args, Context& context)
             SetterLog log;
             for (std::size_t i = 0; i < steps.size(); ++i) {
                 const MediumStep& step = steps[i];
-                const double v = values[i];
-                if (step.option == "regime")
+                if (const PropertyRow<CPara>* field = RowOfOption(kSteamTable, step.option))
+                    CallSetter(steam, *field, step, values[i], log);
+                else  // --regime
                     log.Add(step, step.choice, steam.SetRegime(step.choice), steam.GetLimitText(), true);
-                else if (step.option == "temperature")
-                    log.Add(step, v, steam.SetTemperature(v), steam.GetLimitText(), true);
-                else if (step.option == "pressure")
-                    log.Add(step, v, steam.SetPressure(v), steam.GetLimitText(), true);
-                else if (step.option == "dryness")
-                    log.Add(step, v, steam.SetDryness(v), steam.GetLimitText(), true);
-                else
-                    log.Add(step, v, steam.SetMassFlow(v), steam.GetLimitText(), false);
             }
             MediumRow row;
             row.refused = log.AnyRefused();
-            const int regime = steam.GetRegime();
             if (context.format == OutputFormat::Table) {
                 Table t;
                 log.AddRefusals(t);
                 t.Line(log.Caption());
-                t.Line(RegimeName(regime));
-                const bool show = log.Shown() == 0;
-                const bool wet = regime != 2;
-                auto out = [&](const char* name, double value, int quantity) {
-                    t.Row(name, show ? FormatG(value) : std::string(), SIUnit(quantity));
-                };
-                t.Row("Temperatura", FormatG(steam.GetTemperature()), SIUnit(3100));
-                t.Row("Ciśnienie", FormatG(steam.GetPressure()), SIUnit(1900));
-                if (wet)
-                    t.Row("Suchość", FormatG(steam.GetDryness()), SIUnit(9900));
-                t.Row("Strumień masy", FormatG(steam.GetMassFlow()), SIUnit(1500));
-                out("Entalpia", steam.GetEnthalpy(), 2500);
-                out("Objętość właściwa pary", steam.GetSpecificVolume(), 3400);
-                if (wet) {
-                    out("Objętość właściwa wody", steam.GetWaterVolume(), 3400);
-                    out("Ciepło parowania", steam.GetHeatOfVaporisation(), 2500);
-                }
-                out("Lepkość dynamiczna", steam.GetDynamicViscosity(), 2200);
-                out("Lepkość kinematyczna", steam.GetKinematicViscosity(), 2100);
+                t.Line(SteamRegimeName(steam.GetRegime()));
+                AddPropertyRows(t, kSteamTable, steam, log.Shown() == 0);
                 row.table = t.Render();
             } else {
                 Record& r = row.record;
-                r.Integer("regime", regime);
-                r.Number("temperature", steam.GetTemperature());
-                r.Number("pressure", steam.GetPressure());
-                r.Number("dryness", steam.GetDryness());
-                r.Number("mass_flow", steam.GetMassFlow());
-                r.Number("enthalpy", steam.GetEnthalpy());
-                r.Number("specific_volume", steam.GetSpecificVolume());
-                r.Number("water_volume", steam.GetWaterVolume());
-                r.Number("heat_of_vaporisation", steam.GetHeatOfVaporisation());
-                r.Number("dynamic_viscosity", steam.GetDynamicViscosity());
-                r.Number("kinematic_viscosity", steam.GetKinematicViscosity());
+                r.Integer("regime", steam.GetRegime());
+                AddPropertyNumbers(r, kSteamTable, steam);
                 r.IntegerList("messages", log.Messages());
                 r.Text("limit_text", steam.GetLimitText());
             }
@@ -130,10 +86,7 @@ const Command& SteamCommand()
             "  --pressure P      Pa, kPa, bar, MPa, at, ...\n"
             "  --dryness X       0 to 1\n"
             "  --mass-flow M     kg/s, kg/h, t/h, ...\n"
-            "  --json            one object (an array for ranges): regime, temperature,\n"
-            "                    pressure, dryness, mass_flow, enthalpy, specific_volume,\n"
-            "                    water_volume, heat_of_vaporisation, dynamic_viscosity,\n"
-            "                    kinematic_viscosity (SI), messages, limit_text\n"
+            + JsonHelp("regime, " + PropertyKeys(kSteamTable)) +
             "  --csv             the same keys as a header, one row per value\n"
             "\n"
             "Exit status 1 when a setter refused its value (the output is printed).\n"
@@ -142,7 +95,9 @@ const Command& SteamCommand()
             "  zentaro-cli steam --regime wet --temperature \"100 st C\" --dryness 0.9\n"
             "  zentaro-cli steam --regime saturated --pressure \"1:20:1 bar\" --csv\n"
             "  zentaro-cli steam --regime superheated --pressure \"10 bar\" --temperature 800 --json\n";
-        c.spec.valueOptions = {"regime", "temperature", "pressure", "dryness", "mass-flow"};
+        c.spec.valueOptions = {"regime"};
+        for (const auto& [option, quantity] : OptionQuantities(kSteamTable))
+            c.spec.valueOptions.insert(option);
         c.spec.flags = {"csv"};
         c.run = Run;
         return c;

@@ -1,7 +1,6 @@
 // water: a fresh CWoda, one setter per option in command-line order.
-#include "base/NumberText.h"
 #include "cli/CliMedium.h"
-#include "media/CWoda.h"
+#include "pages/WaterTable.h"
 
 namespace cli {
 
@@ -12,7 +11,7 @@ const std::string kCommand = "water";
 int Run(const ParsedArguments& args, Context& context)
 {
     const std::vector<MediumStep> steps = ParseMediumSteps(
-        args, {{"temperature", 3100}, {"pressure", 1900}, {"mass-flow", 1500}},
+        args, OptionQuantities(kWaterTable),
         [](const std::string& option, const std::string&) -> int {
             throw UsageError("unknown option --" + option, kCommand);
         },
@@ -24,54 +23,19 @@ int Run(const ParsedArguments& args, Context& context)
         [&](const std::vector<double>& values) {
             CWoda water;
             SetterLog log;
-            for (std::size_t i = 0; i < steps.size(); ++i) {
-                const MediumStep& step = steps[i];
-                const double v = values[i];
-                if (step.option == "temperature")
-                    log.Add(step, v, water.SetTemperature(v), water.GetLimitText(), true);
-                else if (step.option == "pressure")
-                    log.Add(step, v, water.SetPressure(v), water.GetLimitText(), true);
-                else
-                    log.Add(step, v, water.SetMassFlow(v), water.GetLimitText(), false);
-            }
+            for (std::size_t i = 0; i < steps.size(); ++i)
+                CallSetter(water, *RowOfOption(kWaterTable, steps[i].option), steps[i], values[i], log);
             MediumRow row;
             row.refused = log.AnyRefused();
             if (context.format == OutputFormat::Table) {
                 Table t;
                 log.AddRefusals(t);
                 t.Line(log.Caption());
-                // As on the page: the outputs stay empty while a message stands.
-                const bool show = log.Shown() == 0;
-                auto out = [&](const char* name, double value, int quantity) {
-                    t.Row(name, show ? FormatG(value) : std::string(), SIUnit(quantity));
-                };
-                t.Row("Temperatura", FormatG(water.GetTemperature()), SIUnit(3100));
-                t.Row("Ciśnienie", FormatG(water.GetPressure()), SIUnit(1900));
-                t.Row("Strumień masy", FormatG(water.GetMassFlow()), SIUnit(1500));
-                out("Gęstość", water.GetDensity(), 2000);
-                out("Rozszerzalność objętościowa", water.GetExpansion(), 3200);
-                out("Ciepło właściwe", water.GetSpecificHeat(), 2600);
-                out("Entalpia", water.GetEnthalpy(), 2500);
-                out("Przewodność cieplna", water.GetConductivity(), 2700);
-                out("Lepkość dynamiczna", water.GetDynamicViscosity(), 2200);
-                out("Lepkość kinematyczna", water.GetKinematicViscosity(), 2100);
-                out("Napięcie powierzchniowe", water.GetSurfaceTension(), 3300);
-                out("Liczba Prandtla", water.GetPrandtl(), 9900);
+                AddPropertyRows(t, kWaterTable, water, log.Shown() == 0);
                 row.table = t.Render();
             } else {
                 Record& r = row.record;
-                r.Number("temperature", water.GetTemperature());
-                r.Number("pressure", water.GetPressure());
-                r.Number("mass_flow", water.GetMassFlow());
-                r.Number("density", water.GetDensity());
-                r.Number("expansion", water.GetExpansion());
-                r.Number("specific_heat", water.GetSpecificHeat());
-                r.Number("enthalpy", water.GetEnthalpy());
-                r.Number("conductivity", water.GetConductivity());
-                r.Number("dynamic_viscosity", water.GetDynamicViscosity());
-                r.Number("kinematic_viscosity", water.GetKinematicViscosity());
-                r.Number("prandtl", water.GetPrandtl());
-                r.Number("surface_tension", water.GetSurfaceTension());
+                AddPropertyNumbers(r, kWaterTable, water);
                 r.IntegerList("messages", log.Messages());
                 r.Text("limit_text", water.GetLimitText());
             }
@@ -106,10 +70,7 @@ const Command& WaterCommand()
             "  --temperature T   K, st C, st F, st Rank\n"
             "  --pressure P      Pa, kPa, bar, MPa, at, ...\n"
             "  --mass-flow M     kg/s, kg/h, t/h, ...\n"
-            "  --json            one object (an array for ranges): temperature, pressure,\n"
-            "                    mass_flow, density, expansion, specific_heat, enthalpy,\n"
-            "                    conductivity, dynamic_viscosity, kinematic_viscosity,\n"
-            "                    prandtl, surface_tension (SI), messages, limit_text\n"
+            + JsonHelp(PropertyKeys(kWaterTable)) +
             "  --csv             the same keys as a header, one row per value\n"
             "\n"
             "Exit status 1 when a setter refused its value (the output is printed).\n"
@@ -118,7 +79,8 @@ const Command& WaterCommand()
             "  zentaro-cli water --temperature \"20 st C\"\n"
             "  zentaro-cli water --temperature 293.15 --pressure \"3 bar\" --json\n"
             "  zentaro-cli water --temperature \"0:150:5 st C\" --csv > water.csv\n";
-        c.spec.valueOptions = {"temperature", "pressure", "mass-flow"};
+        for (const auto& [option, quantity] : OptionQuantities(kWaterTable))
+            c.spec.valueOptions.insert(option);
         c.spec.flags = {"csv"};
         c.run = Run;
         return c;

@@ -14,8 +14,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/AppPaths.h"
-#include "app/CZentaroApp.h"
+#include "controls/HelpPaths.h"
 #include "controls/HelpTexts.h"
 #include "controls/Modal.h"
 
@@ -87,8 +86,6 @@ QString HelpFilePath()
 {
     if (!PathOverride().isEmpty())
         return PathOverride();
-    if (const CZentaroApp* app = CZentaroApp::Instance())
-        return app->HelpFilePath();
     const QString dir = qEnvironmentVariable("ZENTARO_HELP_DIR");
     if (!dir.isEmpty())
         return QDir(dir).filePath(QStringLiteral("zentaro.chm"));

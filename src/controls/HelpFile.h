@@ -8,10 +8,10 @@
 
 class QPushButton;
 
-// Where the help file is: the application's help file path when the
-// program runs; otherwise $ZENTARO_HELP_DIR/zentaro.chm when that variable
-// is set (tests), else the executable's name with the extension chm. A path
-// set with SetHelpFilePath overrides all of them (empty: back to these).
+// Where the help file is: the path handed in with SetHelpFilePath (the
+// application hands in its own at start-up); without one (an empty path),
+// $ZENTARO_HELP_DIR/zentaro.chm when that variable is set (tests), else the
+// executable's name with the extension chm.
 QString HelpFilePath();
 void SetHelpFilePath(const QString& path);
 

@@ -52,12 +52,7 @@ int CWoda::SetTemperature(double temperature)
         return result;
 
     const double t = temperature - 273.15;
-    m_t = t;
-    m_t2 = std::pow(t, 2);
-    m_t3 = std::pow(t, 3);
-    m_t4 = std::pow(t, 4);
-    m_t5 = std::pow(t, 5);
-    const double t2 = m_t2, t3 = m_t3, t4 = m_t4, t5 = m_t5;
+    const double t2 = std::pow(t, 2), t3 = std::pow(t, 3), t4 = std::pow(t, 4), t5 = std::pow(t, 5);
 
     // The fits sum their terms in this order; keep it, the last digits depend on it.
     m_density = 0.07935 * t + 999.732 - 0.00857 * t2 + 5.83e-05 * t3 - 2.677e-07 * t4 + 4.843e-10 * t5;

@@ -68,7 +68,5 @@ private:
     double m_minTemperature = 0;     // K
     double m_maxPressure = 0;        // Pa
     double m_minPressure = 0;        // Pa
-    double m_t = 0;                  // °C, of the last accepted temperature
-    double m_t2 = 0, m_t3 = 0, m_t4 = 0, m_t5 = 0;
     FixedLimitText m_minTemperatureText, m_maxTemperatureText, m_minPressureText, m_maxPressureText;
 };

@@ -2,6 +2,7 @@
 // value was accepted. The texts live in res/strings.inc.
 #pragma once
 
+inline constexpr int kMsgNone = 0;                         // accepted
 inline constexpr int kMsgTemperatureBelowMinimum = 11001;  // "Temperatura niższa od temperatury minimalnej"
 inline constexpr int kMsgTemperatureAboveCritical = 11002; // "Temperatura wyższa od temperatury krytycznej"
 inline constexpr int kMsgTemperatureAboveMaximum = 11003;  // "Temperatura wyższa od temperatury maksymalnej"
@@ -21,3 +22,9 @@ inline constexpr int kMsgStateOutsideFits = 11016;         // "Stan pary poza za
 // Every setter of every model: an infinite or not-a-number argument. The
 // model is left exactly as it was, and no limit text goes with it.
 inline constexpr int kMsgValueNotFinite = 11017;           // "Wartość nie jest liczbą skończoną"
+
+// A range message of a model: the page follows its text with the limit text.
+inline constexpr bool IsModelMessage(int message)
+{
+    return message >= kMsgTemperatureBelowMinimum && message <= kMsgValueNotFinite;
+}

@@ -1,3 +1,3 @@
 #include "pages/CPowietrzePage.h"
 
-CPowietrzePage::CPowietrzePage(CZentaroTabbedDlg* sheet, QWidget* parent) : QWidget(parent), m_sheet(sheet) {}
+CPowietrzePage::CPowietrzePage(IAnalysisHost* host, QWidget* parent) : QWidget(parent), m_host(host) {}

@@ -2,13 +2,13 @@
 
 #include <QWidget>
 
-class CZentaroTabbedDlg;
+class IAnalysisHost;
 
 class CPowietrzePage : public QWidget {
     Q_OBJECT
 public:
-    explicit CPowietrzePage(CZentaroTabbedDlg* sheet, QWidget* parent = nullptr);
+    explicit CPowietrzePage(IAnalysisHost* host, QWidget* parent = nullptr);
 
 protected:
-    CZentaroTabbedDlg* m_sheet;
+    IAnalysisHost* m_host;
 };

@@ -16,9 +16,12 @@
 #include "controls/UiString.h"
 #include "units/CTabTextLabel.h"
 #include "units/FillUnitCombo.h"
+#include "units/JednostkiIds.h"
 #include "units/Units.h"
 
-CJednostkiPage::CJednostkiPage(CZentaroTabbedDlg* sheet, QWidget* parent) : QWidget(parent), m_sheet(sheet)
+using namespace JednostkiIds;
+
+CJednostkiPage::CJednostkiPage(QWidget* parent) : QWidget(parent)
 {
     m_quantityLabel = new QLabel(QStringLiteral("&Wybierz miary"), this);
     m_quantityCombo = new CComboBoxExt(IDC_QUANTITY, this);
@@ -78,19 +81,14 @@ CJednostkiPage::CJednostkiPage(CZentaroTabbedDlg* sheet, QWidget* parent) : QWid
         connect(enter, &QShortcut::activated, this, &CJednostkiPage::Convert);
     }
 
-    connect(m_quantityCombo, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_exchanging)
-            SelectQuantity();
-    });
+    // The program's own writes hold these controls' signals.
+    for (QWidget* control : std::initializer_list<QWidget*>{m_quantityCombo, m_valueEdit, m_fromCombo, m_resultEdit,
+                                                            m_toCombo})
+        m_writes.AddControl(control);
+    connect(m_quantityCombo, &QComboBox::currentIndexChanged, this, &CJednostkiPage::SelectQuantity);
     for (QComboBox* unit : {m_fromCombo, m_toCombo})
-        connect(unit, &QComboBox::currentIndexChanged, this, [this] {
-            if (!m_exchanging)
-                Convert();
-        });
-    connect(m_valueEdit, &QLineEdit::textChanged, this, [this] {
-        if (!m_exchanging)
-            Convert();
-    });
+        connect(unit, &QComboBox::currentIndexChanged, this, &CJednostkiPage::Convert);
+    connect(m_valueEdit, &QLineEdit::textChanged, this, &CJednostkiPage::Convert);
     connect(m_convertButton, &QPushButton::clicked, this, &CJednostkiPage::Convert);
     connect(m_copyButton, &QPushButton::clicked, this, &CJednostkiPage::CopyResult);
 
@@ -104,8 +102,7 @@ bool CJednostkiPage::event(QEvent* event)
 
 void CJednostkiPage::UpdateData(bool saveAndValidate)
 {
-    const bool was = m_exchanging;
-    m_exchanging = true;
+    const CHandlerBlock::Guard guard(m_writes);
     if (saveAndValidate) {
         m_valueText = m_valueEdit->text();
         m_resultText = m_resultEdit->text();
@@ -117,7 +114,6 @@ void CJednostkiPage::UpdateData(bool saveAndValidate)
         if (m_resultEdit->text() != m_resultText)
             m_resultEdit->setText(m_resultText);
     }
-    m_exchanging = was;
 }
 
 int CJednostkiPage::SelectedQuantity() const
@@ -143,14 +139,14 @@ void CJednostkiPage::OnInitDialog()
     m_quantityIndex = m_fromUnit = m_toUnit = 0;
     UpdateData(false);
 
-    const bool was = m_exchanging;
-    m_exchanging = true;
-    FillUnitCombo(m_quantityCombo, 900, 4100, 100, 0);
-    const int quantity = SelectedQuantity();
-    m_quantityIndex = QuantityIndex(quantity);
-    FillUnitCombo(m_fromCombo, quantity, quantity + 100, 1, 0);
-    FillUnitCombo(m_toCombo, quantity, quantity + 100, 1, 0);
-    m_exchanging = was;
+    {
+        const CHandlerBlock::Guard guard(m_writes);
+        FillQuantityCombo(m_quantityCombo);
+        const int quantity = SelectedQuantity();
+        m_quantityIndex = QuantityIndex(quantity);
+        FillUnitsOf(m_fromCombo, quantity);
+        FillUnitsOf(m_toCombo, quantity);
+    }
     ShowComment();
 }
 
@@ -159,11 +155,11 @@ void CJednostkiPage::SelectQuantity()
     const int quantity = SelectedQuantity();
     m_quantityIndex = QuantityIndex(quantity);
 
-    const bool was = m_exchanging;
-    m_exchanging = true;
-    FillUnitCombo(m_fromCombo, quantity, quantity + 100, 1, 0);
-    FillUnitCombo(m_toCombo, quantity, quantity + 100, 1, 0);
-    m_exchanging = was;
+    {
+        const CHandlerBlock::Guard guard(m_writes);
+        FillUnitsOf(m_fromCombo, quantity);
+        FillUnitsOf(m_toCombo, quantity);
+    }
     m_fromUnit = m_toUnit = 0;
     ShowComment();
 

@@ -3,7 +3,8 @@
 #include <QString>
 #include <QWidget>
 
-class CZentaroTabbedDlg;
+#include "controls/HandlerBlock.h"
+
 class QLabel;
 class CButtonEx;
 class CComboBoxExt;
@@ -17,19 +18,7 @@ class CTabTextLabel;
 class CJednostkiPage : public QWidget {
     Q_OBJECT
 public:
-    // Control ids of the page (ControlIdOf of each control).
-    enum : int {
-        IDC_QUANTITY = 1000,
-        IDC_VALUE = 1001,
-        IDC_FROM_UNIT = 1002,
-        IDC_RESULT = 1003,
-        IDC_TO_UNIT = 1004,
-        IDC_COPY = 1005,
-        IDC_COMMENT = 1006,
-        IDC_CONVERT = 1007,
-    };
-
-    explicit CJednostkiPage(CZentaroTabbedDlg* sheet, QWidget* parent = nullptr);
+    explicit CJednostkiPage(QWidget* parent = nullptr);
 
     CComboBoxExt* QuantityCombo() const { return m_quantityCombo; }
     CEditEx* ValueEdit() const { return m_valueEdit; }
@@ -52,14 +41,12 @@ protected:
     // Help asked for on the two labels: the page answers it.
     bool event(QEvent* event) override;
 
-    CZentaroTabbedDlg* m_sheet;
-
 private:
     void OnInitDialog();
     void ShowComment();
     // Moves the texts between the members and the edit boxes: true reads
-    // them, false writes those that differ. Change signals sent meanwhile
-    // are ignored, so a text the page writes runs no handler.
+    // them, false writes those that differ, inside a guard, so a text the
+    // page writes runs no handler.
     void UpdateData(bool saveAndValidate);
     int SelectedQuantity() const;
 
@@ -70,7 +57,7 @@ private:
     int m_quantityIndex = 0;
     QString m_resultText;
     QString m_valueText;
-    bool m_exchanging = false;
+    CHandlerBlock m_writes;
 
     QLabel* m_quantityLabel = nullptr;
     CComboBoxExt* m_quantityCombo = nullptr;

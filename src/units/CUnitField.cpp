@@ -16,8 +16,7 @@ void CUnitField::FillUnits()
     m_scale = MakeFieldScale(m_scale.quantity, m_scale.role);
     if (!m_unitCombo)
         return;
-    const QSignalBlocker hold(m_unitCombo.data());
-    FillUnitCombo(m_unitCombo, m_scale.quantity, m_scale.quantity + 100, 1, 0);
+    FillUnitsOf(m_unitCombo, m_scale.quantity);
 }
 
 // ---- CFieldExchange
@@ -40,43 +39,6 @@ void CFieldExchange::AddText(QLineEdit* edit, QString* member)
     m_texts.push_back({edit, member});
     AddControl(edit);
 }
-
-void CFieldExchange::AddControl(QWidget* control)
-{
-    if (!control)
-        return;
-    for (const auto& known : m_controls)
-        if (known == control)
-            return;
-    m_controls.emplace_back(control);
-    // A control added while signals are held is held too.
-    if (m_depth > 0)
-        m_held.emplace_back(control, control->blockSignals(true));
-}
-
-void CFieldExchange::Hold()
-{
-    if (m_depth++ > 0)
-        return;
-    m_held.clear();
-    for (const auto& control : m_controls)
-        if (control)
-            m_held.emplace_back(control, control->blockSignals(true));
-}
-
-void CFieldExchange::Release()
-{
-    if (--m_depth > 0)
-        return;
-    for (const auto& [control, wasBlocked] : m_held)
-        if (control)
-            control->blockSignals(wasBlocked);
-    m_held.clear();
-}
-
-CFieldExchange::Guard::Guard(CFieldExchange& exchange) : m_exchange(exchange) { m_exchange.Hold(); }
-
-CFieldExchange::Guard::~Guard() { m_exchange.Release(); }
 
 namespace {
 void Write(QLineEdit* edit, const QString& text)
@@ -137,7 +99,7 @@ void CFieldExchange::OnUserEdit(QLineEdit* edit, std::function<void()> handler)
     AddControl(edit);
     // textEdited: typing, paste, cut, undo and redo; never setText.
     connect(edit, &QLineEdit::textEdited, this, [this, handler = std::move(handler)] {
-        if (!IsExchanging())
+        if (!IsBlocked())
             handler();
     });
 }
@@ -148,7 +110,7 @@ void CFieldExchange::OnUserSelect(QComboBox* combo, std::function<void()> handle
         return;
     AddControl(combo);
     connect(combo, &QComboBox::currentIndexChanged, this, [this, handler = std::move(handler)] {
-        if (!IsExchanging())
+        if (!IsBlocked())
             handler();
     });
 }

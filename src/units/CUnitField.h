@@ -14,12 +14,11 @@
 //   m_fields->OnInputChange(t, [this](double si) { Recompute(m_model.SetTemperature(si)); });
 //
 // The rule that binds: a text the program writes never runs an input
-// handler. While the exchange reads or writes (UpdateData) and inside a
-// CFieldExchange::Guard, every control added to it has its signals held,
-// whatever signal a handler listens to (textChanged, textEdited,
-// currentIndexChanged, ...), and the handlers installed here return at once
-// when IsExchanging(). Only the user's own editing (typing, paste, cut,
-// undo, a unit picked in the list) runs them.
+// handler. The exchange is the window's CHandlerBlock: while it reads or
+// writes (UpdateData) and inside a CFieldExchange::Guard, every control
+// added to it has its signals held, and the handlers installed here return
+// at once when IsBlocked(). Only the user's own editing (typing, paste,
+// cut, undo, a unit picked in the list) runs them.
 #pragma once
 
 #include <QObject>
@@ -29,6 +28,7 @@
 #include <functional>
 #include <vector>
 
+#include "controls/HandlerBlock.h"
 #include "controls/HelpControls.h"
 #include "units/FieldValue.h"
 
@@ -64,7 +64,7 @@ private:
     FieldScale m_scale;
 };
 
-class CFieldExchange : public QObject {
+class CFieldExchange : public QObject, public CHandlerBlock {
     Q_OBJECT
 public:
     explicit CFieldExchange(QObject* parent = nullptr);
@@ -74,8 +74,6 @@ public:
     CUnitField& AddField(CEditEx* edit, CComboBoxExt* unitCombo, int quantity, FieldRole role);
     // A plain text member exchanged with an edit box.
     void AddText(QLineEdit* edit, QString* member);
-    // Any other control whose signals must be held while the page writes.
-    void AddControl(QWidget* control);
 
     const std::deque<CUnitField>& Fields() const { return m_fields; }
 
@@ -83,21 +81,6 @@ public:
     // text member into its edit box, touching only boxes whose text differs
     // (so the caret of the box being typed in stays where it is).
     void UpdateData(bool saveAndValidate = true);
-    bool IsExchanging() const { return m_depth > 0; }
-
-    // Holds the signals of every control of the exchange and marks it as
-    // exchanging, for writes the program makes outside UpdateData (setting
-    // a selection, say). Nests.
-    class Guard {
-    public:
-        explicit Guard(CFieldExchange& exchange);
-        ~Guard();
-        Guard(const Guard&) = delete;
-        Guard& operator=(const Guard&) = delete;
-
-    private:
-        CFieldExchange& m_exchange;
-    };
 
     // Input change of an input field, on each edit by the user: read the
     // controls, parse the field's text into SI, hand it to apply (which
@@ -112,16 +95,10 @@ public:
     void OnUserSelect(QComboBox* combo, std::function<void()> handler);
 
 private:
-    void Hold();
-    void Release();
-
     struct TextMember {
         QPointer<QLineEdit> edit;
         QString* member;
     };
     std::deque<CUnitField> m_fields;
     std::vector<TextMember> m_texts;
-    std::vector<QPointer<QWidget>> m_controls;  // every control, for holding signals
-    std::vector<std::pair<QPointer<QWidget>, bool>> m_held;
-    int m_depth = 0;
 };

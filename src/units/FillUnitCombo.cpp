@@ -6,6 +6,7 @@
 
 #include "base/StringTable.h"
 #include "units/PolishOrder.h"
+#include "units/Quantities.h"
 
 void MakeComboSorted(QComboBox* combo)
 {
@@ -60,4 +61,11 @@ void FillUnitCombo(QComboBox* combo, int base, int end, int step, int selection)
         }
     }
     combo->setCurrentIndex(selection >= 0 && selection < combo->count() ? selection : -1);
+}
+
+void FillUnitsOf(QComboBox* combo, int quantity) { FillUnitCombo(combo, quantity, quantity + kQuantityStep, 1, 0); }
+
+void FillQuantityCombo(QComboBox* combo)
+{
+    FillUnitCombo(combo, kQuantityFirst - kQuantityStep, kQuantityLast + kQuantityStep, kQuantityStep, 0);
 }

@@ -26,3 +26,8 @@ bool IsComboSorted(const QComboBox* combo);
 // The combo sends no change signal while it is filled: like a selection set
 // by the program, a fill runs no selection handler.
 void FillUnitCombo(QComboBox* combo, int base, int end, int step, int selection);
+
+// The units of a quantity, the SI unit selected: (quantity, quantity + 100, 1, 0).
+void FillUnitsOf(QComboBox* combo, int quantity);
+// The 31 convertible quantities, the first selected.
+void FillQuantityCombo(QComboBox* combo);

@@ -13,15 +13,9 @@
 
 #include <string>
 
-inline constexpr int kQuantityFirst = 1000;        // "Długość"
-inline constexpr int kQuantityLast = 4000;         // "Zawartość wilgoci"
-inline constexpr int kQuantityStep = 100;
-inline constexpr int kQuantityCount = 31;
-inline constexpr int kQuantityTemperature = 3100;
-inline constexpr int kQuantityTemperatureDifference = 3500;
-inline constexpr int kQuantityPercent = 9800;      // one unit "%", factor 1
-inline constexpr int kQuantityDimensionless = 9900; // one unit "bez miana", factor 1
-inline constexpr int kCommentBase = 10000;          // comment id = 10000 + index
+#include "units/Quantities.h"
+
+inline constexpr int kCommentBase = 10000;  // comment id = 10000 + index
 
 // The factor store's shape: no quantity has more units than this.
 inline constexpr int kMaxUnits = 50;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CliTestSupport.h"
+#include "media/Messages.h"
 
 using clitest::Json;
 using clitest::ParseJson;
@@ -50,9 +51,9 @@ TEST(CliAir, InputModeAndMoistureContent)
     EXPECT_NEAR(r.json["relative_humidity"].number, 67.6607, 5e-5);
     EXPECT_EQ(Messages(r.json), (std::vector<double>{0, 0, 0}));   // --mode calls no setter
     r = JsonRun({"air", "--mode", "x", "--temperature", "250"});
-    EXPECT_EQ(Messages(r.json), (std::vector<double>{11015}));
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{kMsgTemperatureBelowDewPoint}));
     r = JsonRun({"air", "--temperature", "250"});
-    EXPECT_EQ(Messages(r.json), (std::vector<double>{11001}));
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{kMsgTemperatureBelowMinimum}));
     EXPECT_EQ(r.json["limit_text"].string, "   253.15 K");
 }
 
@@ -60,13 +61,13 @@ TEST(CliAir, BarometricPressureAndRefusals)
 {
     Result r = JsonRun({"air", "--temperature", "372", "--barometric-pressure", "960 hPa"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, 11003}));
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, kMsgTemperatureAboveMaximum}));
     EXPECT_EQ(r.json["limit_text"].string, "   371.64 K");
     EXPECT_EQ(r.json["enthalpy"].number, 0);
     r = JsonRun({"air", "--barometric-pressure", "1050 hPa"});
     EXPECT_EQ(r.json["limit_text"].string, "     1040 hPa");
     r = JsonRun({"air", "--temperature", "293.15", "--relative-humidity", "120"});
-    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, 11012}));
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, kMsgHumidityAbove100}));
     EXPECT_EQ(r.json["relative_humidity"].number, 120);
     EXPECT_EQ(r.json["moisture_content"].number, 0);
 

@@ -8,6 +8,7 @@
 #include "CliTestSupport.h"
 #include "base/NumberText.h"
 #include "cli/CliCore.h"
+#include "media/Messages.h"
 #include "units/Units.h"
 
 using namespace cli;
@@ -72,21 +73,22 @@ TEST(CliArguments, PositionalsHelpAndEndOfOptions)
 
 TEST(CliUnits, FindsUnitsAndQuantities)
 {
-    EXPECT_EQ(FindUnit(3100, "st C"), 1);
-    EXPECT_EQ(FindUnit(1900, "bar"), 5);
-    EXPECT_EQ(FindUnit(1900, "BAR"), 5);       // letter case is forgiven where unambiguous
-    EXPECT_EQ(FindUnit(1900, "Pa"), 0);
-    EXPECT_EQ(FindUnit(1900, "parsec"), -1);
-    EXPECT_EQ(FindUnit(9800, "%"), 0);
-    EXPECT_EQ(FindUnit(9900, "bez miana"), 0);
-    EXPECT_EQ(UnitList(3100), "K, st C, st F, st Rank");
-    EXPECT_EQ(FindQuantity("3100"), 3100);
-    EXPECT_EQ(FindQuantity("temperatura"), 3100);
-    EXPECT_EQ(FindQuantity("Różnica temperatury"), 3500);
+    EXPECT_EQ(FindUnit(kQuantityTemperature, "st C"), 1);
+    EXPECT_EQ(FindUnit(kQuantityPressure, "bar"), 5);
+    EXPECT_EQ(FindUnit(kQuantityPressure, "BAR"), 5); // letter case is forgiven where unambiguous
+    EXPECT_EQ(FindUnit(kQuantityPressure, "Pa"), 0);
+    EXPECT_EQ(FindUnit(kQuantityPressure, "parsec"), -1);
+    EXPECT_EQ(FindUnit(kQuantityPercent, "%"), 0);
+    EXPECT_EQ(FindUnit(kQuantityDimensionless, "bez miana"), 0);
+    EXPECT_EQ(UnitList(kQuantityTemperature), "K, st C, st F, st Rank");
+    EXPECT_EQ(FindQuantity("3100"), kQuantityTemperature);
+    EXPECT_EQ(FindQuantity("temperatura"), kQuantityTemperature);
+    EXPECT_EQ(FindQuantity("Różnica temperatury"), kQuantityTemperatureDifference);
     EXPECT_EQ(FindQuantity("9800"), 0);        // not convertible
     EXPECT_EQ(FindQuantity("Nothing"), 0);
-    EXPECT_EQ(QuantitiesWithUnits("mile", "m"), (std::vector<int>{1000}));
-    EXPECT_EQ(QuantitiesWithUnits("K", "st F"), (std::vector<int>{3100, 3500}));
+    EXPECT_EQ(QuantitiesWithUnits("mile", "m"), (std::vector<int>{kQuantityLength}));
+    EXPECT_EQ(QuantitiesWithUnits("K", "st F"),
+              (std::vector<int>{kQuantityTemperature, kQuantityTemperatureDifference}));
     EXPECT_TRUE(QuantitiesWithUnits("mile", "kg").empty());
 }
 
@@ -122,18 +124,19 @@ TEST_P(CliNumbers, ReadsCSyntaxAndTheLocaleComma)
 TEST_P(CliNumbers, ValuesWithUnitsGoThroughToSI)
 {
     const char sep = GetParam();
-    QuantityValues t = ParseQuantityValue("20 st C", 3100, sep, false, "temperature", "water");
+    QuantityValues t = ParseQuantityValue("20 st C", kQuantityTemperature, sep, false, "temperature", "water");
     ASSERT_EQ(t.si.size(), 1u);
     EXPECT_DOUBLE_EQ(t.si[0], 293.15);
     EXPECT_EQ(t.unit, 1);
     EXPECT_FALSE(t.range);
-    EXPECT_DOUBLE_EQ(ParseQuantityValue("1 bar", 1900, sep, false, "p", "w").si[0], 100000);
-    EXPECT_DOUBLE_EQ(ParseQuantityValue("68st F", 3100, sep, false, "t", "w").si[0], ToSI(3100, 2, 68));
-    EXPECT_DOUBLE_EQ(ParseQuantityValue("300", 3100, sep, false, "t", "w").si[0], 300);   // SI by default
+    EXPECT_DOUBLE_EQ(ParseQuantityValue("1 bar", kQuantityPressure, sep, false, "p", "w").si[0], 100000);
+    EXPECT_DOUBLE_EQ(ParseQuantityValue("68st F", kQuantityTemperature, sep, false, "t", "w").si[0],
+                     ToSI(kQuantityTemperature, 2, 68));
+    EXPECT_DOUBLE_EQ(ParseQuantityValue("300", kQuantityTemperature, sep, false, "t", "w").si[0], 300); // SI by default
     if (sep == ',')
-        EXPECT_DOUBLE_EQ(ParseQuantityValue("1,5 bar", 1900, sep, false, "p", "w").si[0], 150000);
+        EXPECT_DOUBLE_EQ(ParseQuantityValue("1,5 bar", kQuantityPressure, sep, false, "p", "w").si[0], 150000);
     else
-        EXPECT_THROW(ParseQuantityValue("1,5 bar", 1900, sep, false, "p", "w"), UsageError);
+        EXPECT_THROW(ParseQuantityValue("1,5 bar", kQuantityPressure, sep, false, "p", "w"), UsageError);
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, CliNumbers, ::testing::Values('.', ','));
@@ -142,7 +145,7 @@ TEST(CliValues, BadValuesListTheValidUnits)
 {
     auto message = [](const std::string& text) {
         try {
-            ParseQuantityValue(text, 3100, '.', true, "temperature", "water");
+            ParseQuantityValue(text, kQuantityTemperature, '.', true, "temperature", "water");
         } catch (const UsageError& e) {
             return std::string(e.what());
         }
@@ -155,15 +158,15 @@ TEST(CliValues, BadValuesListTheValidUnits)
     EXPECT_EQ(message("1:2:0"), "--temperature: the step of a range must not be 0");
     EXPECT_EQ(message("2:1:1"), "--temperature: the range is empty (the step goes away from the end)");
     EXPECT_EQ(message("0:1e9:1e-3"), "--temperature: the range has more than 1000000 values");
-    EXPECT_THROW(ParseQuantityValue("1:2:1", 3100, '.', false, "t", "w"), UsageError);
+    EXPECT_THROW(ParseQuantityValue("1:2:1", kQuantityTemperature, '.', false, "t", "w"), UsageError);
 }
 
 TEST(CliValues, NonFiniteValuesReachTheModelsOnly)
 {
     // The property commands leave them to the models' own message.
-    EXPECT_TRUE(std::isnan(ParseQuantityValue("nan K", 3100, '.', true, "temperature", "water").si[0]));
-    EXPECT_TRUE(std::isinf(ParseQuantityValue("1e308 bar", 1900, '.', true, "pressure", "water").si[0]));
-    EXPECT_TRUE(std::isinf(ParseQuantityValue("-inf", 1900, '.', false, "pressure", "water").si[0]));
+    EXPECT_TRUE(std::isnan(ParseQuantityValue("nan K", kQuantityTemperature, '.', true, "temperature", "water").si[0]));
+    EXPECT_TRUE(std::isinf(ParseQuantityValue("1e308 bar", kQuantityPressure, '.', true, "pressure", "water").si[0]));
+    EXPECT_TRUE(std::isinf(ParseQuantityValue("-inf", kQuantityPressure, '.', false, "pressure", "water").si[0]));
     // The analyses take none.
     auto message = [](const std::string& text, int quantity) {
         try {
@@ -176,12 +179,13 @@ TEST(CliValues, NonFiniteValuesReachTheModelsOnly)
     EXPECT_EQ(message("nan K", 3100), "--x: \"nan K\" is not a finite number; valid units: K, st C, st F, st Rank");
     EXPECT_EQ(message("1e308 bar", 1900), "--x: \"1e308 bar\" is too large");
     EXPECT_EQ(message("1 bar", 1900), "no error");
-    EXPECT_EQ(FiniteQuantityValue("1 bar", 1900, '.', "x", "flow"), 100000);
+    EXPECT_EQ(FiniteQuantityValue("1 bar", kQuantityPressure, '.', "x", "flow"), 100000);
 }
 
 TEST(CliValues, RangesAreInclusiveInTheUnitWritten)
 {
-    const QuantityValues r = ParseQuantityValue("0:100:10 st C", 3100, '.', true, "temperature", "water");
+    const QuantityValues r =
+        ParseQuantityValue("0:100:10 st C", kQuantityTemperature, '.', true, "temperature", "water");
     EXPECT_TRUE(r.range);
     ASSERT_EQ(r.si.size(), 11u);
     EXPECT_DOUBLE_EQ(r.si.front(), 273.15);
@@ -222,7 +226,7 @@ TEST(CliOutput, RecordsAsJsonAndCsv)
     r.Boolean("turbulent", true);
     r.Text("limit_text", "   273.15 K");
     r.Text("name", "a \"b\", c\n");
-    r.IntegerList("messages", {0, 11003});
+    r.IntegerList("messages", {0, kMsgTemperatureAboveMaximum});
     EXPECT_EQ(r.Keys().size(), 8u);
     const clitest::Json j = clitest::ParseJson(r.Json());
     EXPECT_EQ(j.Keys(), r.Keys());
@@ -234,7 +238,7 @@ TEST(CliOutput, RecordsAsJsonAndCsv)
     EXPECT_EQ(j["limit_text"].string, "   273.15 K");
     EXPECT_EQ(j["name"].string, "a \"b\", c\n");
     ASSERT_EQ(j["messages"].array.size(), 2u);
-    EXPECT_EQ(j["messages"].array[1].number, 11003);
+    EXPECT_EQ(j["messages"].array[1].number, kMsgTemperatureAboveMaximum);
     EXPECT_EQ(r.CsvHeader(), "temperature,density,x,regime,turbulent,limit_text,name,messages");
     EXPECT_EQ(r.CsvRow(), "293.14999999999998,inf,nan,2,true,   273.15 K,\"a \"\"b\"\", c\n\",0 11003");
     EXPECT_EQ(JsonString(std::string("\x01", 1)), "\"\\u0001\"");

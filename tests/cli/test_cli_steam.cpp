@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CliTestSupport.h"
+#include "media/Messages.h"
 
 using clitest::Json;
 using clitest::ParseJson;
@@ -47,12 +48,12 @@ TEST(CliSteam, WetSaturatedAndDryness)
     EXPECT_NEAR(r.json["specific_volume"].number, 0.00104369, 5e-9);
     r = JsonRun({"steam", "--temperature", "373.15", "--dryness", "1.5"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, 11009}));
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, kMsgDrynessOutOfRange}));
     EXPECT_EQ(r.json["dryness"].number, 1);
     EXPECT_EQ(r.json["enthalpy"].number, 0);
 
     r = JsonRun({"steam", "--regime", "wet", "--temperature", "260"});
-    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, 11001}));
+    EXPECT_EQ(Messages(r.json), (std::vector<double>{0, kMsgTemperatureBelowMinimum}));
     EXPECT_EQ(r.json["limit_text"].string, "   273.15 K");
     EXPECT_NEAR(r.json["pressure"].number, 222.6, 0.05);
 
@@ -78,26 +79,26 @@ TEST(CliSteam, SuperheatedSetterOrderMatters)
     // then computes the same state. Status 1 all the same.
     Result pt = JsonRun({"steam", "--regime", "superheated", "--pressure", "10 bar", "--temperature", "800"});
     EXPECT_EQ(pt.status, 1);
-    EXPECT_EQ(Messages(pt.json), (std::vector<double>{0, 11008, 0}));
+    EXPECT_EQ(Messages(pt.json), (std::vector<double>{0, kMsgPressureAboveSaturation, 0}));
     EXPECT_EQ(pt.json["enthalpy"].number, tp.json["enthalpy"].number);
 
     // At 440 K each order trips a different bound: pressure first, the
     // temperature lies below the saturation temperature at 1 MPa...
     pt = JsonRun({"steam", "--regime", "superheated", "--pressure", "1e6", "--temperature", "440"});
-    EXPECT_EQ(Messages(pt.json), (std::vector<double>{0, 11008, 11004}));
+    EXPECT_EQ(Messages(pt.json), (std::vector<double>{0, kMsgPressureAboveSaturation, kMsgTemperatureBelowSaturation}));
     EXPECT_EQ(pt.json["limit_text"].string, "   453.06 K");
     EXPECT_EQ(pt.json["enthalpy"].number, 0);
     // ...temperature first, the pressure lies above the saturation
     // pressure at 440 K.
     tp = JsonRun({"steam", "--regime", "superheated", "--temperature", "440", "--pressure", "1e6"});
-    EXPECT_EQ(Messages(tp.json), (std::vector<double>{0, 0, 11008}));
+    EXPECT_EQ(Messages(tp.json), (std::vector<double>{0, 0, kMsgPressureAboveSaturation}));
     const std::string limit = tp.json["limit_text"].string;
     ASSERT_GE(limit.size(), 4u);
     EXPECT_EQ(limit.substr(limit.size() - 4), " kPa");
     EXPECT_NEAR(std::stod(limit), 733, 5);
 
     const Result hi = JsonRun({"steam", "--regime", "2", "--temperature", "800", "--pressure", "40 MPa"});
-    EXPECT_EQ(Messages(hi.json), (std::vector<double>{0, 0, 11007}));
+    EXPECT_EQ(Messages(hi.json), (std::vector<double>{0, 0, kMsgPressureAboveMaximum}));
     EXPECT_EQ(hi.json["limit_text"].string, "    30.00 MPa");
     const Result sat = JsonRun({"steam", "--regime", "superheated", "--temperature", "200 st C", "--pressure", "2e6"});
     EXPECT_EQ(sat.json["limit_text"].string, "  1553.80 kPa");

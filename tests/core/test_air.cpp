@@ -195,11 +195,11 @@ TEST(AirMoisture, OutOfRangeZeroesHumidityAndProperties)
 {
     CPowietrze air;
     SetState(air, 293.15, 50);
-    EXPECT_EQ(air.SetMoistureContent(0.02), 11014);
+    EXPECT_EQ(air.SetMoistureContent(0.02), kMsgMoistureAboveMaximum);
     EXPECT_DOUBLE_EQ(air.GetMoistureContent(), 0.02 - 1e-07);
     EXPECT_EQ(air.GetRelativeHumidity(), 0);
     ExpectAllPropertiesZero(air);
-    EXPECT_EQ(air.SetMoistureContent(0), 11013);
+    EXPECT_EQ(air.SetMoistureContent(0), kMsgMoistureBelowZero);
     EXPECT_EQ(air.GetLimitText(), "");
     ExpectAllPropertiesZero(air);
 }
@@ -211,12 +211,12 @@ TEST(AirCarryOver, MaximumTemperature)
     CPowietrze air;
     EXPECT_EQ(air.GetMaxTemperature(), 1073.15);
     EXPECT_EQ(air.SetTemperature(1073.15, kRh), 0);
-    EXPECT_EQ(air.SetTemperature(1073.16, kRh), 11003);
+    EXPECT_EQ(air.SetTemperature(1073.16, kRh), kMsgTemperatureAboveMaximum);
     EXPECT_EQ(air.SetTemperature(372, kRh), 0);
     EXPECT_EQ(air.SetRelativeHumidity(50), 0);
     const double enthalpy = air.GetEnthalpy();
 
-    EXPECT_EQ(air.SetBarometricPressure(96000, kRh), 11003);
+    EXPECT_EQ(air.SetBarometricPressure(96000, kRh), kMsgTemperatureAboveMaximum);
     EXPECT_DIGITS(air.GetMaxTemperature(), "371.638");
     ExpectAllPropertiesZero(air);
     EXPECT_EQ(air.GetMoistureContent(), 0);
@@ -224,7 +224,7 @@ TEST(AirCarryOver, MaximumTemperature)
     EXPECT_EQ(air.SetBarometricPressure(100000, kRh), 0);
     EXPECT_DIGITS(air.GetMaxTemperature(), "372.775");
     EXPECT_EQ(air.GetEnthalpy(), enthalpy);
-    EXPECT_EQ(air.SetTemperature(373, kRh), 11003);
+    EXPECT_EQ(air.SetTemperature(373, kRh), kMsgTemperatureAboveMaximum);
     ExpectAllPropertiesZero(air);
 }
 
@@ -237,7 +237,7 @@ TEST(AirCarryOver, MaximumMoistureContent)
     ASSERT_EQ(air.SetTemperature(293.15, kRh), 0);
     EXPECT_DIGITS(air.GetMaxMoistureContent(), "0.0148938");
     // A rejected temperature leaves the maximum alone ...
-    EXPECT_EQ(air.SetTemperature(200, kRh), 11001);
+    EXPECT_EQ(air.SetTemperature(200, kRh), kMsgTemperatureBelowMinimum);
     EXPECT_DIGITS(air.GetMaxMoistureContent(), "0.0148938");
     EXPECT_EQ(air.GetMoistureContent(), 0);
     // ... an accepted one sets it to the saturation content there.
@@ -251,8 +251,8 @@ TEST(AirCarryOver, RejectedTemperatureInEachMode)
     CPowietrze air;
     SetState(air, 293.15, 50);
     ASSERT_EQ(air.SetMoistureContent(0.005), 0);
-    EXPECT_EQ(air.SetTemperature(250, kX), 11015);
-    EXPECT_EQ(LoadText(11015), "Temperatura niższa od punktu rosy");
+    EXPECT_EQ(air.SetTemperature(250, kX), kMsgTemperatureBelowDewPoint);
+    EXPECT_EQ(LoadText(kMsgTemperatureBelowDewPoint), "Temperatura niższa od punktu rosy");
     EXPECT_EQ(air.GetRelativeHumidity(), 0);
     EXPECT_DOUBLE_EQ(air.GetMoistureContent(), 0.005 - 1e-07);
     ExpectAllPropertiesZero(air);
@@ -278,13 +278,13 @@ TEST(AirHumidity, OutOfRange)
 {
     CPowietrze air;
     SetState(air, 293.15, 50);
-    EXPECT_EQ(air.SetRelativeHumidity(120), 11012);
+    EXPECT_EQ(air.SetRelativeHumidity(120), kMsgHumidityAbove100);
     EXPECT_EQ(air.GetRelativeHumidity(), 120);
     EXPECT_EQ(air.GetMoistureContent(), 0);
     ExpectAllPropertiesZero(air);
     EXPECT_EQ(air.GetLimitText(), "");
-    EXPECT_EQ(air.SetRelativeHumidity(-1), 11011);
-    EXPECT_EQ(LoadText(11011), "Wilgotność względna niższa od 0 %");
+    EXPECT_EQ(air.SetRelativeHumidity(-1), kMsgHumidityBelowZero);
+    EXPECT_EQ(LoadText(kMsgHumidityBelowZero), "Wilgotność względna niższa od 0 %");
     EXPECT_EQ(air.SetRelativeHumidity(100), 0);
     EXPECT_EQ(air.SetRelativeHumidity(0), 0);
     EXPECT_EQ(air.GetMoistureContent(), 0);
@@ -353,14 +353,14 @@ class AirLimitText : public UnderSeparator {};
 TEST_P(AirLimitText, Temperature)
 {
     CPowietrze air;
-    EXPECT_EQ(air.SetTemperature(250, kRh), 11001);
+    EXPECT_EQ(air.SetTemperature(250, kRh), kMsgTemperatureBelowMinimum);
     EXPECT_EQ(air.GetLimitText(), WithSep("   253.15 K"));
-    EXPECT_EQ(air.SetTemperature(250, kX), 11015);
+    EXPECT_EQ(air.SetTemperature(250, kX), kMsgTemperatureBelowDewPoint);
     EXPECT_EQ(air.GetLimitText(), WithSep("   253.15 K"));
     EXPECT_EQ(air.SetTemperature(293.15, kRh), 0);
     EXPECT_EQ(air.GetLimitText(), "");
     ASSERT_EQ(air.SetBarometricPressure(100000, kRh), 0);
-    EXPECT_EQ(air.SetTemperature(380, kRh), 11003);
+    EXPECT_EQ(air.SetTemperature(380, kRh), kMsgTemperatureAboveMaximum);
     EXPECT_EQ(air.GetLimitText(), WithSep("   372.78 K"));
 }
 
@@ -368,15 +368,15 @@ TEST_P(AirLimitText, Pressure)
 {
     CPowietrze air;
     SetState(air, 293.15, 50);
-    EXPECT_EQ(air.SetBarometricPressure(95000, kRh), 11005);
+    EXPECT_EQ(air.SetBarometricPressure(95000, kRh), kMsgPressureBelowMinimum);
     EXPECT_EQ(air.GetLimitText(), "      960 hPa");
     ExpectAllPropertiesZero(air);
-    EXPECT_EQ(air.SetBarometricPressure(105000, kRh), 11007);
+    EXPECT_EQ(air.SetBarometricPressure(105000, kRh), kMsgPressureAboveMaximum);
     EXPECT_EQ(air.GetLimitText(), "     1040 hPa");
     EXPECT_EQ(air.GetBarometricPressure(), 105000);
     EXPECT_EQ(air.SetBarometricPressure(96000, kRh), 0);
     EXPECT_EQ(air.GetLimitText(), "");
-    EXPECT_EQ(air.SetTemperature(372, kRh), 11003);
+    EXPECT_EQ(air.SetTemperature(372, kRh), kMsgTemperatureAboveMaximum);
     EXPECT_EQ(air.GetLimitText(), WithSep("   371.64 K"));
 }
 
@@ -384,11 +384,11 @@ TEST_P(AirLimitText, MoistureContent)
 {
     CPowietrze air;
     SetState(air, 293.15, 50);
-    EXPECT_EQ(air.SetMoistureContent(0.03), 11014);
-    EXPECT_EQ(LoadText(11014), "Zawartość wilgoci większa od maksymalnej");
+    EXPECT_EQ(air.SetMoistureContent(0.03), kMsgMoistureAboveMaximum);
+    EXPECT_EQ(LoadText(kMsgMoistureAboveMaximum), "Zawartość wilgoci większa od maksymalnej");
     EXPECT_EQ(air.GetLimitText(), WithSep("  0.01489 kg/kg"));
-    EXPECT_EQ(air.SetMoistureContent(-0.1), 11013);
-    EXPECT_EQ(LoadText(11013), "Zawartość wilgoci mniejsza od 0 kg/kg");
+    EXPECT_EQ(air.SetMoistureContent(-0.1), kMsgMoistureBelowZero);
+    EXPECT_EQ(LoadText(kMsgMoistureBelowZero), "Zawartość wilgoci mniejsza od 0 kg/kg");
     EXPECT_EQ(air.GetLimitText(), "");
 }
 
@@ -458,7 +458,7 @@ TEST(AirBadInput, EverySetterRefusesNonFiniteAndChangesNothing)
                 ASSERT_EQ(air.SetBarometricPressure(101325, kRh), 0);
                 SetState(air, 300, 40);
                 ASSERT_EQ(air.SetMassFlow(2), 0);
-                ASSERT_EQ(air.SetTemperature(400, mode), 11003); // leaves a limit text
+                ASSERT_EQ(air.SetTemperature(400, mode), kMsgTemperatureAboveMaximum); // leaves a limit text
                 ASSERT_FALSE(air.GetLimitText().empty());
                 const std::vector<double> before = Snapshot(air);
                 EXPECT_EQ(setters[i](air, bad, mode), kMsgValueNotFinite) << mode << ' ' << i << ' ' << bad;

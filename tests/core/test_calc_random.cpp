@@ -129,7 +129,7 @@ TEST_P(RandomKeys, DeepNestingAndLongTapes)
 {
     CTasma tape;
     for (int i = 0; i < 3000; ++i)
-        tape.PressButton(i % 2 == 0 ? kIdFunction0 : kIdFunction0 + 11);
+        tape.PressButton(i % 2 == 0 ? kIdFunction0 : kIdSin);
     calctest::Press(tape, "3 0 =");
     EXPECT_EQ(tape.OpenBrackets(), 0);
     EXPECT_EQ(tape.TokenCount(), 6002);

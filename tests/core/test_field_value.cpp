@@ -16,7 +16,6 @@ protected:
     std::string T(std::string text) const { return WithSep(std::move(text)); }
 };
 
-constexpr int kPressure = 1900;
 constexpr int kPrandtl = kQuantityDimensionless;
 } // namespace
 
@@ -57,7 +56,7 @@ TEST_P(FieldValueTest, TemperatureOutputShowsButDoesNotTakeTheInputPair)
 
 TEST_P(FieldValueTest, PressureInItsUnits)
 {
-    FieldScale p = MakeFieldScale(kPressure, FieldRole::Output);
+    FieldScale p = MakeFieldScale(kQuantityPressure, FieldRole::Output);
     EXPECT_EQ(FormatFieldValue(100000, p), "100000");
     SelectFieldUnit(p, 3);  // "MPa"
     EXPECT_EQ(FormatFieldValue(100000, p), T("0.1"));
@@ -71,7 +70,7 @@ TEST_P(FieldValueTest, PressureInItsUnits)
 
 TEST_P(FieldValueTest, TextThatIsNoNumberReadsAsItsPrefixOrZero)
 {
-    FieldScale p = MakeFieldScale(kPressure, FieldRole::Input);
+    FieldScale p = MakeFieldScale(kQuantityPressure, FieldRole::Input);
     SelectFieldUnit(p, 2);
     EXPECT_EQ(ParseFieldValue("12abc", p), 12000.0);
     for (const char* text : {"abc", "-", "+", "", " ", "e5", ".", ","})
@@ -85,7 +84,7 @@ TEST_P(FieldValueTest, TextThatIsNoNumberReadsAsItsPrefixOrZero)
 
 TEST_P(FieldValueTest, NonFiniteValuesPrintAsSuch)
 {
-    const FieldScale p = MakeFieldScale(kPressure, FieldRole::Output);
+    const FieldScale p = MakeFieldScale(kQuantityPressure, FieldRole::Output);
     EXPECT_EQ(FormatFieldValue(std::numeric_limits<double>::infinity(), p), "inf");
     EXPECT_EQ(FormatFieldValue(-std::numeric_limits<double>::infinity(), p), "-inf");
     EXPECT_EQ(FormatFieldValue(std::nan(""), p).find("nan") != std::string::npos, true);
@@ -106,10 +105,10 @@ TEST_P(FieldValueTest, SingleUnitFieldsNeverChange)
 
 TEST_P(FieldValueTest, AUnitOutsideTheListChangesNothing)
 {
-    FieldScale p = MakeFieldScale(kPressure, FieldRole::Input);
+    FieldScale p = MakeFieldScale(kQuantityPressure, FieldRole::Input);
     SelectFieldUnit(p, 5);
     EXPECT_FALSE(SelectFieldUnit(p, -1));  // a combo with no selection
-    EXPECT_FALSE(SelectFieldUnit(p, UnitCount(kPressure)));
+    EXPECT_FALSE(SelectFieldUnit(p, UnitCount(kQuantityPressure)));
     EXPECT_EQ(p.factor, 100000.0);
     FieldScale t = MakeFieldScale(kQuantityTemperature, FieldRole::Input);
     EXPECT_FALSE(SelectFieldUnit(t, 4));

@@ -4,8 +4,12 @@
 #include <set>
 #include <string_view>
 
+#include "analysis/AnalysisIds.h"
+#include "calc/KalkIds.h"
 #include "controls/EditFilter.h"
 #include "controls/HelpIds.h"
+#include "pages/PageIds.h"
+#include "units/JednostkiIds.h"
 
 TEST(HelpIds, TableHas220UniquePairsAndTheEndMarker)
 {
@@ -33,15 +37,18 @@ TEST(HelpIds, EveryWindowHasItsShareOfPairs)
 
 TEST(HelpIds, LookupOfKnownAndUnknownControls)
 {
-    EXPECT_EQ(HelpIdOf(1213), 0x808504A1u);  // "Kv" of the flow analysis
-    EXPECT_EQ(HelpIdOf(1118), 0x8085044Du);
-    EXPECT_EQ(HelpIdOf(1001), 0x808103E9u);  // unit converter value
-    EXPECT_EQ(HelpIdOf(1007), 0x808103F0u);  // "&Oblicz": n differs from the id
-    EXPECT_EQ(HelpIdOf(1189), 0x80890488u);  // last pair of the calculator
-    EXPECT_EQ(HelpIdOf(1176), 0x80840498u);
+    EXPECT_EQ(HelpIdOf(PrzeplywIds::IDC_KV), 0x808504A1u);
+    EXPECT_EQ(HelpIdOf(PrzeplywIds::IDC_VELOCITY), 0x8085044Du);
+    EXPECT_EQ(HelpIdOf(JednostkiIds::IDC_VALUE), 0x808103E9u);
+    EXPECT_EQ(HelpIdOf(JednostkiIds::IDC_CONVERT), 0x808103F0u);  // n differs from the id
+    EXPECT_EQ(HelpIdOf(kIdSign), 0x80890488u);                    // last pair of the calculator
+    EXPECT_EQ(HelpIdOf(PowietrzeIds::IDC_BAROMETER_TEXT), 0x80840498u);
     // Without a pair: OK, cancel, help, the Kv dialog's edits, the energy
-    // labels 1160 and 1161, the water page's 1068, and id 0 itself.
-    for (std::uint32_t id : {1u, 2u, 9u, 1214u, 1215u, 1160u, 1161u, 1068u, 0u, 99999u})
+    // analysis' two labels, the water page's dynamic viscosity, and id 0.
+    for (std::uint32_t id : {1u, 2u, 9u, unsigned(KvIds::IDC_KV), unsigned(KvIds::IDC_ZETA),
+                             unsigned(EnergiaIds::IDC_TEMPERATURE_DIFF_LABEL),
+                             unsigned(EnergiaIds::IDC_FINAL_TEMPERATURE_LABEL), unsigned(WodaIds::IDC_DYNAMIC_VISCOSITY),
+                             0u, 99999u})
         EXPECT_EQ(HelpIdOf(id), 0u) << id;
 }
 

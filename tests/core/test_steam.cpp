@@ -123,7 +123,7 @@ TEST(SteamWet, PropertiesAtNormalBoilingPoint)
 TEST(SteamWet, TemperatureBelowMinimumStillComputes)
 {
     CPara steam = InRegime(CPara::kWet);
-    EXPECT_EQ(steam.SetTemperature(260), 11001);
+    EXPECT_EQ(steam.SetTemperature(260), kMsgTemperatureBelowMinimum);
     EXPECT_EQ(steam.GetTemperature(), 260);
     EXPECT_DIGITS(steam.GetPressure(), "222.6");
     // Below 610.89 Pa and 273.15 K every fit gives 0.
@@ -140,7 +140,7 @@ TEST(SteamWet, PressureOffTheLineKeepsLastPoint)
     CPara steam = InRegime(CPara::kWet);
     ASSERT_EQ(steam.SetTemperature(373.15), 0);
     const double enthalpy = steam.GetEnthalpy();
-    EXPECT_EQ(steam.SetPressure(100), 11005);
+    EXPECT_EQ(steam.SetPressure(100), kMsgPressureBelowMinimum);
     EXPECT_EQ(steam.GetTemperature(), 0);
     EXPECT_EQ(steam.GetPressure(), 100);
     EXPECT_EQ(steam.GetSaturationPointTemperature(), 373.15);
@@ -181,8 +181,8 @@ TEST(SteamDryness, OutOfRangeClearsAndKeepsDryness)
     CPara steam = InRegime(CPara::kWet);
     ASSERT_EQ(steam.SetDryness(0.4), 0);
     ASSERT_EQ(steam.SetTemperature(400), 0);
-    EXPECT_EQ(steam.SetDryness(1.5), 11009);
-    EXPECT_EQ(LoadText(11009), "Suchość poza zakresem 0 - 1");
+    EXPECT_EQ(steam.SetDryness(1.5), kMsgDrynessOutOfRange);
+    EXPECT_EQ(LoadText(kMsgDrynessOutOfRange), "Suchość poza zakresem 0 - 1");
     EXPECT_EQ(steam.GetLimitText(), "");
     EXPECT_EQ(steam.GetDryness(), 0.4);
     EXPECT_EQ(steam.GetEnthalpy(), 0);
@@ -191,7 +191,7 @@ TEST(SteamDryness, OutOfRangeClearsAndKeepsDryness)
     EXPECT_EQ(steam.GetHeatOfVaporisation(), 0);
     EXPECT_EQ(steam.GetDynamicViscosity(), 0);
     EXPECT_EQ(steam.GetKinematicViscosity(), 0);
-    EXPECT_EQ(steam.SetDryness(-0.01), 11009);
+    EXPECT_EQ(steam.SetDryness(-0.01), kMsgDrynessOutOfRange);
 }
 
 TEST(SteamDryness, EndsOfTheMixture)
@@ -295,7 +295,7 @@ TEST(SteamSuperheated, TemperatureAgainstSaturationAtOneMegapascal)
     CPara steam = InRegime(CPara::kSuperheated);
     steam.SetTemperature(800);
     ASSERT_EQ(steam.SetPressure(1000000), 0);
-    EXPECT_EQ(steam.SetTemperature(440), 11004);
+    EXPECT_EQ(steam.SetTemperature(440), kMsgTemperatureBelowSaturation);
     EXPECT_EQ(steam.GetTemperature(), 440);
     EXPECT_EQ(steam.GetEnthalpy(), 0);
     EXPECT_EQ(steam.GetSpecificVolume(), 0);
@@ -303,7 +303,7 @@ TEST(SteamSuperheated, TemperatureAgainstSaturationAtOneMegapascal)
     EXPECT_EQ(steam.SetTemperature(800), 0);
     EXPECT_DIGITS(steam.GetEnthalpy(), "3536290.0");
     EXPECT_DIGITS(steam.GetSpecificVolume(), "0.366739");
-    EXPECT_EQ(steam.SetTemperature(900), 11003);
+    EXPECT_EQ(steam.SetTemperature(900), kMsgTemperatureAboveMaximum);
     EXPECT_EQ(steam.GetEnthalpy(), 0);
 }
 
@@ -374,8 +374,8 @@ TEST(SteamSuperheated, AboveCriticalPressure)
     steam.SetTemperature(700);
     ASSERT_EQ(steam.SetPressure(25e6), 0);
     EXPECT_GT(steam.GetEnthalpy(), 0);
-    EXPECT_EQ(steam.SetTemperature(640), 11010);
-    EXPECT_EQ(LoadText(11010), "Temperatura niższa od temperatury krytycznej");
+    EXPECT_EQ(steam.SetTemperature(640), kMsgTemperatureBelowCritical);
+    EXPECT_EQ(LoadText(kMsgTemperatureBelowCritical), "Temperatura niższa od temperatury krytycznej");
     EXPECT_EQ(steam.GetEnthalpy(), 0);
     EXPECT_EQ(steam.SetTemperature(647.14), 0);
 }
@@ -388,15 +388,15 @@ TEST_P(SteamLimitText, WetAndSaturatedLimits)
 {
     for (int regime : {CPara::kWet, CPara::kSaturated}) {
         CPara steam = InRegime(regime);
-        EXPECT_EQ(steam.SetTemperature(260), 11001);
+        EXPECT_EQ(steam.SetTemperature(260), kMsgTemperatureBelowMinimum);
         EXPECT_EQ(steam.GetLimitText(), WithSep("   273.15 K"));
-        EXPECT_EQ(steam.SetTemperature(700), 11002);
-        EXPECT_EQ(LoadText(11002), "Temperatura wyższa od temperatury krytycznej");
+        EXPECT_EQ(steam.SetTemperature(700), kMsgTemperatureAboveCritical);
+        EXPECT_EQ(LoadText(kMsgTemperatureAboveCritical), "Temperatura wyższa od temperatury krytycznej");
         EXPECT_EQ(steam.GetLimitText(), WithSep("   647.14 K"));
-        EXPECT_EQ(steam.SetPressure(600), 11005);
+        EXPECT_EQ(steam.SetPressure(600), kMsgPressureBelowMinimum);
         EXPECT_EQ(steam.GetLimitText(), WithSep("   610.89 Pa"));
-        EXPECT_EQ(steam.SetPressure(23e6), 11006);
-        EXPECT_EQ(LoadText(11006), "Ciśnienie wyższe od ciśnienia krytycznego");
+        EXPECT_EQ(steam.SetPressure(23e6), kMsgPressureAboveCritical);
+        EXPECT_EQ(LoadText(kMsgPressureAboveCritical), "Ciśnienie wyższe od ciśnienia krytycznego");
         EXPECT_EQ(steam.GetLimitText(), WithSep("    22.06 MPa"));
         EXPECT_EQ(steam.SetPressure(1e5), 0);
         EXPECT_EQ(steam.GetLimitText(), "");
@@ -408,21 +408,21 @@ TEST_P(SteamLimitText, SuperheatedLimits)
     CPara steam = InRegime(CPara::kSuperheated);
     steam.SetTemperature(800);
     ASSERT_EQ(steam.SetPressure(1000000), 0);
-    EXPECT_EQ(steam.SetTemperature(440), 11004);
-    EXPECT_EQ(LoadText(11004), "Temperatura niższa od temperatury nasycenia");
+    EXPECT_EQ(steam.SetTemperature(440), kMsgTemperatureBelowSaturation);
+    EXPECT_EQ(LoadText(kMsgTemperatureBelowSaturation), "Temperatura niższa od temperatury nasycenia");
     EXPECT_EQ(steam.GetLimitText(), WithSep("   453.06 K"));
-    EXPECT_EQ(steam.SetTemperature(900), 11003);
+    EXPECT_EQ(steam.SetTemperature(900), kMsgTemperatureAboveMaximum);
     EXPECT_EQ(steam.GetLimitText(), WithSep("   873.15 K"));
 
     ASSERT_EQ(steam.SetTemperature(800), 0);
-    EXPECT_EQ(steam.SetPressure(40000000), 11007);
+    EXPECT_EQ(steam.SetPressure(40000000), kMsgPressureAboveMaximum);
     EXPECT_EQ(steam.GetLimitText(), WithSep("    30.00 MPa"));
-    EXPECT_EQ(steam.SetPressure(500), 11005);
+    EXPECT_EQ(steam.SetPressure(500), kMsgPressureBelowMinimum);
     EXPECT_EQ(steam.GetLimitText(), WithSep("   610.89 Pa"));
 
     steam.SetTemperature(473.15);
-    EXPECT_EQ(steam.SetPressure(2000000), 11008);
-    EXPECT_EQ(LoadText(11008), "Ciśnienie wyższe od ciśnienia nasycenia");
+    EXPECT_EQ(steam.SetPressure(2000000), kMsgPressureAboveSaturation);
+    EXPECT_EQ(LoadText(kMsgPressureAboveSaturation), "Ciśnienie wyższe od ciśnienia nasycenia");
     EXPECT_EQ(steam.GetLimitText(), WithSep("  1553.80 kPa"));
     // The bound is written before the comparison, so it stands on success too.
     EXPECT_EQ(steam.SetPressure(1000000), 0);
@@ -481,13 +481,13 @@ TEST(SteamBadInput, EverySetterRefusesNonFiniteAndChangesNothing)
                 if (regime == CPara::kSuperheated) {
                     steam.SetPressure(100000); // refused at 0 K, stored all the same
                     ASSERT_EQ(steam.SetTemperature(473.15), 0);
-                    ASSERT_EQ(steam.SetTemperature(300), 11004); // leaves a limit text
+                    ASSERT_EQ(steam.SetTemperature(300), kMsgTemperatureBelowSaturation); // leaves a limit text
                 } else {
                     ASSERT_EQ(steam.SetTemperature(400), 0);
                     if (regime == CPara::kWet) {
                         ASSERT_EQ(steam.SetDryness(0.4), 0);
                     }
-                    ASSERT_EQ(steam.SetPressure(1e8), 11006);     // leaves a limit text
+                    ASSERT_EQ(steam.SetPressure(1e8), kMsgPressureAboveCritical);    // leaves a limit text
                 }
                 ASSERT_FALSE(steam.GetLimitText().empty());
                 const std::vector<double> before = Snapshot(steam);

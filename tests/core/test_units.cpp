@@ -48,19 +48,19 @@ std::vector<int> AllQuantities()
 
 TEST(UnitCatalogue, QuantityNumbersAndIndices)
 {
-    EXPECT_EQ(QuantityIndex(1000), 0);
-    EXPECT_EQ(QuantityIndex(3100), 21);
-    EXPECT_EQ(QuantityIndex(4000), 30);
+    EXPECT_EQ(QuantityIndex(kQuantityLength), 0);
+    EXPECT_EQ(QuantityIndex(kQuantityTemperature), 21);
+    EXPECT_EQ(QuantityIndex(kQuantityMoistureContent), 30);
     // Not convertible quantities: no factor row, no comment.
-    EXPECT_EQ(QuantityIndex(9800), -1);
-    EXPECT_EQ(QuantityIndex(9900), -1);
+    EXPECT_EQ(QuantityIndex(kQuantityPercent), -1);
+    EXPECT_EQ(QuantityIndex(kQuantityDimensionless), -1);
     EXPECT_EQ(QuantityIndex(900), -1);
     EXPECT_EQ(QuantityIndex(4100), -1);
     EXPECT_EQ(QuantityIndex(1050), -1);
     EXPECT_EQ(QuantityIndex(-1000), -1);
-    EXPECT_EQ(QuantityName(1000), "Długość");
-    EXPECT_EQ(QuantityName(4000), "Zawartość wilgoci");
-    EXPECT_EQ(QuantityName(9900), "Wielkość bezwymiarowa");
+    EXPECT_EQ(QuantityName(kQuantityLength), "Długość");
+    EXPECT_EQ(QuantityName(kQuantityMoistureContent), "Zawartość wilgoci");
+    EXPECT_EQ(QuantityName(kQuantityDimensionless), "Wielkość bezwymiarowa");
     EXPECT_EQ(QuantityName(1050), "");
 }
 
@@ -80,16 +80,16 @@ TEST(UnitCatalogue, UnitListsMatchTheStringTable)
         EXPECT_FALSE(LoadText(q).empty()) << q;
     }
     EXPECT_EQ(total, 238);
-    EXPECT_EQ(UnitCount(1900), 24);
-    EXPECT_EQ(UnitCount(2300), 24);
-    EXPECT_EQ(UnitCount(3100), 4);
-    EXPECT_EQ(UnitCount(9800), 1);
-    EXPECT_EQ(UnitCount(9900), 1);
+    EXPECT_EQ(UnitCount(kQuantityPressure), 24);
+    EXPECT_EQ(UnitCount(kQuantityEnergy), 24);
+    EXPECT_EQ(UnitCount(kQuantityTemperature), 4);
+    EXPECT_EQ(UnitCount(kQuantityPercent), 1);
+    EXPECT_EQ(UnitCount(kQuantityDimensionless), 1);
     EXPECT_EQ(UnitCount(1050), 0);
-    EXPECT_EQ(UnitName(9800, 0), "%");
-    EXPECT_EQ(UnitName(9900, 0), "bez miana");
-    EXPECT_EQ(UnitName(3100, 3), "st Rank");
-    EXPECT_EQ(UnitName(3100, 4), "");
+    EXPECT_EQ(UnitName(kQuantityPercent, 0), "%");
+    EXPECT_EQ(UnitName(kQuantityDimensionless, 0), "bez miana");
+    EXPECT_EQ(UnitName(kQuantityTemperature, 3), "st Rank");
+    EXPECT_EQ(UnitName(kQuantityTemperature, 4), "");
 }
 
 TEST(UnitCatalogue, EveryListedUnitHasANonZeroFactorAndSiComesFirst)
@@ -106,33 +106,33 @@ TEST(UnitCatalogue, EveryListedUnitHasANonZeroFactorAndSiComesFirst)
         EXPECT_EQ(UnitFactor(q, UnitCount(q)), 0.0) << q;
         EXPECT_EQ(UnitFactor(q, kMaxUnits - 1), 0.0) << q;
     }
-    EXPECT_EQ(UnitFactor(9800, 0), 1.0);
-    EXPECT_EQ(UnitFactor(9900, 0), 1.0);
-    EXPECT_EQ(UnitFactor(1000, -1), 0.0);
-    EXPECT_EQ(UnitFactor(1000, kMaxUnits), 0.0);
+    EXPECT_EQ(UnitFactor(kQuantityPercent, 0), 1.0);
+    EXPECT_EQ(UnitFactor(kQuantityDimensionless, 0), 1.0);
+    EXPECT_EQ(UnitFactor(kQuantityLength, -1), 0.0);
+    EXPECT_EQ(UnitFactor(kQuantityLength, kMaxUnits), 0.0);
     EXPECT_EQ(UnitFactor(1050, 0), 0.0);
 }
 
 TEST(UnitCatalogue, FactorsAreTheStoredDoubles)
 {
-    EXPECT_EQ(UnitFactor(1300, UnitIndex(1300, "km/h")), 0.27777777);
-    EXPECT_EQ(UnitFactor(1500, UnitIndex(1500, "kg/h")), 0.000277777777);
-    EXPECT_EQ(UnitFactor(1600, UnitIndex(1600, "l/min")), 1.6666666e-05);
-    EXPECT_EQ(UnitFactor(1100, UnitIndex(1100, "sq mile")), 2589988.110336);
-    EXPECT_EQ(UnitFactor(1400, UnitIndex(1400, "Mg")), 1000.0);
-    EXPECT_EQ(UnitFactor(1400, UnitIndex(1400, "mg")), 1e-06);
-    EXPECT_EQ(UnitFactor(1900, UnitIndex(1900, "in Hg")), 3386.0);
-    EXPECT_EQ(UnitFactor(2300, UnitIndex(2300, "TWh")), 3.6e15);
-    EXPECT_EQ(UnitFactor(2300, UnitIndex(2300, "eV")), 1.60206e-19);
-    EXPECT_EQ(UnitFactor(2400, UnitIndex(2400, "h.p.")), 745.7);
+    EXPECT_EQ(UnitFactor(kQuantityVelocity, UnitIndex(kQuantityVelocity, "km/h")), 0.27777777);
+    EXPECT_EQ(UnitFactor(kQuantityMassFlow, UnitIndex(kQuantityMassFlow, "kg/h")), 0.000277777777);
+    EXPECT_EQ(UnitFactor(kQuantityVolumeFlow, UnitIndex(kQuantityVolumeFlow, "l/min")), 1.6666666e-05);
+    EXPECT_EQ(UnitFactor(kQuantityArea, UnitIndex(kQuantityArea, "sq mile")), 2589988.110336);
+    EXPECT_EQ(UnitFactor(kQuantityMass, UnitIndex(kQuantityMass, "Mg")), 1000.0);
+    EXPECT_EQ(UnitFactor(kQuantityMass, UnitIndex(kQuantityMass, "mg")), 1e-06);
+    EXPECT_EQ(UnitFactor(kQuantityPressure, UnitIndex(kQuantityPressure, "in Hg")), 3386.0);
+    EXPECT_EQ(UnitFactor(kQuantityEnergy, UnitIndex(kQuantityEnergy, "TWh")), 3.6e15);
+    EXPECT_EQ(UnitFactor(kQuantityEnergy, UnitIndex(kQuantityEnergy, "eV")), 1.60206e-19);
+    EXPECT_EQ(UnitFactor(kQuantityPower, UnitIndex(kQuantityPower, "h.p.")), 745.7);
     // Enthalpy's calorie is 4186, energy's 4186.8.
-    EXPECT_EQ(UnitFactor(2500, UnitIndex(2500, "kcal/kg")), 4186.0);
-    EXPECT_EQ(UnitFactor(2300, UnitIndex(2300, "kcal")), 4186.8);
-    EXPECT_EQ(UnitFactor(3400, UnitIndex(3400, "cu ft/lb")), 0.06242781783563);
-    EXPECT_EQ(UnitFactor(3600, UnitIndex(3600, "rok 365")), 31536000.0);
-    EXPECT_EQ(UnitFactor(3800, UnitIndex(3800, "sekunda")), 4.848136811e-06);
-    EXPECT_EQ(UnitFactor(3900, UnitIndex(3900, "rpm")), 0.1047197551);
-    EXPECT_EQ(UnitFactor(4000, UnitIndex(4000, "g/kg")), 0.001);
+    EXPECT_EQ(UnitFactor(kQuantityEnthalpy, UnitIndex(kQuantityEnthalpy, "kcal/kg")), 4186.0);
+    EXPECT_EQ(UnitFactor(kQuantityEnergy, UnitIndex(kQuantityEnergy, "kcal")), 4186.8);
+    EXPECT_EQ(UnitFactor(kQuantitySpecificVolume, UnitIndex(kQuantitySpecificVolume, "cu ft/lb")), 0.06242781783563);
+    EXPECT_EQ(UnitFactor(kQuantityTime, UnitIndex(kQuantityTime, "rok 365")), 31536000.0);
+    EXPECT_EQ(UnitFactor(kQuantityAngle, UnitIndex(kQuantityAngle, "sekunda")), 4.848136811e-06);
+    EXPECT_EQ(UnitFactor(kQuantityAngularVelocity, UnitIndex(kQuantityAngularVelocity, "rpm")), 0.1047197551);
+    EXPECT_EQ(UnitFactor(kQuantityMoistureContent, UnitIndex(kQuantityMoistureContent, "g/kg")), 0.001);
 }
 
 // Units defined exactly elsewhere: their factors follow the definitions.
@@ -150,22 +150,22 @@ TEST(UnitCatalogue, UsVolumesAndBtuCoefficientAtTheirDefinitions)
 
 TEST(UnitConversion, LengthAreaVelocity)
 {
-    EXPECT_EQ(Convert(1000, "mile", "m", 1), 1609.344);
-    EXPECT_EQ(G(Convert(1000, "mile", "m", 1)), "1609.34");
-    EXPECT_EQ(G(Convert(1000, "m", "mm", 2.5)), "2500");
-    EXPECT_EQ(Convert(1300, "mile/h", "m/s", 1), 0.44704);
+    EXPECT_EQ(Convert(kQuantityLength, "mile", "m", 1), 1609.344);
+    EXPECT_EQ(G(Convert(kQuantityLength, "mile", "m", 1)), "1609.34");
+    EXPECT_EQ(G(Convert(kQuantityLength, "m", "mm", 2.5)), "2500");
+    EXPECT_EQ(Convert(kQuantityVelocity, "mile/h", "m/s", 1), 0.44704);
     // 0.44704 / 0.27777777, not 0.44704 x 3.6.
-    EXPECT_EQ(Convert(1300, "mile/h", "km/h", 1), 0.44704 / 0.27777777);
-    EXPECT_EQ(G(Convert(1300, "mile/h", "km/h", 1)), "1.60934");
-    EXPECT_EQ(G(Convert(1100, "ha", "m^2", 1)), "10000");
+    EXPECT_EQ(Convert(kQuantityVelocity, "mile/h", "km/h", 1), 0.44704 / 0.27777777);
+    EXPECT_EQ(G(Convert(kQuantityVelocity, "mile/h", "km/h", 1)), "1.60934");
+    EXPECT_EQ(G(Convert(kQuantityArea, "ha", "m^2", 1)), "10000");
 }
 
 TEST(UnitConversion, EnergyAndDiffusivity)
 {
-    EXPECT_EQ(Convert(2300, "kcal", "J", 1), 4186.8);
-    EXPECT_EQ(G(Convert(2300, "J", "kWh", 1e6)), "0.277778");
-    EXPECT_EQ(Convert(2300, "TWh", "J", 1), 3.6e15);
-    EXPECT_EQ(Convert(3000, "sq ft/h", "m^2/s", 1), 2.581e-05);
+    EXPECT_EQ(Convert(kQuantityEnergy, "kcal", "J", 1), 4186.8);
+    EXPECT_EQ(G(Convert(kQuantityEnergy, "J", "kWh", 1e6)), "0.277778");
+    EXPECT_EQ(Convert(kQuantityEnergy, "TWh", "J", 1), 3.6e15);
+    EXPECT_EQ(Convert(kQuantityThermalDiffusivity, "sq ft/h", "m^2/s", 1), 2.581e-05);
 }
 
 TEST(UnitConversion, MultipliesBeforeItDivides)
@@ -195,86 +195,86 @@ TEST(UnitConversion, ToItsOwnUnitKeepsTheValueAtShownPrecision)
 
 TEST(UnitConversion, TemperatureMatrix)
 {
-    EXPECT_EQ(Convert(3100, "st C", "st F", 100), 212.0);
-    EXPECT_EQ(G(Convert(3100, "st F", "K", 32)), "273.148");
-    EXPECT_EQ(Convert(3100, "st F", "K", 32), 0.5555555555555556 * 32 + 255.37);
-    EXPECT_EQ(Convert(3100, "st Rank", "st C", 0), -273.15);
-    EXPECT_EQ(G(Convert(3100, "st F", "K", 9)), "260.37");
-    EXPECT_EQ(Convert(3100, "K", "st Rank", 100), 180.0);
-    EXPECT_EQ(Convert(3100, "st C", "st Rank", 0), 491.67);
-    EXPECT_EQ(G(Convert(3100, "st F", "st C", 212)), "100");
+    EXPECT_EQ(Convert(kQuantityTemperature, "st C", "st F", 100), 212.0);
+    EXPECT_EQ(G(Convert(kQuantityTemperature, "st F", "K", 32)), "273.148");
+    EXPECT_EQ(Convert(kQuantityTemperature, "st F", "K", 32), 0.5555555555555556 * 32 + 255.37);
+    EXPECT_EQ(Convert(kQuantityTemperature, "st Rank", "st C", 0), -273.15);
+    EXPECT_EQ(G(Convert(kQuantityTemperature, "st F", "K", 9)), "260.37");
+    EXPECT_EQ(Convert(kQuantityTemperature, "K", "st Rank", 100), 180.0);
+    EXPECT_EQ(Convert(kQuantityTemperature, "st C", "st Rank", 0), 491.67);
+    EXPECT_EQ(G(Convert(kQuantityTemperature, "st F", "st C", 212)), "100");
     // The diagonal is (1, 0): exact for any value.
     for (int u = 0; u < 4; ++u) {
-        const ConversionPairResult p = ConversionPair(3100, u, u);
+        const ConversionPairResult p = ConversionPair(kQuantityTemperature, u, u);
         EXPECT_EQ(p.multiplier, 1.0);
         EXPECT_EQ(p.offset, 0.0);
         for (double v : {0.1, 293.15, -40.0, 1e300})
-            EXPECT_EQ(ConvertUnits(3100, u, u, v), v);
+            EXPECT_EQ(ConvertUnits(kQuantityTemperature, u, u, v), v);
     }
-    const ConversionPairResult fToC = ConversionPair(3100, 2, 1);
+    const ConversionPairResult fToC = ConversionPair(kQuantityTemperature, 2, 1);
     EXPECT_EQ(fToC.multiplier, 0.5555555555555556);
     EXPECT_EQ(fToC.offset, -17.77777777777778);
-    EXPECT_EQ(UnitFactor(3100, 0), 0.0);
+    EXPECT_EQ(UnitFactor(kQuantityTemperature, 0), 0.0);
 }
 
 TEST(UnitConversion, TemperatureDifferenceIsAPlainFactorRow)
 {
-    EXPECT_EQ(G(Convert(3500, "st F", "K", 9)), "5");
-    EXPECT_EQ(G(Convert(3500, "st C", "K", 9)), "9");
-    EXPECT_EQ(G(Convert(3500, "K", "st Rank", 5)), "9");
-    EXPECT_EQ(ConversionPair(3500, 2, 0).offset, 0.0);
+    EXPECT_EQ(G(Convert(kQuantityTemperatureDifference, "st F", "K", 9)), "5");
+    EXPECT_EQ(G(Convert(kQuantityTemperatureDifference, "st C", "K", 9)), "9");
+    EXPECT_EQ(G(Convert(kQuantityTemperatureDifference, "K", "st Rank", 5)), "9");
+    EXPECT_EQ(ConversionPair(kQuantityTemperatureDifference, 2, 0).offset, 0.0);
 }
 
 TEST(UnitConversion, ToAndFromSi)
 {
-    EXPECT_EQ(ToSI(3100, 1, 20), 293.15);
-    EXPECT_EQ(FromSI(3100, 2, 293.15), 1.8 * 293.15 - 459.67);
-    EXPECT_EQ(G(FromSI(3100, 2, 293.15)), "68");
-    EXPECT_EQ(G(FromSI(3100, 0, 293.15)), "293.15");
-    EXPECT_EQ(ToSI(3100, 2, 68), 0.5555555555555556 * 68 + 255.37);
-    EXPECT_EQ(G(FromSI(3100, 1, 300.123456)), "26.9735");
-    EXPECT_EQ(FromSI(1900, UnitIndex(1900, "MPa"), 100000), 0.1);
-    EXPECT_EQ(FromSI(1900, UnitIndex(1900, "kPa"), 100000), 100.0);
-    EXPECT_EQ(ToSI(1900, UnitIndex(1900, "bar"), 1.5), 150000.0);
-    EXPECT_EQ(ToSI(9800, 0, 42.5), 42.5);
-    EXPECT_EQ(FromSI(9900, 0, 0.71), 0.71);
+    EXPECT_EQ(ToSI(kQuantityTemperature, 1, 20), 293.15);
+    EXPECT_EQ(FromSI(kQuantityTemperature, 2, 293.15), 1.8 * 293.15 - 459.67);
+    EXPECT_EQ(G(FromSI(kQuantityTemperature, 2, 293.15)), "68");
+    EXPECT_EQ(G(FromSI(kQuantityTemperature, 0, 293.15)), "293.15");
+    EXPECT_EQ(ToSI(kQuantityTemperature, 2, 68), 0.5555555555555556 * 68 + 255.37);
+    EXPECT_EQ(G(FromSI(kQuantityTemperature, 1, 300.123456)), "26.9735");
+    EXPECT_EQ(FromSI(kQuantityPressure, UnitIndex(kQuantityPressure, "MPa"), 100000), 0.1);
+    EXPECT_EQ(FromSI(kQuantityPressure, UnitIndex(kQuantityPressure, "kPa"), 100000), 100.0);
+    EXPECT_EQ(ToSI(kQuantityPressure, UnitIndex(kQuantityPressure, "bar"), 1.5), 150000.0);
+    EXPECT_EQ(ToSI(kQuantityPercent, 0, 42.5), 42.5);
+    EXPECT_EQ(FromSI(kQuantityDimensionless, 0, 0.71), 0.71);
 }
 
 // A unit outside the list is never offered by a page; should one arrive,
 // it gives not-a-number rather than a plausible number or a crash.
 TEST(UnitConversion, UnitsOutsideTheListGiveNotANumber)
 {
-    EXPECT_TRUE(std::isnan(ConvertUnits(1000, 0, 9, 1)));
-    EXPECT_TRUE(std::isnan(ConvertUnits(1000, -1, 0, 1)));
-    EXPECT_TRUE(std::isnan(ConvertUnits(3100, 4, 0, 1)));
-    EXPECT_TRUE(std::isnan(ConvertUnits(3100, 0, 1000, 1)));
+    EXPECT_TRUE(std::isnan(ConvertUnits(kQuantityLength, 0, 9, 1)));
+    EXPECT_TRUE(std::isnan(ConvertUnits(kQuantityLength, -1, 0, 1)));
+    EXPECT_TRUE(std::isnan(ConvertUnits(kQuantityTemperature, 4, 0, 1)));
+    EXPECT_TRUE(std::isnan(ConvertUnits(kQuantityTemperature, 0, 1000, 1)));
     EXPECT_TRUE(std::isnan(ConvertUnits(1050, 0, 0, 1)));
-    EXPECT_TRUE(std::isnan(ConvertUnits(9800, 0, 1, 1)));
-    EXPECT_TRUE(std::isnan(ToSI(3100, -1, 1)));
-    EXPECT_TRUE(std::isnan(FromSI(2300, 24, 1)));
-    EXPECT_TRUE(std::isnan(ConversionPair(3100, 0, 4).multiplier));
-    EXPECT_TRUE(std::isnan(ConversionPair(1000, 99, 0).offset));
+    EXPECT_TRUE(std::isnan(ConvertUnits(kQuantityPercent, 0, 1, 1)));
+    EXPECT_TRUE(std::isnan(ToSI(kQuantityTemperature, -1, 1)));
+    EXPECT_TRUE(std::isnan(FromSI(kQuantityEnergy, 24, 1)));
+    EXPECT_TRUE(std::isnan(ConversionPair(kQuantityTemperature, 0, 4).multiplier));
+    EXPECT_TRUE(std::isnan(ConversionPair(kQuantityLength, 99, 0).offset));
 }
 
 TEST(UnitConversion, ExtremeValuesPassThrough)
 {
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(ConvertUnits(2300, 14, 0, 1e300), inf);
-    EXPECT_EQ(ConvertUnits(1000, 7, 0, -inf), -inf);
-    EXPECT_TRUE(std::isnan(ConvertUnits(3100, 1, 2, std::nan(""))));
-    EXPECT_EQ(ConvertUnits(1000, 0, 1, 0.0), 0.0);
+    EXPECT_EQ(ConvertUnits(kQuantityEnergy, 14, 0, 1e300), inf);
+    EXPECT_EQ(ConvertUnits(kQuantityLength, 7, 0, -inf), -inf);
+    EXPECT_TRUE(std::isnan(ConvertUnits(kQuantityTemperature, 1, 2, std::nan(""))));
+    EXPECT_EQ(ConvertUnits(kQuantityLength, 0, 1, 0.0), 0.0);
 }
 
 TEST(UnitCatalogue, Comments)
 {
-    EXPECT_EQ(QuantityComment(2600), LoadText(10016));
-    EXPECT_EQ(QuantityComment(2600).rfind("Komentarz:\n Patrz jednostki energii", 0), 0u);
-    EXPECT_EQ(QuantityComment(3100), QuantityComment(3500));
-    EXPECT_NE(QuantityComment(3100).find('\t'), std::string::npos);
+    EXPECT_EQ(QuantityComment(kQuantitySpecificHeat), LoadText(10016));
+    EXPECT_EQ(QuantityComment(kQuantitySpecificHeat).rfind("Komentarz:\n Patrz jednostki energii", 0), 0u);
+    EXPECT_EQ(QuantityComment(kQuantityTemperature), QuantityComment(kQuantityTemperatureDifference));
+    EXPECT_NE(QuantityComment(kQuantityTemperature).find('\t'), std::string::npos);
     for (int q : AllQuantities())
         EXPECT_EQ(QuantityComment(q).rfind("Komentarz:", 0), 0u) << q;
-    EXPECT_EQ(QuantityComment(9800), "");
-    EXPECT_EQ(QuantityComment(9900), "");
+    EXPECT_EQ(QuantityComment(kQuantityPercent), "");
+    EXPECT_EQ(QuantityComment(kQuantityDimensionless), "");
 }
 
 TEST(PolishOrder, AllQuantityNamesInPolishOrder)

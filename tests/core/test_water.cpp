@@ -23,7 +23,7 @@ TEST_P(WaterLimitText, TemperatureLimits)
     EXPECT_EQ(water.SetTemperature(273.15), 0);
     EXPECT_EQ(water.GetLimitText(), "");
     EXPECT_EQ(water.SetTemperature(423.15), 0);
-    EXPECT_EQ(water.SetTemperature(273.149), 11001);
+    EXPECT_EQ(water.SetTemperature(273.149), kMsgTemperatureBelowMinimum);
     EXPECT_EQ(water.GetLimitText(), WithSep("   273.15 K"));
     EXPECT_EQ(LoadText(water.SetTemperature(423.16)), "Temperatura wyższa od temperatury maksymalnej");
     EXPECT_EQ(water.GetLimitText(), WithSep("   423.15 K"));
@@ -38,13 +38,13 @@ TEST_P(WaterLimitText, PressureLimits)
     CWoda water;
     EXPECT_EQ(water.GetPressure(), 1e5);
     EXPECT_EQ(water.SetPressure(3e6), 0);
-    EXPECT_EQ(water.SetPressure(5e4), 11005);
+    EXPECT_EQ(water.SetPressure(5e4), kMsgPressureBelowMinimum);
     EXPECT_EQ(water.GetLimitText(), "   100 kPa");
-    EXPECT_EQ(LoadText(11005), "Ciśnienie niższe od ciśnienia minimalnego");
+    EXPECT_EQ(LoadText(kMsgPressureBelowMinimum), "Ciśnienie niższe od ciśnienia minimalnego");
     EXPECT_EQ(water.GetPressure(), 3e6);
-    EXPECT_EQ(water.SetPressure(2e7), 11007);
+    EXPECT_EQ(water.SetPressure(2e7), kMsgPressureAboveMaximum);
     EXPECT_EQ(water.GetLimitText(), "    10 MPa");
-    EXPECT_EQ(LoadText(11007), "Ciśnienie wyższe od ciśnienia maksymalnego");
+    EXPECT_EQ(LoadText(kMsgPressureAboveMaximum), "Ciśnienie wyższe od ciśnienia maksymalnego");
     EXPECT_EQ(water.GetPressure(), 3e6);
     EXPECT_EQ(water.SetPressure(1e5), 0);
     EXPECT_EQ(water.GetLimitText(), "");
@@ -56,15 +56,15 @@ TEST_P(WaterLimitText, PressureLimits)
 TEST(Water, LimitTextFollowsSeparatorChange)
 {
     CWoda water;
-    ASSERT_EQ(water.SetTemperature(200), 11001);
+    ASSERT_EQ(water.SetTemperature(200), kMsgTemperatureBelowMinimum);
     EXPECT_EQ(water.GetLimitText(), "   273.15 K");
     SetDecimalSeparator(',');
-    ASSERT_EQ(water.SetTemperature(200), 11001);
+    ASSERT_EQ(water.SetTemperature(200), kMsgTemperatureBelowMinimum);
     EXPECT_EQ(water.GetLimitText(), "   273,15 K");
     SetDecimalSeparator('.');
-    ASSERT_EQ(water.SetTemperature(500), 11003);
+    ASSERT_EQ(water.SetTemperature(500), kMsgTemperatureAboveMaximum);
     EXPECT_EQ(water.GetLimitText(), "   423.15 K");
-    ASSERT_EQ(water.SetTemperature(200), 11001);
+    ASSERT_EQ(water.SetTemperature(200), kMsgTemperatureBelowMinimum);
     EXPECT_EQ(water.GetLimitText(), "   273.15 K");
 }
 
@@ -143,7 +143,7 @@ TEST(Water, RejectedTemperatureKeepsProperties)
     ASSERT_EQ(water.SetTemperature(300), 0);
     const double density = water.GetDensity();
     const double prandtl = water.GetPrandtl();
-    EXPECT_EQ(water.SetTemperature(500), 11003);
+    EXPECT_EQ(water.SetTemperature(500), kMsgTemperatureAboveMaximum);
     EXPECT_EQ(water.GetTemperature(), 500);
     EXPECT_EQ(water.GetDensity(), density);
     EXPECT_EQ(water.GetPrandtl(), prandtl);
@@ -161,7 +161,7 @@ TEST(Water, PressureAndMassFlowLeavePropertiesAlone)
     EXPECT_EQ(water.SetMassFlow(0), 0);
     EXPECT_EQ(water.GetMassFlow(), 0);
     EXPECT_EQ(water.SetPressure(5e6), 0);
-    EXPECT_EQ(water.SetPressure(1), 11005);
+    EXPECT_EQ(water.SetPressure(1), kMsgPressureBelowMinimum);
     EXPECT_EQ(water.GetDensity(), density);
     EXPECT_EQ(water.GetEnthalpy(), enthalpy);
     EXPECT_EQ(water.GetKinematicViscosity(), viscosity);
@@ -185,7 +185,7 @@ TEST(WaterNonFinite, EverySetterRefusesAndChangesNothing)
             ASSERT_EQ(water.SetPressure(2e6), 0);
             ASSERT_EQ(water.SetMassFlow(3), 0);
             // A refused temperature leaves its limit text standing.
-            ASSERT_EQ(water.SetTemperature(500), 11003);
+            ASSERT_EQ(water.SetTemperature(500), kMsgTemperatureAboveMaximum);
             const std::vector<double> before = Snapshot(water);
             EXPECT_EQ((water.*setter)(bad), kMsgValueNotFinite) << bad;
             EXPECT_EQ(Snapshot(water), before) << bad;
@@ -201,11 +201,11 @@ TEST(WaterNonFinite, HugeFiniteValuesAreOrdinaryRangeErrors)
     CWoda water;
     ASSERT_EQ(water.SetTemperature(310), 0);
     const double density = water.GetDensity();
-    EXPECT_EQ(water.SetTemperature(1e308), 11003);
-    EXPECT_EQ(water.SetTemperature(-1e308), 11001);
+    EXPECT_EQ(water.SetTemperature(1e308), kMsgTemperatureAboveMaximum);
+    EXPECT_EQ(water.SetTemperature(-1e308), kMsgTemperatureBelowMinimum);
     EXPECT_EQ(water.GetDensity(), density);
-    EXPECT_EQ(water.SetPressure(1e308), 11007);
-    EXPECT_EQ(water.SetPressure(-1e308), 11005);
+    EXPECT_EQ(water.SetPressure(1e308), kMsgPressureAboveMaximum);
+    EXPECT_EQ(water.SetPressure(-1e308), kMsgPressureBelowMinimum);
     EXPECT_EQ(water.GetPressure(), 1e5);
     EXPECT_EQ(water.SetMassFlow(-1e308), 0);
 }

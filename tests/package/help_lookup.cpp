@@ -2,7 +2,7 @@
 // lookup the window program makes at start, for the install checks.
 #include <iostream>
 
-#include "app/AppPaths.h"
+#include "controls/HelpPaths.h"
 
 int main(int argc, char** argv)
 {

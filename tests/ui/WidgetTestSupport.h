@@ -1,10 +1,12 @@
-// Helpers the widget tests share: numbers as the program prints them and
-// controls found by their ids.
+// Helpers the widget tests share: numbers as the program prints them,
+// controls found by their ids, and the user's typing, pasting and picking.
 #pragma once
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QString>
 #include <QWidget>
+#include <QtTest>
 
 #include "base/NumberText.h"
 #include "controls/ContextHelp.h"
@@ -29,3 +31,31 @@ T* Ctrl(QWidget& window, unsigned id)
 
 inline QLineEdit* Edit(QWidget& window, unsigned id) { return Ctrl<QLineEdit>(window, id); }
 inline QString TextOf(QWidget& window, unsigned id) { return Edit(window, id)->text(); }
+
+// The user replaces a box's text key by key.
+inline void Type(QWidget& window, unsigned id, const QString& text)
+{
+    QLineEdit* edit = Edit(window, id);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+// The user pastes over a box's whole text (the filter lets paste pass).
+inline void Paste(QWidget& window, unsigned id, const QString& text)
+{
+    QLineEdit* edit = Edit(window, id);
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(text);
+}
+
+// The user picks a unit by its name.
+inline void Choose(QWidget& window, unsigned comboId, const QString& unit)
+{
+    auto* combo = Ctrl<QComboBox>(window, comboId);
+    const int index = combo->findText(unit);
+    QVERIFY2(index >= 0, qPrintable(unit));
+    combo->setCurrentIndex(index);
+}

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <functional>
 
+#include "analysis/AnalysisIds.h"
 #include "analysis/CAnalizaEnergiiDlg.h"
 #include "analysis/CAnalizaPrzeplywuDlg.h"
 #include "analysis/CKsztaltPrzewoduDlg.h"
@@ -23,24 +24,6 @@
 
 namespace {
 
-
-// The user replaces a box's text key by key.
-void Type(QWidget& d, unsigned id, const QString& text)
-{
-    QLineEdit* edit = Edit(d, id);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
-void Choose(QWidget& d, unsigned comboId, const QString& unit)
-{
-    auto* combo = Ctrl<QComboBox>(d, comboId);
-    const int index = combo->findText(unit);
-    QVERIFY2(index >= 0, qPrintable(unit));
-    combo->setCurrentIndex(index);
-}
 
 // Answers for modal children, by dialog type; the analyses themselves open
 // without a loop so that the test drives them.
@@ -86,49 +69,52 @@ private slots:
         dlg.SetMedium(1000, 1e-06, 1);
         QCOMPARE(dlg.DoModal(), int(QDialog::Accepted));
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Analiza przepływu dla wody o gęstości 1000 kg/m^3."));
-        QCOMPARE(TextOf(dlg, 1112), Num("0.001"));
-        QCOMPARE(TextOf(dlg, 1111), Num("0.0356825"));
-        QCOMPARE(TextOf(dlg, 1108), Num("0.0447214"));
-        QCOMPARE(TextOf(dlg, 1109), Num("0.0223607"));
-        QCOMPARE(TextOf(dlg, 1129), Num("327.371"));
-        QCOMPARE(TextOf(dlg, 1137), Num("327.371"));
-        QCOMPARE(TextOf(dlg, 1133), QStringLiteral("1"));
-        QCOMPARE(TextOf(dlg, 1140), QStringLiteral("500"));
-        QCOMPARE(TextOf(dlg, 1126), QStringLiteral("1"));
-        QCOMPARE(Ctrl<QLabel>(dlg, 1166)->text(), "Promień hydrauliczny " + Num("8.92062") + " mm");
-        QCOMPARE(Ctrl<QLabel>(dlg, 1168)->text(), "Chropowatość wzg. " + Num("0.00028025"));
-        QCOMPARE(Ctrl<QLabel>(dlg, 1165)->text(), QStringLiteral("Przepływ burzliwy\nLiczba Reynoldsa\n35682     "));
-        QCOMPARE(Ctrl<QLabel>(dlg, 1167)->text(), "Współczynnik oporów liniowych " + Num("0.0233628"));
-        QCOMPARE(Ctrl<QLabel>(dlg, 1164)->text(), Num("0.01") + " mm");
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_VOLUME_FLOW), Num("0.001"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_DIAMETER), Num("0.0356825"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_L), Num("0.0447214"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_H), Num("0.0223607"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_UNIT_LOSS), Num("327.371"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_LINEAR_LOSS), Num("327.371"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_ZETA_SUM), QStringLiteral("1"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_LOCAL_LOSS), QStringLiteral("500"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_MASS), QStringLiteral("1"));
+        QCOMPARE(Ctrl<QLabel>(dlg, PrzeplywIds::IDC_RADIUS_TEXT)->text(),
+                 "Promień hydrauliczny " + Num("8.92062") + " mm");
+        QCOMPARE(Ctrl<QLabel>(dlg, PrzeplywIds::IDC_RELATIVE_TEXT)->text(), "Chropowatość wzg. " + Num("0.00028025"));
+        QCOMPARE(Ctrl<QLabel>(dlg, PrzeplywIds::IDC_REYNOLDS_TEXT)->text(),
+                 QStringLiteral("Przepływ burzliwy\nLiczba Reynoldsa\n35682     "));
+        QCOMPARE(Ctrl<QLabel>(dlg, PrzeplywIds::IDC_FRICTION_TEXT)->text(),
+                 "Współczynnik oporów liniowych " + Num("0.0233628"));
+        QCOMPARE(Ctrl<QLabel>(dlg, PrzeplywIds::IDC_ROUGHNESS_TEXT)->text(), Num("0.01") + " mm");
 
-        auto* list = Ctrl<QListWidget>(dlg, 1162);
+        auto* list = Ctrl<QListWidget>(dlg, PrzeplywIds::IDC_SIZES);
         QCOMPARE(list->count(), 50);
         QCOMPARE(list->currentRow(), 4);
         QCOMPARE(list->item(4)->text(), QStringLiteral("32 1 1/4\" (42,4 x 2,9)"));
-        auto* slider = Ctrl<QSlider>(dlg, 1163);
+        auto* slider = Ctrl<QSlider>(dlg, PrzeplywIds::IDC_ROUGHNESS_SLIDER);
         QCOMPARE(slider->minimum(), 1);
         QCOMPARE(slider->maximum(), 1000);
         QCOMPARE(slider->value(), 1);
         QCOMPARE(slider->tickInterval(), 100);
 
         // Roles of mode 1 with DN.
-        QVERIFY(Edit(dlg, 1113)->isReadOnly());
-        QVERIFY(Edit(dlg, 1112)->isReadOnly());
-        QVERIFY(!Edit(dlg, 1118)->isReadOnly());
-        QVERIFY(!Edit(dlg, 1111)->isReadOnly());
-        QVERIFY(Edit(dlg, 1110)->isReadOnly());
-        QVERIFY(Edit(dlg, 1129)->isReadOnly());
-        QCOMPARE(Edit(dlg, 1113)->palette().color(QPalette::Text), QColor(0, 0, 255));
-        QVERIFY(Ctrl<QRadioButton>(dlg, 1097)->isChecked());
-        QVERIFY(Ctrl<QRadioButton>(dlg, 1104)->isChecked());
-        QCOMPARE(Ctrl<QComboBox>(dlg, 1120)->currentIndex(), 0);
-        QCOMPARE(Ctrl<QComboBox>(dlg, 1120)->currentText(), QStringLiteral("m"));
+        QVERIFY(Edit(dlg, PrzeplywIds::IDC_MASS_FLOW)->isReadOnly());
+        QVERIFY(Edit(dlg, PrzeplywIds::IDC_VOLUME_FLOW)->isReadOnly());
+        QVERIFY(!Edit(dlg, PrzeplywIds::IDC_VELOCITY)->isReadOnly());
+        QVERIFY(!Edit(dlg, PrzeplywIds::IDC_DIAMETER)->isReadOnly());
+        QVERIFY(Edit(dlg, PrzeplywIds::IDC_AREA)->isReadOnly());
+        QVERIFY(Edit(dlg, PrzeplywIds::IDC_UNIT_LOSS)->isReadOnly());
+        QCOMPARE(Edit(dlg, PrzeplywIds::IDC_MASS_FLOW)->palette().color(QPalette::Text), QColor(0, 0, 255));
+        QVERIFY(Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_COMPUTE_FLOW)->isChecked());
+        QVERIFY(Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_DN)->isChecked());
+        QCOMPARE(Ctrl<QComboBox>(dlg, PrzeplywIds::IDC_DIAMETER_UNIT)->currentIndex(), 0);
+        QCOMPARE(Ctrl<QComboBox>(dlg, PrzeplywIds::IDC_DIAMETER_UNIT)->currentText(), QStringLiteral("m"));
 
         // Typing a diameter recomputes everything else at once.
-        Type(dlg, 1111, Num("0.1"));
-        QCOMPARE(TextOf(dlg, 1111), Num("0.1"));
+        Type(dlg, PrzeplywIds::IDC_DIAMETER, Num("0.1"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_DIAMETER), Num("0.1"));
         QCOMPARE(dlg.Analysis().Value(FlowField::Diameter), 0.1);
-        QCOMPARE(TextOf(dlg, 1110), Num("0.00785398"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_AREA), Num("0.00785398"));
         QCOMPARE(list->currentRow(), 23); // "100 (Went)"
         QCOMPARE(dlg.GetMassFlow(), 1000 * 0.1 * 3.1415926535 * 0.1 * 0.25);
     }
@@ -138,37 +124,40 @@ private slots:
         CAnalizaPrzeplywuDlg dlg(nullptr);
         dlg.SetMedium(1000, 1e-06, 1);
         dlg.DoModal();
-        Type(dlg, 1118, QStringLiteral("0"));
+        Type(dlg, PrzeplywIds::IDC_VELOCITY, QStringLiteral("0"));
         QCOMPARE(dlg.Analysis().Value(FlowField::Velocity), 1e-08);
-        Type(dlg, 1118, QStringLiteral("-5"));
+        Type(dlg, PrzeplywIds::IDC_VELOCITY, QStringLiteral("-5"));
         QCOMPARE(dlg.Analysis().Value(FlowField::Velocity), 1e-08);
-        QCOMPARE(TextOf(dlg, 1118), QStringLiteral("-5")); // the typed box keeps its text
-        Choose(dlg, 1083, QStringLiteral("km/h"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_VELOCITY), QStringLiteral("-5")); // the typed box keeps its text
+        Choose(dlg, PrzeplywIds::IDC_VELOCITY_UNIT, QStringLiteral("km/h"));
         QCOMPARE(dlg.Analysis().Value(FlowField::Velocity), 1e-08); // a unit changes no value
-        Type(dlg, 1118, QStringLiteral("0"));
-        const double kmh = UnitFactor(1300, Ctrl<QComboBox>(dlg, 1083)->currentIndex());
+        Type(dlg, PrzeplywIds::IDC_VELOCITY, QStringLiteral("0"));
+        const double kmh =
+            UnitFactor(kQuantityVelocity, Ctrl<QComboBox>(dlg, PrzeplywIds::IDC_VELOCITY_UNIT)->currentIndex());
         QCOMPARE(dlg.Analysis().Value(FlowField::Velocity), 1e-08 * kmh);
 
-        Type(dlg, 1111, Num("0.1"));
-        Choose(dlg, 1120, QStringLiteral("mm"));
-        QCOMPARE(TextOf(dlg, 1111), QStringLiteral("100"));
+        Type(dlg, PrzeplywIds::IDC_DIAMETER, Num("0.1"));
+        Choose(dlg, PrzeplywIds::IDC_DIAMETER_UNIT, QStringLiteral("mm"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_DIAMETER), QStringLiteral("100"));
         QCOMPARE(dlg.Analysis().Value(FlowField::Diameter), 0.1);
-        Choose(dlg, 1120, QStringLiteral("m"));
-        QCOMPARE(TextOf(dlg, 1111), Num("0.1"));
-        Choose(dlg, 1120, QStringLiteral("mm"));
+        Choose(dlg, PrzeplywIds::IDC_DIAMETER_UNIT, QStringLiteral("m"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_DIAMETER), Num("0.1"));
+        Choose(dlg, PrzeplywIds::IDC_DIAMETER_UNIT, QStringLiteral("mm"));
         // L and H share one unit combo.
-        Choose(dlg, 1077, QStringLiteral("mm"));
-        QCOMPARE(TextOf(dlg, 1108), QString::fromStdString(FormatG(dlg.Analysis().Value(FlowField::SideL) * 1000)));
-        QCOMPARE(TextOf(dlg, 1109), QString::fromStdString(FormatG(dlg.Analysis().Value(FlowField::SideH) * 1000)));
+        Choose(dlg, PrzeplywIds::IDC_SIDES_UNIT, QStringLiteral("mm"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_L),
+                 QString::fromStdString(FormatG(dlg.Analysis().Value(FlowField::SideL) * 1000)));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_H),
+                 QString::fromStdString(FormatG(dlg.Analysis().Value(FlowField::SideH) * 1000)));
 
         // The next opening shows metres again; a typed velocity carries over.
-        Choose(dlg, 1083, QStringLiteral("m/s"));
-        Type(dlg, 1118, QStringLiteral("2"));
+        Choose(dlg, PrzeplywIds::IDC_VELOCITY_UNIT, QStringLiteral("m/s"));
+        Type(dlg, PrzeplywIds::IDC_VELOCITY, QStringLiteral("2"));
         dlg.SetMedium(1000, 1e-06, 1);
         dlg.DoModal();
-        QCOMPARE(Ctrl<QComboBox>(dlg, 1120)->currentIndex(), 0);
-        QCOMPARE(TextOf(dlg, 1118), QStringLiteral("2"));
-        QCOMPARE(TextOf(dlg, 1110), Num("0.0005"));
+        QCOMPARE(Ctrl<QComboBox>(dlg, PrzeplywIds::IDC_DIAMETER_UNIT)->currentIndex(), 0);
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_VELOCITY), QStringLiteral("2"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_AREA), Num("0.0005"));
     }
 
     void flowSectionModeWithSides()
@@ -176,33 +165,33 @@ private slots:
         CAnalizaPrzeplywuDlg dlg(nullptr);
         dlg.SetMedium(1000, 1e-06, 1);
         dlg.DoModal();
-        Ctrl<QRadioButton>(dlg, 1101)->click();
-        QVERIFY(!Ctrl<QRadioButton>(dlg, 1106)->isEnabled());
-        QVERIFY(Edit(dlg, 1111)->isReadOnly());
-        QVERIFY(!Edit(dlg, 1113)->isReadOnly());
-        Ctrl<QRadioButton>(dlg, 1105)->click();
-        QCOMPARE(Ctrl<QListWidget>(dlg, 1162)->count(), 59);
-        QVERIFY(!Edit(dlg, 1108)->isReadOnly());
-        Type(dlg, 1112, Num("0.02"));
-        QCOMPARE(TextOf(dlg, 1110), Num("0.02"));
-        Type(dlg, 1109, Num("0.1"));
-        QCOMPARE(TextOf(dlg, 1108), Num("0.2"));
-        Type(dlg, 1108, Num("0.4"));
-        QCOMPARE(TextOf(dlg, 1109), Num("0.05"));
+        Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_COMPUTE_AREA)->click();
+        QVERIFY(!Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_F)->isEnabled());
+        QVERIFY(Edit(dlg, PrzeplywIds::IDC_DIAMETER)->isReadOnly());
+        QVERIFY(!Edit(dlg, PrzeplywIds::IDC_MASS_FLOW)->isReadOnly());
+        Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_LXH)->click();
+        QCOMPARE(Ctrl<QListWidget>(dlg, PrzeplywIds::IDC_SIZES)->count(), 59);
+        QVERIFY(!Edit(dlg, PrzeplywIds::IDC_SIDE_L)->isReadOnly());
+        Type(dlg, PrzeplywIds::IDC_VOLUME_FLOW, Num("0.02"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_AREA), Num("0.02"));
+        Type(dlg, PrzeplywIds::IDC_SIDE_H, Num("0.1"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_L), Num("0.2"));
+        Type(dlg, PrzeplywIds::IDC_SIDE_L, Num("0.4"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_H), Num("0.05"));
 
         // In this mode a pick in the list only moves the highlight.
-        auto* list = Ctrl<QListWidget>(dlg, 1162);
+        auto* list = Ctrl<QListWidget>(dlg, PrzeplywIds::IDC_SIZES);
         list->setCurrentRow(30);
         QCOMPARE(list->currentRow(), 30);
-        QCOMPARE(TextOf(dlg, 1108), Num("0.4"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_L), Num("0.4"));
         QCOMPARE(dlg.Analysis().Value(FlowField::SideL), 0.4);
 
         // Back to mode 1: DN checked again, the flows are results.
-        Ctrl<QRadioButton>(dlg, 1097)->click();
-        QVERIFY(Ctrl<QRadioButton>(dlg, 1104)->isChecked());
-        QVERIFY(Ctrl<QRadioButton>(dlg, 1106)->isEnabled());
+        Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_COMPUTE_FLOW)->click();
+        QVERIFY(Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_DN)->isChecked());
+        QVERIFY(Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_F)->isEnabled());
         QCOMPARE(list->count(), 50);
-        QVERIFY(Edit(dlg, 1112)->isReadOnly());
+        QVERIFY(Edit(dlg, PrzeplywIds::IDC_VOLUME_FLOW)->isReadOnly());
     }
 
     void flowAreaWithShapeDialog()
@@ -216,39 +205,40 @@ private slots:
             if (!shape)
                 qFatal("shape dialog expected");
             offered = shape->Proportion();
-            Ctrl<QRadioButton>(d, 1170)->click();
-            Type(d, 1171, QStringLiteral("3"));
+            Ctrl<QRadioButton>(d, KsztaltIds::IDC_RECTANGULAR)->click();
+            Type(d, KsztaltIds::IDC_PROPORTION, QStringLiteral("3"));
             Ctrl<QPushButton>(d, 1)->click();
             return d.result();
         };
-        Ctrl<QRadioButton>(dlg, 1106)->click();
+        Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_F)->click();
         QCOMPARE(offered, 2.0);
-        QVERIFY(!Edit(dlg, 1110)->isReadOnly());
-        QVERIFY(Edit(dlg, 1111)->isReadOnly());
-        QCOMPARE(Ctrl<QListWidget>(dlg, 1162)->count(), 59);
-        Type(dlg, 1110, Num("0.03"));
-        QCOMPARE(TextOf(dlg, 1108), Num("0.3"));
-        QCOMPARE(TextOf(dlg, 1109), Num("0.1"));
-        QCOMPARE(Ctrl<QLabel>(dlg, 1166)->text(), "Promień hydrauliczny " + Num("37.5") + " mm");
-        Type(dlg, 1110, Num("0.12"));
-        QCOMPARE(TextOf(dlg, 1108), Num("0.6"));
-        QCOMPARE(TextOf(dlg, 1109), Num("0.2"));
-        QVERIFY(Ctrl<QRadioButton>(dlg, 1106)->isChecked());
+        QVERIFY(!Edit(dlg, PrzeplywIds::IDC_AREA)->isReadOnly());
+        QVERIFY(Edit(dlg, PrzeplywIds::IDC_DIAMETER)->isReadOnly());
+        QCOMPARE(Ctrl<QListWidget>(dlg, PrzeplywIds::IDC_SIZES)->count(), 59);
+        Type(dlg, PrzeplywIds::IDC_AREA, Num("0.03"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_L), Num("0.3"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_H), Num("0.1"));
+        QCOMPARE(Ctrl<QLabel>(dlg, PrzeplywIds::IDC_RADIUS_TEXT)->text(),
+                 "Promień hydrauliczny " + Num("37.5") + " mm");
+        Type(dlg, PrzeplywIds::IDC_AREA, Num("0.12"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_L), Num("0.6"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_H), Num("0.2"));
+        QVERIFY(Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_F)->isChecked());
 
         // Esc in the shape dialog: the round choice it opened with.
         g_child = [&](CDialog& d) {
             offered = qobject_cast<CKsztaltPrzewoduDlg*>(&d)->Proportion();
             return int(QDialog::Rejected);
         };
-        Ctrl<QRadioButton>(dlg, 1106)->click();
+        Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_F)->click();
         QCOMPARE(offered, 3.0);
-        QCOMPARE(Ctrl<QListWidget>(dlg, 1162)->count(), 50);
+        QCOMPARE(Ctrl<QListWidget>(dlg, PrzeplywIds::IDC_SIZES)->count(), 50);
         QCOMPARE(dlg.Analysis().Shape(), DuctShape::Round);
 
         // DN after a rectangle keeps D: Rh = D / 4.
-        Ctrl<QRadioButton>(dlg, 1104)->click();
+        Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_DN)->click();
         QVERIFY(qFuzzyCompare(dlg.Analysis().HydraulicRadius(), dlg.Analysis().Value(FlowField::Diameter) / 4));
-        QCOMPARE(Ctrl<QListWidget>(dlg, 1162)->count(), 50);
+        QCOMPARE(Ctrl<QListWidget>(dlg, PrzeplywIds::IDC_SIZES)->count(), 50);
     }
 
     void flowSizeListAndSlider()
@@ -256,28 +246,28 @@ private slots:
         CAnalizaPrzeplywuDlg dlg(nullptr);
         dlg.SetMedium(1000, 1e-06, 1);
         dlg.DoModal();
-        Ctrl<QRadioButton>(dlg, 1105)->click();
-        auto* list = Ctrl<QListWidget>(dlg, 1162);
+        Ctrl<QRadioButton>(dlg, PrzeplywIds::IDC_LXH)->click();
+        auto* list = Ctrl<QListWidget>(dlg, PrzeplywIds::IDC_SIZES);
         QCOMPARE(list->item(7)->text(), QStringLiteral("125 x 200"));
         list->setCurrentRow(7);
-        QCOMPARE(TextOf(dlg, 1108), Num("0.125"));
-        QCOMPARE(TextOf(dlg, 1109), Num("0.2"));
-        QCOMPARE(TextOf(dlg, 1112), Num("0.025"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_L), Num("0.125"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_H), Num("0.2"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_VOLUME_FLOW), Num("0.025"));
         QCOMPARE(list->currentRow(), 4); // the earlier entry of the same area
         list->setCurrentRow(6);
         QCOMPARE(list->currentRow(), 6);
 
         // A click on the highlighted entry still picks it.
-        Type(dlg, 1108, Num("0.1"));
-        Type(dlg, 1109, Num("0.251"));
+        Type(dlg, PrzeplywIds::IDC_SIDE_L, Num("0.1"));
+        Type(dlg, PrzeplywIds::IDC_SIDE_H, Num("0.251"));
         QCOMPARE(list->currentRow(), 4);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
-        QCOMPARE(TextOf(dlg, 1109), Num("0.25"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_SIDE_H), Num("0.25"));
         QCOMPARE(dlg.Analysis().Value(FlowField::Area), 0.1 * 0.25);
 
-        auto* slider = Ctrl<QSlider>(dlg, 1163);
+        auto* slider = Ctrl<QSlider>(dlg, PrzeplywIds::IDC_ROUGHNESS_SLIDER);
         slider->setValue(1000);
-        QCOMPARE(Ctrl<QLabel>(dlg, 1164)->text(), QStringLiteral("10 mm"));
+        QCOMPARE(Ctrl<QLabel>(dlg, PrzeplywIds::IDC_ROUGHNESS_TEXT)->text(), QStringLiteral("10 mm"));
         QCOMPARE(dlg.Analysis().RelativeRoughness(), 0.01 / (4 * dlg.Analysis().HydraulicRadius()));
     }
 
@@ -286,34 +276,34 @@ private slots:
         CAnalizaPrzeplywuDlg dlg(nullptr);
         dlg.SetMedium(1000, 1e-06, 1);
         dlg.DoModal();
-        Type(dlg, 1111, Num("0.1"));
+        Type(dlg, PrzeplywIds::IDC_DIAMETER, Num("0.1"));
         QString density, kvShown, zetaAfter400;
         g_child = [&](CDialog& d) {
             if (!qobject_cast<CKvDlg*>(&d))
                 qFatal("Kv dialog expected");
-            density = Ctrl<QLabel>(d, 1216)->text();
-            kvShown = TextOf(d, 1214);
-            Type(d, 1214, QStringLiteral("400"));
-            zetaAfter400 = TextOf(d, 1215);
-            Type(d, 1215, Num("1.23456789"));
+            density = Ctrl<QLabel>(d, KvIds::IDC_DENSITY_TEXT)->text();
+            kvShown = TextOf(d, KvIds::IDC_KV);
+            Type(d, KvIds::IDC_KV, QStringLiteral("400"));
+            zetaAfter400 = TextOf(d, KvIds::IDC_ZETA);
+            Type(d, KvIds::IDC_ZETA, Num("1.23456789"));
             return int(QDialog::Accepted);
         };
-        Ctrl<QPushButton>(dlg, 1213)->click();
+        Ctrl<QPushButton>(dlg, PrzeplywIds::IDC_KV)->click();
         QCOMPARE(density, QStringLiteral("Gęstość czynnika: 1000 kg/m^3"));
         QCOMPARE(kvShown, Num("399.859"));
         QCOMPARE(zetaAfter400, Num("0.999297"));
-        QCOMPARE(TextOf(dlg, 1133), Num("1.23457"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_ZETA_SUM), Num("1.23457"));
         QCOMPARE(dlg.Analysis().Value(FlowField::ZetaSum), 1.23457);
-        QCOMPARE(TextOf(dlg, 1140), QString::fromStdString(FormatG(1.23457 * 500)));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_LOCAL_LOSS), QString::fromStdString(FormatG(1.23457 * 500)));
 
         // Cancel changes nothing; a zero sum shows an infinite Kv.
-        Type(dlg, 1133, QStringLiteral("0"));
+        Type(dlg, PrzeplywIds::IDC_ZETA_SUM, QStringLiteral("0"));
         g_child = [&](CDialog& d) {
-            kvShown = TextOf(d, 1214);
-            Type(d, 1214, QStringLiteral("1"));
+            kvShown = TextOf(d, KvIds::IDC_KV);
+            Type(d, KvIds::IDC_KV, QStringLiteral("1"));
             return int(QDialog::Rejected);
         };
-        Ctrl<QPushButton>(dlg, 1213)->click();
+        Ctrl<QPushButton>(dlg, PrzeplywIds::IDC_KV)->click();
         QCOMPARE(kvShown, QStringLiteral("inf"));
         QCOMPARE(dlg.Analysis().Value(FlowField::ZetaSum), 0.0);
     }
@@ -323,17 +313,17 @@ private slots:
         CAnalizaPrzeplywuDlg dlg(nullptr);
         dlg.SetMedium(1000, 1e-06, 1);
         dlg.DoModal();
-        Type(dlg, 1111, QStringLiteral("0"));
-        QVERIFY(TextOf(dlg, 1129).endsWith(QStringLiteral("nan")));
-        QVERIFY(Ctrl<QLabel>(dlg, 1166)->text().endsWith(QStringLiteral("nan mm")));
-        Type(dlg, 1111, QStringLiteral("1e400"));
-        QCOMPARE(TextOf(dlg, 1110), QStringLiteral("inf"));
+        Type(dlg, PrzeplywIds::IDC_DIAMETER, QStringLiteral("0"));
+        QVERIFY(TextOf(dlg, PrzeplywIds::IDC_UNIT_LOSS).endsWith(QStringLiteral("nan")));
+        QVERIFY(Ctrl<QLabel>(dlg, PrzeplywIds::IDC_RADIUS_TEXT)->text().endsWith(QStringLiteral("nan mm")));
+        Type(dlg, PrzeplywIds::IDC_DIAMETER, QStringLiteral("1e400"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_AREA), QStringLiteral("inf"));
         // Pasted garbage reads as its number prefix, the rest of the box stays.
-        Edit(dlg, 1111)->selectAll();
-        Edit(dlg, 1111)->insert(Num("0.2abc"));
+        Edit(dlg, PrzeplywIds::IDC_DIAMETER)->selectAll();
+        Edit(dlg, PrzeplywIds::IDC_DIAMETER)->insert(Num("0.2abc"));
         QCOMPARE(dlg.Analysis().Value(FlowField::Diameter), 0.2);
-        QCOMPARE(TextOf(dlg, 1111), Num("0.2abc"));
-        Type(dlg, 1111, Num("0.05"));
+        QCOMPARE(TextOf(dlg, PrzeplywIds::IDC_DIAMETER), Num("0.2abc"));
+        Type(dlg, PrzeplywIds::IDC_DIAMETER, Num("0.05"));
         QVERIFY(std::isfinite(dlg.Analysis().Value(FlowField::UnitLoss)));
     }
 
@@ -343,8 +333,8 @@ private slots:
         const auto tryProportion = [&](const QString& text) {
             shape.SetProportion(2);
             shape.DoModal();
-            Ctrl<QRadioButton>(shape, 1170)->click();
-            Type(shape, 1171, text);
+            Ctrl<QRadioButton>(shape, KsztaltIds::IDC_RECTANGULAR)->click();
+            Type(shape, KsztaltIds::IDC_PROPORTION, text);
             shape.setResult(-1);
             Ctrl<QPushButton>(shape, 1)->click();
             return shape.result();
@@ -366,15 +356,15 @@ private slots:
         // Opening: proportion printed, the round button checked, edit disabled.
         shape.SetProportion(2);
         shape.DoModal();
-        QCOMPARE(TextOf(shape, 1171), QStringLiteral("2"));
-        QVERIFY(Ctrl<QRadioButton>(shape, 1169)->isChecked());
-        QVERIFY(!Edit(shape, 1171)->isEnabled());
+        QCOMPARE(TextOf(shape, KsztaltIds::IDC_PROPORTION), QStringLiteral("2"));
+        QVERIFY(Ctrl<QRadioButton>(shape, KsztaltIds::IDC_ROUND)->isChecked());
+        QVERIFY(!Edit(shape, KsztaltIds::IDC_PROPORTION)->isEnabled());
         QCOMPARE(shape.Choice(), 0);
-        Ctrl<QRadioButton>(shape, 1170)->click();
+        Ctrl<QRadioButton>(shape, KsztaltIds::IDC_RECTANGULAR)->click();
         QCOMPARE(shape.Choice(), 1);
-        Ctrl<QRadioButton>(shape, 1169)->click();
+        Ctrl<QRadioButton>(shape, KsztaltIds::IDC_ROUND)->click();
         QCOMPARE(shape.Choice(), 0);
-        QVERIFY(Edit(shape, 1171)->isEnabled());
+        QVERIFY(Edit(shape, KsztaltIds::IDC_PROPORTION)->isEnabled());
     }
 
     void energyWaterExample()
@@ -383,36 +373,36 @@ private slots:
         g_child = [](CDialog&) -> int { qFatal("no difference dialog for equal flows"); };
         QCOMPARE(dlg.SetStates(1, 83900, 293.15, 1, 167500, 313.15), 0);
         dlg.DoModal();
-        QCOMPARE(TextOf(dlg, 1146), QStringLiteral("1"));
-        QCOMPARE(TextOf(dlg, 1144), QStringLiteral("83600"));
-        QCOMPARE(TextOf(dlg, 1119), QStringLiteral("20"));
-        QCOMPARE(TextOf(dlg, 1121), Num("313.15"));
-        QCOMPARE(TextOf(dlg, 1114), QStringLiteral("83600"));
-        QCOMPARE(TextOf(dlg, 1173), QStringLiteral("1"));
-        QCOMPARE(TextOf(dlg, 1174), QStringLiteral("83600"));
-        QVERIFY(Edit(dlg, 1146)->isReadOnly());
-        QVERIFY(!Edit(dlg, 1114)->isReadOnly());
-        QVERIFY(Edit(dlg, 1121)->isEnabled());
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_MASS_FLOW), QStringLiteral("1"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_ENTHALPY_DIFF), QStringLiteral("83600"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_TEMPERATURE_DIFF), QStringLiteral("20"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE), Num("313.15"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_HEAT_POWER), QStringLiteral("83600"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_TIME), QStringLiteral("1"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_ENERGY), QStringLiteral("83600"));
+        QVERIFY(Edit(dlg, EnergiaIds::IDC_MASS_FLOW)->isReadOnly());
+        QVERIFY(!Edit(dlg, EnergiaIds::IDC_HEAT_POWER)->isReadOnly());
+        QVERIFY(Edit(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE)->isEnabled());
 
-        Type(dlg, 1144, QStringLiteral("41860"));
-        QCOMPARE(TextOf(dlg, 1119), QStringLiteral("10"));
-        QCOMPARE(TextOf(dlg, 1121), Num("303.15"));
-        QCOMPARE(TextOf(dlg, 1116), QStringLiteral("125760"));
+        Type(dlg, EnergiaIds::IDC_ENTHALPY_DIFF, QStringLiteral("41860"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_TEMPERATURE_DIFF), QStringLiteral("10"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE), Num("303.15"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_FINAL_ENTHALPY), QStringLiteral("125760"));
         QCOMPARE(dlg.GetMassFlow(), 83600 / 41860.0);
 
-        Ctrl<QRadioButton>(dlg, 1142)->click();
-        QVERIFY(Edit(dlg, 1114)->isReadOnly());
-        Type(dlg, 1146, QStringLiteral("2"));
-        QCOMPARE(TextOf(dlg, 1114), QStringLiteral("83720"));
-        QCOMPARE(TextOf(dlg, 1174), QStringLiteral("83720"));
+        Ctrl<QRadioButton>(dlg, EnergiaIds::IDC_COMPUTE_POWER)->click();
+        QVERIFY(Edit(dlg, EnergiaIds::IDC_HEAT_POWER)->isReadOnly());
+        Type(dlg, EnergiaIds::IDC_MASS_FLOW, QStringLiteral("2"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_HEAT_POWER), QStringLiteral("83720"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_ENERGY), QStringLiteral("83720"));
 
         // The final temperature in "st C": shown as such, typed as such.
-        Ctrl<QRadioButton>(dlg, 1141)->click();
-        Choose(dlg, 1098, QStringLiteral("st C"));
-        QCOMPARE(TextOf(dlg, 1121), QStringLiteral("30"));
-        Type(dlg, 1121, QStringLiteral("40"));
+        Ctrl<QRadioButton>(dlg, EnergiaIds::IDC_COMPUTE_FLOW)->click();
+        Choose(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE_UNIT, QStringLiteral("st C"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE), QStringLiteral("30"));
+        Type(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE, QStringLiteral("40"));
         QCOMPARE(dlg.Analysis().Value(EnergyField::FinalTemperature), 313.15);
-        QCOMPARE(TextOf(dlg, 1119), QStringLiteral("20"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_TEMPERATURE_DIFF), QStringLiteral("20"));
     }
 
     void energyWithoutTemperaturesAndStreamChoice()
@@ -424,8 +414,8 @@ private slots:
             if (!qobject_cast<CRoznicaStrumieniDlg*>(&d))
                 qFatal("difference dialog expected");
             ++asked;
-            initialChecked = Ctrl<QRadioButton>(d, 1149)->isChecked();
-            Ctrl<QRadioButton>(d, 1151)->click();
+            initialChecked = Ctrl<QRadioButton>(d, RoznicaIds::IDC_INITIAL_STREAM)->isChecked();
+            Ctrl<QRadioButton>(d, RoznicaIds::IDC_STREAM_DIFFERENCE)->click();
             return int(QDialog::Rejected); // Esc
         };
         QCOMPARE(dlg.SetStates(2, 2.6e6, 0, 3, 2.8e6, 0), 2);
@@ -433,24 +423,24 @@ private slots:
         QVERIFY(initialChecked);
         QCOMPARE(dlg.GetMassFlow(), 1.0);
         dlg.DoModal();
-        QVERIFY(!Edit(dlg, 1119)->isEnabled());
-        QVERIFY(!Edit(dlg, 1121)->isEnabled());
-        QVERIFY(!Ctrl<QComboBox>(dlg, 1095)->isEnabled());
-        QVERIFY(!Ctrl<QComboBox>(dlg, 1098)->isEnabled());
-        QVERIFY(!Ctrl<QLabel>(dlg, 1160)->isEnabled());
-        QVERIFY(!Ctrl<QLabel>(dlg, 1161)->isEnabled());
-        QCOMPARE(TextOf(dlg, 1114), QStringLiteral("200000"));
-        const QString hiddenText = TextOf(dlg, 1121);
-        Type(dlg, 1144, QStringLiteral("100000"));
-        QCOMPARE(TextOf(dlg, 1121), hiddenText); // not rewritten while hidden
+        QVERIFY(!Edit(dlg, EnergiaIds::IDC_TEMPERATURE_DIFF)->isEnabled());
+        QVERIFY(!Edit(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE)->isEnabled());
+        QVERIFY(!Ctrl<QComboBox>(dlg, EnergiaIds::IDC_TEMPERATURE_DIFF_UNIT)->isEnabled());
+        QVERIFY(!Ctrl<QComboBox>(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE_UNIT)->isEnabled());
+        QVERIFY(!Ctrl<QLabel>(dlg, EnergiaIds::IDC_TEMPERATURE_DIFF_LABEL)->isEnabled());
+        QVERIFY(!Ctrl<QLabel>(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE_LABEL)->isEnabled());
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_HEAT_POWER), QStringLiteral("200000"));
+        const QString hiddenText = TextOf(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE);
+        Type(dlg, EnergiaIds::IDC_ENTHALPY_DIFF, QStringLiteral("100000"));
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE), hiddenText); // not rewritten while hidden
 
         // Equal flows: no question whatever was chosen last time.
         QCOMPARE(dlg.SetStates(2, 0, 293.15, 2, 4186, 294.15), 0);
         QCOMPARE(asked, 1);
         dlg.DoModal();
-        QVERIFY(Edit(dlg, 1121)->isEnabled());
-        QVERIFY(Ctrl<QLabel>(dlg, 1161)->isEnabled());
-        QCOMPARE(TextOf(dlg, 1121), Num("294.15"));
+        QVERIFY(Edit(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE)->isEnabled());
+        QVERIFY(Ctrl<QLabel>(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE_LABEL)->isEnabled());
+        QCOMPARE(TextOf(dlg, EnergiaIds::IDC_FINAL_TEMPERATURE), Num("294.15"));
     }
 
     void helpTopicsAndPopups()
@@ -469,11 +459,11 @@ private slots:
         Ctrl<QPushButton>(energy, 9)->click();
         QCOMPARE(topics, (std::vector<unsigned>{0x20085, 0x20086}));
 
-        Edit(flow, 1118)->setFocus();
-        QTest::keyClick(Edit(flow, 1118), Qt::Key_F1);
+        Edit(flow, PrzeplywIds::IDC_VELOCITY)->setFocus();
+        QTest::keyClick(Edit(flow, PrzeplywIds::IDC_VELOCITY), Qt::Key_F1);
         // A right click on "Kv" arrives as a context menu request.
         QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
-        QApplication::sendEvent(Ctrl<QWidget>(flow, 1213), &menu);
+        QApplication::sendEvent(Ctrl<QWidget>(flow, PrzeplywIds::IDC_KV), &menu);
         SetHelpTopicHook({});
         SetHelpPopupHook({});
         QCOMPARE(popups, (std::vector<unsigned>{0x8085044Du, 0x808504A1u}));
@@ -485,11 +475,11 @@ private slots:
         CAnalizaPrzeplywuDlg& flow = sheet.FlowDialog();
         flow.SetMedium(1000, 1e-06, 1);
         flow.DoModal();
-        Type(flow, 1118, QStringLiteral("2"));
+        Type(flow, PrzeplywIds::IDC_VELOCITY, QStringLiteral("2"));
         flow.reject();
         flow.SetMedium(1000, 1e-06, 1);
         flow.DoModal();
-        QCOMPARE(TextOf(flow, 1110), Num("0.0005"));
+        QCOMPARE(TextOf(flow, PrzeplywIds::IDC_AREA), Num("0.0005"));
 
         // The sheet's own shape dialog answers the "F" button.
         g_child = [&](CDialog& d) {
@@ -497,11 +487,11 @@ private slots:
                 qFatal("the sheet's shape dialog expected");
             return int(QDialog::Rejected);
         };
-        Ctrl<QRadioButton>(flow, 1106)->click();
+        Ctrl<QRadioButton>(flow, PrzeplywIds::IDC_F)->click();
         g_child = [&](CDialog& d) {
             if (&d != &sheet.MassStreamDialog())
                 qFatal("the sheet's difference dialog expected");
-            Ctrl<QRadioButton>(d, 1150)->click();
+            Ctrl<QRadioButton>(d, RoznicaIds::IDC_FINAL_STREAM)->click();
             return int(QDialog::Accepted);
         };
         QCOMPARE(sheet.EnergyDialog().SetStates(1, 0, 0, 4, 1000, 0), 1);

@@ -10,11 +10,15 @@
 #include <QWhatsThis>
 #include <QtTest>
 
+#include "analysis/AnalysisIds.h"
 #include "base/NumberText.h"
+#include "calc/KalkIds.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/HelpIds.h"
 #include "controls/UiString.h"
+#include "pages/PageIds.h"
+#include "units/JednostkiIds.h"
 
 namespace {
 // Records every help popup asked for.
@@ -54,7 +58,7 @@ private slots:
     void filterTypesTheSeparatorForEitherKey()
     {
         const QChar sep = QLatin1Char(DecimalSeparator());
-        CEditEx edit(1001);
+        CEditEx edit(JednostkiIds::IDC_VALUE);
         QCOMPARE(edit.Separator(), DecimalSeparator());
         QTest::keyClicks(&edit, QStringLiteral("1.5"));
         QCOMPARE(edit.text(), QStringLiteral("1") + sep + QStringLiteral("5"));
@@ -66,7 +70,7 @@ private slots:
 
     void filterDropsLettersAndBlanksButKeepsExponents()
     {
-        CEditEx edit(1001);
+        CEditEx edit(JednostkiIds::IDC_VALUE);
         QSignalSpy edited(&edit, &QLineEdit::textEdited);
         QTest::keyClicks(&edit, QStringLiteral("a /x*"));
         QCOMPARE(edit.text(), QString());
@@ -82,7 +86,7 @@ private slots:
 
     void pasteCutAndUndoPassWhole()
     {
-        CEditEx edit(1001);
+        CEditEx edit(JednostkiIds::IDC_VALUE);
         QSignalSpy edited(&edit, &QLineEdit::textEdited);
         QApplication::clipboard()->setText(QStringLiteral("12abc"));
         QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
@@ -102,7 +106,7 @@ private slots:
 
     void filterSwitchesReturnThePreviousState()
     {
-        CEditEx edit(1001);
+        CEditEx edit(JednostkiIds::IDC_VALUE);
         QVERIFY(edit.IsFilterOn());
         QCOMPARE(edit.FilterOff(), true);
         QCOMPARE(edit.FilterOff(), false);
@@ -117,7 +121,7 @@ private slots:
     void multiLineBoxFiltersLikeTheOneLineBox()
     {
         const QChar sep = QLatin1Char(DecimalSeparator());
-        CMultiEditEx box(1134);
+        CMultiEditEx box(WodaIds::IDC_INITIAL_TEXT);
         QCOMPARE(box.objectName(), QStringLiteral("ctrl1134"));
         QTest::keyClicks(&box, QStringLiteral("a1.5 x"));
         QCOMPARE(box.toPlainText(), QStringLiteral("1") + sep + QStringLiteral("5"));
@@ -134,10 +138,10 @@ private slots:
     void controlIdsAndNames()
     {
         QWidget form;
-        auto* edit = new CEditEx(1118, &form);
-        auto* kv = new CButtonEx(1213, QStringLiteral("Kv"), &form);
-        QCOMPARE(edit->CtrlId(), 1118u);
-        QCOMPARE(ControlIdOf(kv), 1213u);
+        auto* edit = new CEditEx(PrzeplywIds::IDC_VELOCITY, &form);
+        auto* kv = new CButtonEx(PrzeplywIds::IDC_KV, QStringLiteral("Kv"), &form);
+        QCOMPARE(edit->CtrlId(), PrzeplywIds::IDC_VELOCITY);
+        QCOMPARE(ControlIdOf(kv), PrzeplywIds::IDC_KV);
         QCOMPARE(form.findChild<CEditEx*>(QStringLiteral("ctrl1118")), edit);
         QCOMPARE(form.findChild<QWidget*>(QStringLiteral("ctrl1213")), kv);
         QCOMPARE(ControlIdOf(&form), 0u);
@@ -147,8 +151,8 @@ private slots:
     {
         PopupLog log;
         QWidget form;
-        auto* edit = new CEditEx(1118, &form);
-        auto* unknown = new CEditEx(1214, &form);  // the Kv dialog's edit: no pair
+        auto* edit = new CEditEx(PrzeplywIds::IDC_VELOCITY, &form);
+        auto* unknown = new CEditEx(KvIds::IDC_KV, &form); // the Kv dialog's edit: no pair
         new QVBoxLayout(&form);
         form.layout()->addWidget(edit);
         form.layout()->addWidget(unknown);
@@ -158,21 +162,21 @@ private slots:
         QTest::keyClick(edit, Qt::Key_F1);
         QCOMPARE(log.requests.size(), size_t(1));
         QCOMPARE(log.requests[0].helpId, 0x8085044Du);
-        QCOMPARE(log.requests[0].controlId, 1118u);
+        QCOMPARE(log.requests[0].controlId, PrzeplywIds::IDC_VELOCITY);
         QCOMPARE(log.requests[0].window.data(), edit);
         QCOMPARE(edit->text(), QString());  // F1 types nothing
         unknown->setFocus();
         QTest::keyClick(unknown, Qt::Key_F1);
         QCOMPARE(log.requests.size(), size_t(2));
         QCOMPARE(log.requests[1].helpId, 0u);
-        QCOMPARE(log.requests[1].controlId, 1214u);
+        QCOMPARE(log.requests[1].controlId, KvIds::IDC_KV);
     }
 
     void rightClickShowsThePopupAtTheClickPoint()
     {
         PopupLog log;
         QWidget form;
-        auto* kv = new CButtonEx(1213, QStringLiteral("Kv"), &form);
+        auto* kv = new CButtonEx(PrzeplywIds::IDC_KV, QStringLiteral("Kv"), &form);
         kv->resize(80, 30);
         const QPoint local(7, 5);
         ClickContextMenu(kv, local);
@@ -185,14 +189,14 @@ private slots:
     {
         PopupLog log;
         QWidget form;
-        QList<QWidget*> withPopup = {new CButtonEx(1097, QStringLiteral("b"), &form),
-                                     new CRadioButtonEx(1099, QStringLiteral("r"), &form),
-                                     new CCheckBoxEx(1101, QStringLiteral("c"), &form),
-                                     new CGroupBoxEx(1058, QStringLiteral("g"), &form),
-                                     new CComboBoxExt(1000, &form),
-                                     new CListBoxEx(1162, &form),
-                                     new CSliderCtrlEx(1163, &form),
-                                     new CStaticEx(1006, QStringLiteral("s"), &form)};
+        QList<QWidget*> withPopup = {new CButtonEx(PrzeplywIds::IDC_COMPUTE_FLOW, QStringLiteral("b"), &form),
+                                     new CRadioButtonEx(PrzeplywIds::IDC_COMPUTE_VELOCITY, QStringLiteral("r"), &form),
+                                     new CCheckBoxEx(PrzeplywIds::IDC_COMPUTE_AREA, QStringLiteral("c"), &form),
+                                     new CGroupBoxEx(PowietrzeIds::IDC_PROPERTIES, QStringLiteral("g"), &form),
+                                     new CComboBoxExt(JednostkiIds::IDC_QUANTITY, &form),
+                                     new CListBoxEx(PrzeplywIds::IDC_SIZES, &form),
+                                     new CSliderCtrlEx(PrzeplywIds::IDC_ROUGHNESS_SLIDER, &form),
+                                     new CStaticEx(JednostkiIds::IDC_COMMENT, QStringLiteral("s"), &form)};
         for (QWidget* w : withPopup) {
             w->resize(60, 30);
             ClickContextMenu(w, QPoint(3, 4));
@@ -205,10 +209,10 @@ private slots:
         }
 
         // The spin control has none; the edit box shows its own menu.
-        CSpinButtonCtrlEx spin(1208);
+        CSpinButtonCtrlEx spin(kIdDecimalsSpin);
         spin.resize(20, 30);
         ClickContextMenu(&spin, QPoint(3, 4));
-        CEditEx edit(1118);
+        CEditEx edit(PrzeplywIds::IDC_VELOCITY);
         edit.resize(80, 25);
         edit.show();
         QVERIFY(QTest::qWaitForWindowExposed(&edit));
@@ -222,8 +226,9 @@ private slots:
     void whatsThisClickShowsThePopupAtTheClick()
     {
         PopupLog log;
-        for (QWidget* w : std::initializer_list<QWidget*>{new CEditEx(1118), new CSpinButtonCtrlEx(1208),
-                                                           new CComboBoxExt(1002)}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{new CEditEx(PrzeplywIds::IDC_VELOCITY),
+                                                          new CSpinButtonCtrlEx(kIdDecimalsSpin),
+                                                          new CComboBoxExt(JednostkiIds::IDC_FROM_UNIT)}) {
             QHelpEvent query(QEvent::QueryWhatsThis, QPoint(2, 2), QPoint(502, 302));
             query.ignore();
             QApplication::sendEvent(w, &query);
@@ -235,7 +240,7 @@ private slots:
             delete w;
         }
         QCOMPARE(log.requests.size(), size_t(3));
-        QCOMPARE(log.requests[1].helpId, HelpIdOf(1208));
+        QCOMPARE(log.requests[1].helpId, HelpIdOf(kIdDecimalsSpin));
     }
 
     void shiftF1ThenAClickAsksForTheClickedControl()
@@ -246,7 +251,7 @@ private slots:
         EnableWhatsThis(&form);  // once is enough; twice must not break Shift+F1
         QVERIFY(form.windowFlags() & Qt::WindowContextHelpButtonHint);
         auto* plain = new QLineEdit(&form);
-        auto* kv = new CButtonEx(1213, QStringLiteral("Kv"), &form);
+        auto* kv = new CButtonEx(PrzeplywIds::IDC_KV, QStringLiteral("Kv"), &form);
         auto* layout = new QVBoxLayout(&form);
         layout->addWidget(plain);
         layout->addWidget(kv);
@@ -274,14 +279,14 @@ private slots:
         page.resize(200, 100);
         auto* label = new QLabel(QStringLiteral("równe jest"), &page);
         label->setGeometry(10, 10, 80, 20);
-        SetControlId(label, 1006);
+        SetControlId(label, JednostkiIds::IDC_COMMENT);
         auto* anonymous = new QLabel(QStringLiteral("x"), &page);
         anonymous->setGeometry(10, 50, 80, 20);
         // A "What's This" click on a plain label travels up to the page.
         QHelpEvent help(QEvent::WhatsThis, QPoint(5, 5), QPoint(115, 215));
         QApplication::sendEvent(label, &help);
         QCOMPARE(log.requests.size(), size_t(1));
-        QCOMPARE(log.requests[0].controlId, 1006u);
+        QCOMPARE(log.requests[0].controlId, JednostkiIds::IDC_COMMENT);
         QCOMPARE(log.requests[0].window.data(), &page);
         QCOMPARE(log.requests[0].point, QPoint(115, 215));
         QHelpEvent other(QEvent::WhatsThis, QPoint(5, 5), QPoint(1, 1));
@@ -293,9 +298,9 @@ private slots:
     void resultLookAndBack()
     {
         QWidget form;
-        auto* edit = new CEditEx(1129, &form);
-        auto* list = new CListBoxEx(1177, &form);
-        auto* button = new CButtonEx(1213, QString(), &form);
+        auto* edit = new CEditEx(PrzeplywIds::IDC_UNIT_LOSS, &form);
+        auto* list = new CListBoxEx(kIdTapeList, &form);
+        auto* button = new CButtonEx(PrzeplywIds::IDC_KV, QString(), &form);
         edit->setGeometry(0, 0, 120, 30);
         list->setGeometry(0, 40, 120, 60);
         button->setGeometry(0, 110, 120, 30);
@@ -345,8 +350,8 @@ private slots:
     void spinStepsItsBuddyWithinTheRange()
     {
         QWidget form;
-        auto* decimals = new CEditEx(1207, &form);
-        auto* spin = new CSpinButtonCtrlEx(1208, &form);
+        auto* decimals = new CEditEx(kIdDecimals, &form);
+        auto* spin = new CSpinButtonCtrlEx(kIdDecimalsSpin, &form);
         spin->SetRange(0, 11);
         spin->SetBuddy(decimals);
         spin->SetPos(5);

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "analysis/AnalysisIds.h"
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
 #include "controls/ContextHelp.h"
@@ -15,6 +16,7 @@
 #include "controls/HelpTexts.h"
 #include "controls/Modal.h"
 #include "controls/UiString.h"
+#include "units/JednostkiIds.h"
 
 namespace {
 // Answers message boxes and keeps their texts.
@@ -70,8 +72,8 @@ private slots:
             distinct << text;
         }
         QVERIFY(distinct.size() > 150);  // texts of their own, not one text for all
-        QVERIFY(HelpPopupText(HelpIdOf(1213)).contains(QStringLiteral("Kv")));
-        QVERIFY(HelpPopupText(HelpIdOf(1001)).contains(QStringLiteral("wartość")));
+        QVERIFY(HelpPopupText(HelpIdOf(PrzeplywIds::IDC_KV)).contains(QStringLiteral("Kv")));
+        QVERIFY(HelpPopupText(HelpIdOf(JednostkiIds::IDC_VALUE)).contains(QStringLiteral("wartość")));
         // Ids the table does not give have no text.
         QCOMPARE(HelpPopupText(0), NoHelpText());
         QCOMPARE(HelpPopupText(0x80850001u), NoHelpText());
@@ -97,7 +99,7 @@ private slots:
 
     void popupShowsTheTextAtThePoint()
     {
-        ShowHelpPopup(nullptr, 1213, QPoint(100, 100));
+        ShowHelpPopup(nullptr, PrzeplywIds::IDC_KV, QPoint(100, 100));
         QWidget* popup = VisiblePopupOfClass("QWhatsThat");
         QVERIFY(popup);
         popup->close();
@@ -191,7 +193,7 @@ private slots:
 
         for (const QString& path : {missing, garbage, truncated, empty, dir.path()}) {
             SetHelpFilePath(path);
-            const QString popup = HelpPopupText(HelpIdOf(1213));
+            const QString popup = HelpPopupText(HelpIdOf(PrzeplywIds::IDC_KV));
             QVERIFY2(popup.contains(path), qPrintable(popup));
             QVERIFY(popup.startsWith(QStringLiteral("Nie można otworzyć pliku pomocy")));
             MessageLog messages;
@@ -201,7 +203,7 @@ private slots:
         }
         // Back to the real file: read again.
         SetHelpFilePath(QString());
-        QVERIFY(HelpPopupText(HelpIdOf(1213)).contains(QStringLiteral("Kv")));
+        QVERIFY(HelpPopupText(HelpIdOf(PrzeplywIds::IDC_KV)).contains(QStringLiteral("Kv")));
     }
 };
 

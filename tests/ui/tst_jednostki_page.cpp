@@ -18,6 +18,10 @@
 #include "controls/UiString.h"
 #include "units/CJednostkiPage.h"
 #include "units/CTabTextLabel.h"
+#include "units/JednostkiIds.h"
+#include "units/Units.h"
+
+using namespace JednostkiIds;
 
 namespace {
 
@@ -62,7 +66,7 @@ private slots:
         CJednostkiPage page(nullptr);
         QCOMPARE(page.QuantityCombo()->currentIndex(), 0);
         QCOMPARE(page.QuantityCombo()->currentText(), QStringLiteral("Ciepło właściwe"));
-        QCOMPARE(page.QuantityCombo()->currentData().toInt(), 2600);
+        QCOMPARE(page.QuantityCombo()->currentData().toInt(), kQuantitySpecificHeat);
         QCOMPARE(page.QuantityCombo()->count(), 31);
         QCOMPARE(page.FromUnitCombo()->currentText(), QStringLiteral("J/(kg K)"));
         QCOMPARE(page.ToUnitCombo()->currentText(), QStringLiteral("J/(kg K)"));
@@ -77,9 +81,10 @@ private slots:
 
         // Every control carries its id.
         const QList<QPair<QWidget*, unsigned>> ids = {
-            {page.QuantityCombo(), 1000}, {page.ValueEdit(), 1001}, {page.FromUnitCombo(), 1002},
-            {page.ResultEdit(), 1003},    {page.ToUnitCombo(), 1004}, {page.CopyButton(), 1005},
-            {page.CommentStatic(), 1006}, {page.ConvertButton(), 1007}};
+            {page.QuantityCombo(), IDC_QUANTITY},  {page.ValueEdit(), IDC_VALUE},
+            {page.FromUnitCombo(), IDC_FROM_UNIT}, {page.ResultEdit(), IDC_RESULT},
+            {page.ToUnitCombo(), IDC_TO_UNIT},     {page.CopyButton(), IDC_COPY},
+            {page.CommentStatic(), IDC_COMMENT},   {page.ConvertButton(), IDC_CONVERT}};
         for (const auto& [widget, id] : ids) {
             QCOMPARE(ControlIdOf(widget), id);
             QCOMPARE(page.findChild<QWidget*>(ControlObjectName(id)), widget);
@@ -271,7 +276,7 @@ private slots:
 
         page.QuantityCombo()->setFocus();
         QTest::keyClick(page.QuantityCombo(), Qt::Key_Down);  // the next name: "Objętość właściwa"
-        QCOMPARE(page.QuantityCombo()->currentData().toInt(), 3400);
+        QCOMPARE(page.QuantityCombo()->currentData().toInt(), kQuantitySpecificVolume);
         QCOMPARE(page.ValueEdit()->text(), QStringLiteral("1"));
         QCOMPARE(page.ResultEdit()->text(), QStringLiteral("1"));
         QCOMPARE(page.Value(), 1.0);
@@ -311,7 +316,7 @@ private slots:
         page.ValueEdit()->setFocus();
         QTest::keyClick(page.ValueEdit(), Qt::Key_F1);
         QCOMPARE(requests.size(), std::size_t(1));
-        QCOMPARE(requests.back().controlId, 1001u);
+        QCOMPARE(requests.back().controlId, IDC_VALUE);
         QCOMPARE(requests.back().helpId, 0x80000000u + 129u * 0x10000u + 1001u);
         QCOMPARE(page.ValueEdit()->text(), QStringLiteral("1"));  // F1 types nothing
 
@@ -319,13 +324,13 @@ private slots:
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), page.ConvertButton()->mapToGlobal(QPoint(3, 3)));
         QApplication::sendEvent(page.ConvertButton(), &click);
         QCOMPARE(requests.size(), std::size_t(2));
-        QCOMPARE(requests.back().controlId, 1007u);
-        QCOMPARE(requests.back().helpId, HelpIdOf(1007));
+        QCOMPARE(requests.back().controlId, IDC_CONVERT);
+        QCOMPARE(requests.back().helpId, HelpIdOf(IDC_CONVERT));
         QCOMPARE(requests.back().helpId & 0xFFFFu, 1008u);
 
         QContextMenuEvent onComment(QContextMenuEvent::Mouse, QPoint(3, 3), page.CommentStatic()->mapToGlobal(QPoint(3, 3)));
         QApplication::sendEvent(page.CommentStatic(), &onComment);
-        QCOMPARE(requests.back().controlId, 1006u);
+        QCOMPARE(requests.back().controlId, IDC_COMMENT);
         SetHelpPopupHook({});
     }
 
@@ -366,7 +371,7 @@ private slots:
             QCOMPARE(page.QuantityCombo()->currentText(), QString::fromUtf8(LoadText(number)));
             QCOMPARE(page.FromUnitCombo()->itemText(0), QString::fromUtf8(LoadText(number + 1)));
             QCOMPARE(page.CommentStatic()->text(),
-                     QString::fromUtf8(LoadText(10000 + (number - 1000) / 100)));
+                     QString::fromUtf8(LoadText(kCommentBase + (number - kQuantityFirst) / kQuantityStep)));
             // Last unit to first and back: finite, never "nan".
             page.FromUnitCombo()->setCurrentIndex(page.FromUnitCombo()->count() - 1);
             QVERIFY(page.ResultEdit()->text() != QStringLiteral("nan"));

@@ -5,6 +5,7 @@
 #include "base/NumberText.h"
 #include "controls/UiString.h"
 #include "units/FillUnitCombo.h"
+#include "units/Quantities.h"
 
 class TestUnitCombo : public QObject {
     Q_OBJECT
@@ -16,7 +17,7 @@ private slots:
         QComboBox combo;
         MakeComboSorted(&combo);
         QVERIFY(IsComboSorted(&combo));
-        FillUnitCombo(&combo, 900, 4100, 100, 0);
+        FillUnitCombo(&combo, kQuantityFirst - kQuantityStep, kQuantityLast + kQuantityStep, kQuantityStep, 0);
         const QStringList expected = {
             "Ciepło właściwe", "Ciśnienie", "Czas", "Długość", "Dyfuzyjność cieplna", "Energia", "Entalpia",
             "Gęstość", "Jednostkowa strata ciśnienia", "Kąt płaski", "Lepkość dynamiczna", "Lepkość kinematyczna",
@@ -31,10 +32,10 @@ private slots:
         QCOMPARE(names, expected);
         QCOMPARE(combo.currentIndex(), 0);
         // The number travels as item data, never as a position.
-        QCOMPARE(combo.itemData(0).toInt(), 2600);
-        QCOMPARE(combo.itemData(combo.findText("Długość")).toInt(), 1000);
-        QCOMPARE(combo.itemData(combo.findText("Temperatura")).toInt(), 3100);
-        QCOMPARE(combo.itemData(combo.findText("Zawartość wilgoci")).toInt(), 4000);
+        QCOMPARE(combo.itemData(0).toInt(), kQuantitySpecificHeat);
+        QCOMPARE(combo.itemData(combo.findText("Długość")).toInt(), kQuantityLength);
+        QCOMPARE(combo.itemData(combo.findText("Temperatura")).toInt(), kQuantityTemperature);
+        QCOMPARE(combo.itemData(combo.findText("Zawartość wilgoci")).toInt(), kQuantityMoistureContent);
         QVERIFY(combo.findText("Procent") < 0);
         QVERIFY(combo.findText("Wielkość bezwymiarowa") < 0);
     }
@@ -42,17 +43,17 @@ private slots:
     void unsortedListKeepsIdOrder()
     {
         QComboBox combo;
-        FillUnitCombo(&combo, 900, 4100, 100, 2);
+        FillUnitCombo(&combo, kQuantityFirst - kQuantityStep, kQuantityLast + kQuantityStep, kQuantityStep, 2);
         QCOMPARE(combo.count(), 31);
         QCOMPARE(combo.itemText(0), QStringLiteral("Długość"));
         QCOMPARE(combo.currentIndex(), 2);
-        QCOMPARE(combo.currentData().toInt(), 1200);
+        QCOMPARE(combo.currentData().toInt(), kQuantityVolume);
     }
 
     void unitListsInUnitOrder()
     {
         QComboBox combo;
-        FillUnitCombo(&combo, 3100, 3200, 1, 0);
+        FillUnitCombo(&combo, kQuantityTemperature, kQuantityTemperature + kQuantityStep, 1, 0);
         QCOMPARE(combo.count(), 4);
         QCOMPARE(combo.itemText(0), QStringLiteral("K"));
         QCOMPARE(combo.itemText(1), QStringLiteral("st C"));
@@ -62,7 +63,7 @@ private slots:
         QCOMPARE(combo.currentIndex(), 0);
 
         // Refilling replaces the old items.
-        FillUnitCombo(&combo, 9900, 10000, 1, 0);
+        FillUnitCombo(&combo, kQuantityDimensionless, kQuantityDimensionless + kQuantityStep, 1, 0);
         QCOMPARE(combo.count(), 1);
         QCOMPARE(combo.itemText(0), QStringLiteral("bez miana"));
         QCOMPARE(combo.itemData(0).toInt(), 9901);
@@ -71,7 +72,7 @@ private slots:
     void namesEqualButForCaseKeepTheirOwnIds()
     {
         QComboBox combo;
-        FillUnitCombo(&combo, 1400, 1500, 1, 0);
+        FillUnitCombo(&combo, kQuantityMass, kQuantityMass + kQuantityStep, 1, 0);
         QCOMPARE(combo.count(), 14);
         QCOMPARE(combo.itemText(1), QStringLiteral("mg"));
         QCOMPARE(combo.itemData(1).toInt(), 1402);
@@ -82,9 +83,9 @@ private slots:
     void fillingSendsNoChangeSignal()
     {
         QComboBox combo;
-        FillUnitCombo(&combo, 1000, 1100, 1, 0);
+        FillUnitCombo(&combo, kQuantityLength, kQuantityLength + kQuantityStep, 1, 0);
         QSignalSpy changed(&combo, &QComboBox::currentIndexChanged);
-        FillUnitCombo(&combo, 1900, 2000, 1, 3);
+        FillUnitCombo(&combo, kQuantityPressure, kQuantityPressure + kQuantityStep, 1, 3);
         QCOMPARE(changed.count(), 0);
         QCOMPARE(combo.currentText(), QStringLiteral("MPa"));
     }
@@ -92,16 +93,17 @@ private slots:
     void oddArgumentsDoNoHarm()
     {
         QComboBox combo;
-        FillUnitCombo(&combo, 1000, 1100, 1, 99);
+        FillUnitCombo(&combo, kQuantityLength, kQuantityLength + kQuantityStep, 1, 99);
         QCOMPARE(combo.count(), 9);
         QCOMPARE(combo.currentIndex(), -1);
-        FillUnitCombo(&combo, 1000, 1100, 0, 0);  // no step: nothing, no endless loop
+        FillUnitCombo(&combo, kQuantityLength, kQuantityLength + kQuantityStep, 0,
+                      0); // no step: nothing, no endless loop
         QCOMPARE(combo.count(), 0);
-        FillUnitCombo(&combo, 1100, 1000, 1, 0);  // empty range
+        FillUnitCombo(&combo, kQuantityLength + kQuantityStep, kQuantityLength, 1, 0); // empty range
         QCOMPARE(combo.count(), 0);
         FillUnitCombo(&combo, 2147483600, 2147483647, 40, 0);  // near the top of int
         QCOMPARE(combo.count(), 0);
-        FillUnitCombo(nullptr, 1000, 1100, 1, 0);
+        FillUnitCombo(nullptr, kQuantityLength, kQuantityLength + kQuantityStep, 1, 0);
     }
 };
 

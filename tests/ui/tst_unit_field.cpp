@@ -16,6 +16,19 @@ QString Sep(QString text) { return text.replace(QLatin1Char('.'), QLatin1Char(De
 // A small page: a temperature typed by the user, the same temperature shown
 // back as an output, a pressure output and a dimensionless output, over a
 // model that rejects temperatures at or below 0 K.
+// The test form's control ids: any ids do.
+enum : unsigned {
+    kPlainEdit = 1001,
+    kTemperatureOutEdit = 1009,
+    kPressureEdit = 1011,
+    kPrandtlEdit = 1012,
+    kTemperatureInEdit = 1013,
+    kTemperatureOutUnit = 1069,
+    kPressureUnit = 1071,
+    kPrandtlUnit = 1073,
+    kTemperatureInUnit = 1075,
+};
+
 class TestForm : public QWidget {
 public:
     double modelT = 293.15;
@@ -42,10 +55,10 @@ public:
             field.FillUnits();
             return &field;
         };
-        tIn = add(1013, 1075, kQuantityTemperature, FieldRole::Input);
-        tOut = add(1009, 1069, kQuantityTemperature, FieldRole::Output);
-        p = add(1011, 1071, 1900, FieldRole::Output);
-        pr = add(1012, 1073, kQuantityDimensionless, FieldRole::Output);
+        tIn = add(kTemperatureInEdit, kTemperatureInUnit, kQuantityTemperature, FieldRole::Input);
+        tOut = add(kTemperatureOutEdit, kTemperatureOutUnit, kQuantityTemperature, FieldRole::Output);
+        p = add(kPressureEdit, kPressureUnit, kQuantityPressure, FieldRole::Output);
+        pr = add(kPrandtlEdit, kPrandtlUnit, kQuantityDimensionless, FieldRole::Output);
         pr->Edit()->SetResultLook(true);
         auto* noteEdit = new QLineEdit(this);
         noteEdit->setObjectName(QStringLiteral("note"));
@@ -229,11 +242,11 @@ private slots:
         QCOMPARE(form.tOut->Edit()->text(), QStringLiteral("400"));
         {
             const CFieldExchange::Guard guard(*form.fields);
-            QVERIFY(form.fields->IsExchanging());
+            QVERIFY(form.fields->IsBlocked());
             form.p->UnitCombo()->setCurrentIndex(3);
             form.tIn->Edit()->setText(QStringLiteral("500"));
         }
-        QVERIFY(!form.fields->IsExchanging());
+        QVERIFY(!form.fields->IsBlocked());
         QCOMPARE(form.p->Edit()->text(), QStringLiteral("100000"));  // no unit change ran
         QCOMPARE(form.applied, 0);
         QCOMPARE(foreign, 0);
@@ -285,8 +298,8 @@ private slots:
     {
         auto* form = new TestForm;
         CFieldExchange exchange;
-        auto* edit = new CEditEx(1001, form);
-        CUnitField& field = exchange.AddField(edit, nullptr, 1900, FieldRole::Output);
+        auto* edit = new CEditEx(kPlainEdit, form);
+        CUnitField& field = exchange.AddField(edit, nullptr, kQuantityPressure, FieldRole::Output);
         field.Show(5);
         delete form;  // the controls go first
         exchange.UpdateData(false);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "analysis/AnalysisIds.h"
 #include "analysis/CAnalizaEnergiiDlg.h"
 #include "analysis/CAnalizaPrzeplywuDlg.h"
 #include "app/CSplashWnd.h"
@@ -18,44 +19,25 @@
 #include "controls/HelpControls.h"
 #include "controls/UiString.h"
 #include "pages/CWodaPage.h"
+#include "pages/PageIds.h"
 #include "WidgetTestSupport.h"
+
+using namespace WodaIds;
 
 namespace {
 
 QComboBox* Combo(QWidget& w, unsigned id) { return Ctrl<QComboBox>(w, id); }
 QPushButton* Button(QWidget& w, unsigned id) { return Ctrl<QPushButton>(w, id); }
-CGroupBoxEx* Properties(QWidget& w) { return Ctrl<CGroupBoxEx>(w, CWodaPage::IDC_PROPERTIES); }
+CGroupBoxEx* Properties(QWidget& w) { return Ctrl<CGroupBoxEx>(w, IDC_PROPERTIES); }
 
-// The user replaces a box's text key by key.
-void Type(QWidget& w, unsigned id, const QString& text)
-{
-    QLineEdit* edit = Edit(w, id);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
-// The user pastes over a box's whole text (the filter lets paste pass).
-void Paste(QWidget& w, unsigned id, const QString& text)
-{
-    QLineEdit* edit = Edit(w, id);
-    edit->setFocus();
-    edit->selectAll();
-    edit->insert(text);
-}
-
-void Choose(QWidget& w, unsigned comboId, const QString& unit)
-{
-    QComboBox* combo = Combo(w, comboId);
-    const int index = combo->findText(unit);
-    QVERIFY2(index >= 0, qPrintable(unit));
-    combo->setCurrentIndex(index);
-}
-
-const unsigned kOutputs[] = {1008, 1010, 1012, 1066, 1016, 1068, 1070, 1026, 1028};
-const unsigned kOutputUnits[] = {1009, 1011, 1013, 1067, 1018, 1069, 1071, 1027, 1029};
-const unsigned kNeedProperties[] = {1125, 1128, 1122};
+const unsigned kOutputs[] = {IDC_DENSITY,      IDC_EXPANSION,         IDC_SPECIFIC_HEAT,       IDC_ENTHALPY,
+                             IDC_CONDUCTIVITY, IDC_DYNAMIC_VISCOSITY, IDC_KINEMATIC_VISCOSITY, IDC_SURFACE_TENSION,
+                             IDC_PRANDTL};
+const unsigned kOutputUnits[] = {
+    IDC_DENSITY_UNIT,      IDC_EXPANSION_UNIT,         IDC_SPECIFIC_HEAT_UNIT,       IDC_ENTHALPY_UNIT,
+    IDC_CONDUCTIVITY_UNIT, IDC_DYNAMIC_VISCOSITY_UNIT, IDC_KINEMATIC_VISCOSITY_UNIT, IDC_SURFACE_TENSION_UNIT,
+    IDC_PRANDTL_UNIT};
+const unsigned kNeedProperties[] = {IDC_STORE_INITIAL, IDC_STORE_FINAL, IDC_FLOW};
 
 // The twelve state lines of a fresh page, worked out by hand from the water
 // fits at 0 °C (t = 0 leaves the constant terms; the expansion is minus the
@@ -135,33 +117,36 @@ private slots:
     void freshPage()
     {
         CWodaPage& p = *m_page;
-        QCOMPARE(TextOf(p, 1064), Num("273.15"));
-        QCOMPARE(TextOf(p, 1073), QStringLiteral("100000"));
-        QCOMPARE(TextOf(p, 1078), QStringLiteral("1"));
-        QCOMPARE(TextOf(p, 1008), Num("999.732"));
-        QCOMPARE(TextOf(p, 1028), Num("13.2979"));
-        for (unsigned combo : {1065u, 1075u, 1081u, 1009u, 1011u, 1013u, 1067u, 1018u, 1069u, 1071u, 1027u, 1029u})
+        QCOMPARE(TextOf(p, IDC_TEMPERATURE), Num("273.15"));
+        QCOMPARE(TextOf(p, IDC_PRESSURE), QStringLiteral("100000"));
+        QCOMPARE(TextOf(p, IDC_MASS_FLOW), QStringLiteral("1"));
+        QCOMPARE(TextOf(p, IDC_DENSITY), Num("999.732"));
+        QCOMPARE(TextOf(p, IDC_PRANDTL), Num("13.2979"));
+        for (unsigned combo :
+             {IDC_TEMPERATURE_UNIT, IDC_PRESSURE_UNIT, IDC_MASS_FLOW_UNIT, IDC_DENSITY_UNIT, IDC_EXPANSION_UNIT,
+              IDC_SPECIFIC_HEAT_UNIT, IDC_ENTHALPY_UNIT, IDC_CONDUCTIVITY_UNIT, IDC_DYNAMIC_VISCOSITY_UNIT,
+              IDC_KINEMATIC_VISCOSITY_UNIT, IDC_SURFACE_TENSION_UNIT, IDC_PRANDTL_UNIT})
             QCOMPARE(Combo(p, combo)->currentIndex(), 0);
-        QCOMPARE(Combo(p, 1065)->currentText(), QStringLiteral("K"));
-        QCOMPARE(Combo(p, 1029)->currentText(), QStringLiteral("bez miana"));
+        QCOMPARE(Combo(p, IDC_TEMPERATURE_UNIT)->currentText(), QStringLiteral("K"));
+        QCOMPARE(Combo(p, IDC_PRANDTL_UNIT)->currentText(), QStringLiteral("bez miana"));
         QCOMPARE(Properties(p)->title(), QStringLiteral("Właściwości"));
-        QCOMPARE(Ctrl<QGroupBox>(p, 1138)->title(), QStringLiteral("Parametry"));
-        QVERIFY(!Button(p, 1131)->isEnabled());
+        QCOMPARE(Ctrl<QGroupBox>(p, IDC_PARAMETERS)->title(), QStringLiteral("Parametry"));
+        QVERIFY(!Button(p, IDC_ENERGY)->isEnabled());
         for (unsigned id : kNeedProperties)
             QVERIFY(Button(p, id)->isEnabled());
-        QVERIFY(Ctrl<QPlainTextEdit>(p, 1134)->toPlainText().isEmpty());
-        QVERIFY(Ctrl<QPlainTextEdit>(p, 1136)->toPlainText().isEmpty());
+        QVERIFY(Ctrl<QPlainTextEdit>(p, IDC_INITIAL_TEXT)->toPlainText().isEmpty());
+        QVERIFY(Ctrl<QPlainTextEdit>(p, IDC_FINAL_TEXT)->toPlainText().isEmpty());
         // The outputs are writable on this page.
         for (unsigned id : kOutputs)
             QVERIFY(!Edit(p, id)->isReadOnly());
-        QVERIFY(!p.IsStored(CWodaPage::State::Initial));
-        QVERIFY(!p.IsStored(CWodaPage::State::Final));
+        QVERIFY(!p.IsStored(StateSlot::Initial));
+        QVERIFY(!p.IsStored(StateSlot::Final));
     }
 
     void rejectedTemperatureAndItsRecovery()
     {
         CWodaPage& p = *m_page;
-        Type(p, 1064, Num("423.16"));
+        Type(p, IDC_TEMPERATURE, Num("423.16"));
         QCOMPARE(Properties(p)->title(), Num("Temperatura wyższa od temperatury maksymalnej   423.15 K"));
         QCOMPARE(Properties(p)->TextColor(), QColor(255, 0, 0));
         QCOMPARE(Properties(p)->BackgroundColor(), SysButtonFaceColor());
@@ -174,16 +159,16 @@ private slots:
         for (unsigned id : kOutputUnits)
             QVERIFY(!Combo(p, id)->isEnabled());
         // The inputs stay usable, so the user can mend the value.
-        QVERIFY(Edit(p, 1064)->isEnabled());
-        QVERIFY(Combo(p, 1065)->isEnabled());
-        QCOMPARE(TextOf(p, 1064), Num("423.16"));
+        QVERIFY(Edit(p, IDC_TEMPERATURE)->isEnabled());
+        QVERIFY(Combo(p, IDC_TEMPERATURE_UNIT)->isEnabled());
+        QCOMPARE(TextOf(p, IDC_TEMPERATURE), Num("423.16"));
 
         // Back at the limit: accepted.
-        QTest::keyClick(Edit(p, 1064), Qt::Key_Backspace);
-        QTest::keyClick(Edit(p, 1064), '5');
+        QTest::keyClick(Edit(p, IDC_TEMPERATURE), Qt::Key_Backspace);
+        QTest::keyClick(Edit(p, IDC_TEMPERATURE), '5');
         QCOMPARE(Properties(p)->title(), QStringLiteral("Właściwości"));
         QCOMPARE(Properties(p)->TextColor(), SysWindowTextColor());
-        QCOMPARE(TextOf(p, 1008), Num("916.825"));  // 150 °C
+        QCOMPARE(TextOf(p, IDC_DENSITY), Num("916.825"));  // 150 °C
         for (unsigned id : kNeedProperties)
             QVERIFY(Button(p, id)->isEnabled());
         for (unsigned id : kOutputUnits)
@@ -193,60 +178,60 @@ private slots:
     void lastEditedInputOwnsTheMessageLine()
     {
         CWodaPage& p = *m_page;
-        Type(p, 1064, QStringLiteral("500"));
-        QVERIFY(TextOf(p, 1008).isEmpty());
+        Type(p, IDC_TEMPERATURE, QStringLiteral("500"));
+        QVERIFY(TextOf(p, IDC_DENSITY).isEmpty());
         // An accepted pressure clears the temperature message and shows the
         // properties of the last accepted temperature (273.15 K).
-        Type(p, 1073, QStringLiteral("200000"));
+        Type(p, IDC_PRESSURE, QStringLiteral("200000"));
         QCOMPARE(Properties(p)->title(), QStringLiteral("Właściwości"));
-        QCOMPARE(TextOf(p, 1008), Num("999.732"));
+        QCOMPARE(TextOf(p, IDC_DENSITY), Num("999.732"));
         QCOMPARE(p.Model().GetPressure(), 200000.0);
         // And the reverse: a pressure message cleared by a temperature.
-        Type(p, 1073, QStringLiteral("2e7"));
+        Type(p, IDC_PRESSURE, QStringLiteral("2e7"));
         QCOMPARE(Properties(p)->title(), QStringLiteral("Ciśnienie wyższe od ciśnienia maksymalnego    10 MPa"));
         QCOMPARE(p.Model().GetPressure(), 200000.0);
-        Type(p, 1064, QStringLiteral("300"));
+        Type(p, IDC_TEMPERATURE, QStringLiteral("300"));
         QCOMPARE(Properties(p)->title(), QStringLiteral("Właściwości"));
-        QVERIFY(!TextOf(p, 1008).isEmpty());
+        QVERIFY(!TextOf(p, IDC_DENSITY).isEmpty());
     }
 
     void textThatIsNotANumber()
     {
         CWodaPage& p = *m_page;
         // Pasted garbage and empty boxes read as 0, which the model rejects.
-        Paste(p, 1064, QStringLiteral("abc"));
+        Paste(p, IDC_TEMPERATURE, QStringLiteral("abc"));
         QCOMPARE(Properties(p)->title(), Num("Temperatura niższa od temperatury minimalnej   273.15 K"));
-        Paste(p, 1064, QStringLiteral("300"));
+        Paste(p, IDC_TEMPERATURE, QStringLiteral("300"));
         QCOMPARE(Properties(p)->title(), QStringLiteral("Właściwości"));
-        Type(p, 1073, QString());
+        Type(p, IDC_PRESSURE, QString());
         QCOMPARE(Properties(p)->title(), QStringLiteral("Ciśnienie niższe od ciśnienia minimalnego   100 kPa"));
-        Paste(p, 1073, QStringLiteral("-"));
+        Paste(p, IDC_PRESSURE, QStringLiteral("-"));
         QCOMPARE(Properties(p)->title(), QStringLiteral("Ciśnienie niższe od ciśnienia minimalnego   100 kPa"));
         // The model refuses an infinity with a message of its own, no limit.
-        Paste(p, 1064, QStringLiteral("1e999"));
+        Paste(p, IDC_TEMPERATURE, QStringLiteral("1e999"));
         QCOMPARE(Properties(p)->title(), QStringLiteral("Wartość nie jest liczbą skończoną"));
-        Paste(p, 1064, QStringLiteral("-inf"));
+        Paste(p, IDC_TEMPERATURE, QStringLiteral("-inf"));
         QCOMPARE(Properties(p)->title(), QStringLiteral("Wartość nie jest liczbą skończoną"));
 
-        // A NaN lies within no range: rejected with a plain request for a
-        // number, the model keeps its last accepted state.
-        Paste(p, 1064, QStringLiteral("350"));
+        // A NaN is refused the same way; the model keeps its last accepted
+        // state.
+        Paste(p, IDC_TEMPERATURE, QStringLiteral("350"));
         const double density = p.Model().GetDensity();
-        Paste(p, 1064, QStringLiteral("nan"));
-        QCOMPARE(Properties(p)->title(), QStringLiteral("Proszę podać liczbę."));
+        Paste(p, IDC_TEMPERATURE, QStringLiteral("nan"));
+        QCOMPARE(Properties(p)->title(), QStringLiteral("Wartość nie jest liczbą skończoną"));
         QCOMPARE(Properties(p)->TextColor(), QColor(255, 0, 0));
-        QVERIFY(TextOf(p, 1008).isEmpty());
-        QVERIFY(!Button(p, 1125)->isEnabled());
+        QVERIFY(TextOf(p, IDC_DENSITY).isEmpty());
+        QVERIFY(!Button(p, IDC_STORE_INITIAL)->isEnabled());
         QCOMPARE(p.Model().GetTemperature(), 350.0);
         QCOMPARE(p.Model().GetDensity(), density);
-        Paste(p, 1073, QStringLiteral("NaN"));
-        QCOMPARE(Properties(p)->title(), QStringLiteral("Proszę podać liczbę."));
-        Paste(p, 1073, QStringLiteral("100000"));
+        Paste(p, IDC_PRESSURE, QStringLiteral("NaN"));
+        QCOMPARE(Properties(p)->title(), QStringLiteral("Wartość nie jest liczbą skończoną"));
+        Paste(p, IDC_PRESSURE, QStringLiteral("100000"));
         QCOMPARE(Properties(p)->title(), QStringLiteral("Właściwości"));
-        QCOMPARE(TextOf(p, 1008), QString::fromStdString(FormatG(density)));
+        QCOMPARE(TextOf(p, IDC_DENSITY), QString::fromStdString(FormatG(density)));
 
         // A mass flow is never rejected, not even a negative one.
-        Type(p, 1078, QStringLiteral("-2"));
+        Type(p, IDC_MASS_FLOW, QStringLiteral("-2"));
         QCOMPARE(p.Model().GetMassFlow(), -2.0);
         QCOMPARE(Properties(p)->title(), QStringLiteral("Właściwości"));
     }
@@ -254,78 +239,78 @@ private slots:
     void unitChangesShowTheModelValue()
     {
         CWodaPage& p = *m_page;
-        Type(p, 1064, QStringLiteral("20"));
+        Type(p, IDC_TEMPERATURE, QStringLiteral("20"));
         QCOMPARE(p.Model().GetTemperature(), 20.0);  // still "K": rejected
-        Choose(p, 1065, QStringLiteral("st C"));
-        QCOMPARE(TextOf(p, 1064), Num("-253.15"));
-        Type(p, 1064, QStringLiteral("20"));
+        Choose(p, IDC_TEMPERATURE_UNIT, QStringLiteral("st C"));
+        QCOMPARE(TextOf(p, IDC_TEMPERATURE), Num("-253.15"));
+        Type(p, IDC_TEMPERATURE, QStringLiteral("20"));
         QCOMPARE(p.Model().GetTemperature(), 293.15);
-        QCOMPARE(TextOf(p, 1066), Num("83872.2"));
-        Choose(p, 1067, QStringLiteral("kJ/kg"));
-        QCOMPARE(TextOf(p, 1066), Num("83.8722"));
-        Choose(p, 1075, QStringLiteral("MPa"));
-        QCOMPARE(TextOf(p, 1073), Num("0.1"));
+        QCOMPARE(TextOf(p, IDC_ENTHALPY), Num("83872.2"));
+        Choose(p, IDC_ENTHALPY_UNIT, QStringLiteral("kJ/kg"));
+        QCOMPARE(TextOf(p, IDC_ENTHALPY), Num("83.8722"));
+        Choose(p, IDC_PRESSURE_UNIT, QStringLiteral("MPa"));
+        QCOMPARE(TextOf(p, IDC_PRESSURE), Num("0.1"));
         QCOMPARE(p.Model().GetPressure(), 100000.0);
         // A single-unit field ignores the choice.
-        Combo(p, 1029)->setCurrentIndex(-1);
-        QCOMPARE(TextOf(p, 1028), Num("6.94185"));
+        Combo(p, IDC_PRANDTL_UNIT)->setCurrentIndex(-1);
+        QCOMPARE(TextOf(p, IDC_PRANDTL), Num("6.94185"));
     }
 
     void storingStates()
     {
         CWodaPage& p = *m_page;
-        QTest::mouseClick(Button(p, 1125), Qt::LeftButton);
-        QVERIFY(p.IsStored(CWodaPage::State::Initial));
-        QVERIFY(!Button(p, 1131)->isEnabled());
-        QCOMPARE(p.StateText(CWodaPage::State::Initial), FreshStateText());
+        QTest::mouseClick(Button(p, IDC_STORE_INITIAL), Qt::LeftButton);
+        QVERIFY(p.IsStored(StateSlot::Initial));
+        QVERIFY(!Button(p, IDC_ENERGY)->isEnabled());
+        QCOMPARE(p.StateText(StateSlot::Initial), FreshStateText());
         QString shown = FreshStateText().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         shown.chop(1);
-        QCOMPARE(Ctrl<QPlainTextEdit>(p, 1134)->toPlainText(), shown);
-        QVERIFY(!Ctrl<CMultiEditEx>(p, 1134)->IsFilterOn());
-        QVERIFY(Ctrl<CMultiEditEx>(p, 1136)->IsFilterOn());
-        QVERIFY(Ctrl<QPlainTextEdit>(p, 1136)->toPlainText().isEmpty());
+        QCOMPARE(Ctrl<QPlainTextEdit>(p, IDC_INITIAL_TEXT)->toPlainText(), shown);
+        QVERIFY(!Ctrl<CMultiEditEx>(p, IDC_INITIAL_TEXT)->IsFilterOn());
+        QVERIFY(Ctrl<CMultiEditEx>(p, IDC_FINAL_TEXT)->IsFilterOn());
+        QVERIFY(Ctrl<QPlainTextEdit>(p, IDC_FINAL_TEXT)->toPlainText().isEmpty());
 
         // The final state, at another temperature and with the enthalpy
         // shown in kJ/kg: the stored enthalpy is the shown one.
-        Type(p, 1064, Num("293.15"));
-        Choose(p, 1067, QStringLiteral("kJ/kg"));
-        QCOMPARE(TextOf(p, 1066), Num("83.8722"));
-        QTest::mouseClick(Button(p, 1128), Qt::LeftButton);
-        QVERIFY(Button(p, 1131)->isEnabled());
-        const CWodaPage::StoredState& final = p.Stored(CWodaPage::State::Final);
+        Type(p, IDC_TEMPERATURE, Num("293.15"));
+        Choose(p, IDC_ENTHALPY_UNIT, QStringLiteral("kJ/kg"));
+        QCOMPARE(TextOf(p, IDC_ENTHALPY), Num("83.8722"));
+        QTest::mouseClick(Button(p, IDC_STORE_FINAL), Qt::LeftButton);
+        QVERIFY(Button(p, IDC_ENERGY)->isEnabled());
+        const StoredState& final = p.Stored(StateSlot::Final);
         QVERIFY(std::abs(final.enthalpy - 83872.2) < 1e-9);
         QVERIFY(final.enthalpy != p.Model().GetEnthalpy());
         QCOMPARE(final.temperature, 293.15);
         QCOMPARE(final.massFlow, 1.0);
-        QVERIFY(p.StateText(CWodaPage::State::Final).contains(Num("Entalpia 83.8722 kJ/kg\r\n")));
-        const CWodaPage::StoredState& initial = p.Stored(CWodaPage::State::Initial);
+        QVERIFY(p.StateText(StateSlot::Final).contains(Num("Entalpia 83.8722 kJ/kg\r\n")));
+        const StoredState& initial = p.Stored(StateSlot::Initial);
         QCOMPARE(initial.temperature, 273.15);
         QVERIFY(std::abs(initial.enthalpy - 59.47) < 1e-12);
 
         // A typed enthalpy is what gets stored, and storing again overwrites.
-        Type(p, 1066, QStringLiteral("100"));
-        QTest::mouseClick(Button(p, 1125), Qt::LeftButton);
-        QCOMPARE(p.Stored(CWodaPage::State::Initial).enthalpy, 100000.0);
-        QVERIFY(p.StateText(CWodaPage::State::Initial).startsWith(Num("Temperatura 293.15 K\r\n")));
-        QVERIFY(p.StateText(CWodaPage::State::Initial).contains(QStringLiteral("Entalpia 100 kJ/kg\r\n")));
-        QVERIFY(Button(p, 1131)->isEnabled());
+        Type(p, IDC_ENTHALPY, QStringLiteral("100"));
+        QTest::mouseClick(Button(p, IDC_STORE_INITIAL), Qt::LeftButton);
+        QCOMPARE(p.Stored(StateSlot::Initial).enthalpy, 100000.0);
+        QVERIFY(p.StateText(StateSlot::Initial).startsWith(Num("Temperatura 293.15 K\r\n")));
+        QVERIFY(p.StateText(StateSlot::Initial).contains(QStringLiteral("Entalpia 100 kJ/kg\r\n")));
+        QVERIFY(Button(p, IDC_ENERGY)->isEnabled());
     }
 
     void finalStateAloneLeavesEnergyDisabled()
     {
         CWodaPage& p = *m_page;
-        QTest::mouseClick(Button(p, 1128), Qt::LeftButton);
-        QVERIFY(p.IsStored(CWodaPage::State::Final));
-        QVERIFY(!Button(p, 1131)->isEnabled());
-        QTest::mouseClick(Button(p, 1125), Qt::LeftButton);
-        QVERIFY(Button(p, 1131)->isEnabled());
+        QTest::mouseClick(Button(p, IDC_STORE_FINAL), Qt::LeftButton);
+        QVERIFY(p.IsStored(StateSlot::Final));
+        QVERIFY(!Button(p, IDC_ENERGY)->isEnabled());
+        QTest::mouseClick(Button(p, IDC_STORE_INITIAL), Qt::LeftButton);
+        QVERIFY(Button(p, IDC_ENERGY)->isEnabled());
     }
 
     void flowAnalysisTakesTheShownDensity()
     {
         CWodaPage& p = *m_page;
-        Type(p, 1064, QStringLiteral("350"));
-        Type(p, 1008, QStringLiteral("1000"));
+        Type(p, IDC_TEMPERATURE, QStringLiteral("350"));
+        Type(p, IDC_DENSITY, QStringLiteral("1000"));
         QString caption;
         double density = 0;
         g_modal = [&](CDialog& dialog) {
@@ -336,43 +321,44 @@ private slots:
             density = flow->Analysis().Density();
             return int(QDialog::Rejected);
         };
-        QTest::mouseClick(Button(p, 1122), Qt::LeftButton);
+        QTest::mouseClick(Button(p, IDC_FLOW), Qt::LeftButton);
         QCOMPARE(caption, QStringLiteral("Analiza przepływu dla wody o gęstości 1000 kg/m^3."));
         QCOMPARE(density, 1000.0);
         QVERIFY(g_questions.empty());  // no states stored: nothing to ask
-        QCOMPARE(TextOf(p, 1008), QStringLiteral("1000"));
+        QCOMPARE(TextOf(p, IDC_DENSITY), QStringLiteral("1000"));
 
         // The next display of the properties replaces the typed density.
-        Type(p, 1064, QStringLiteral("300"));
-        QTest::mouseClick(Button(p, 1122), Qt::LeftButton);
-        QCOMPARE(caption, QStringLiteral("Analiza przepływu dla wody o gęstości ") + Num("996.68") + QStringLiteral(" kg/m^3."));
+        Type(p, IDC_TEMPERATURE, QStringLiteral("300"));
+        QTest::mouseClick(Button(p, IDC_FLOW), Qt::LeftButton);
+        QCOMPARE(caption,
+                 QStringLiteral("Analiza przepływu dla wody o gęstości ") + Num("996.68") + QStringLiteral(" kg/m^3."));
     }
 
     void newMassFlowFromTheFlowAnalysis()
     {
         CWodaPage& p = *m_page;
-        QTest::mouseClick(Button(p, 1125), Qt::LeftButton);
-        QTest::mouseClick(Button(p, 1128), Qt::LeftButton);
+        QTest::mouseClick(Button(p, IDC_STORE_INITIAL), Qt::LeftButton);
+        QTest::mouseClick(Button(p, IDC_STORE_FINAL), Qt::LeftButton);
 
         // Cancelled with the flow unchanged: no question.
         g_modal = [](CDialog&) { return int(QDialog::Rejected); };
-        QTest::mouseClick(Button(p, 1122), Qt::LeftButton);
+        QTest::mouseClick(Button(p, IDC_FLOW), Qt::LeftButton);
         QVERIFY(g_questions.empty());
 
         // A doubled velocity doubles the mass flow; OK hands it back.
         double returned = 0;
         g_modal = [&](CDialog& dialog) {
             dialog.show();
-            Type(dialog, 1118, QStringLiteral("2"));
+            Type(dialog, PrzeplywIds::IDC_VELOCITY, QStringLiteral("2"));
             returned = static_cast<CAnalizaPrzeplywuDlg&>(dialog).GetMassFlow();
             dialog.hide();
             return int(QDialog::Accepted);
         };
         g_answer = QMessageBox::No;
-        QTest::mouseClick(Button(p, 1122), Qt::LeftButton);
+        QTest::mouseClick(Button(p, IDC_FLOW), Qt::LeftButton);
         QVERIFY(returned > 1.5);
         QCOMPARE(p.Model().GetMassFlow(), returned);
-        QCOMPARE(TextOf(p, 1078), QString::fromStdString(FormatG(returned)));
+        QCOMPARE(TextOf(p, IDC_MASS_FLOW), QString::fromStdString(FormatG(returned)));
         QCOMPARE(g_questions.size(), size_t(1));
         const MessageRequest& question = g_questions.front();
         QCOMPARE(question.caption, QStringLiteral("Informacja"));
@@ -381,30 +367,31 @@ private slots:
         QVERIFY(question.text.startsWith(QStringLiteral("Wartość strumienia masy czynnika jest różna")));
         QVERIFY(question.text.endsWith(QStringLiteral("\n\nCzy aktualizować stan końcowy czynnika ?")));
         // No keeps the final state.
-        QCOMPARE(p.Stored(CWodaPage::State::Final).massFlow, 1.0);
-        QVERIFY(p.StateText(CWodaPage::State::Final).contains(QStringLiteral("Strumień masy 1 kg/s\r\n")));
+        QCOMPARE(p.Stored(StateSlot::Final).massFlow, 1.0);
+        QVERIFY(p.StateText(StateSlot::Final).contains(QStringLiteral("Strumień masy 1 kg/s\r\n")));
 
         // Asked again even when cancelled, while the flow still differs;
         // Yes rewrites the final state with the new flow.
         g_questions.clear();
         g_answer = QMessageBox::Yes;
         g_modal = [](CDialog&) { return int(QDialog::Rejected); };
-        QTest::mouseClick(Button(p, 1122), Qt::LeftButton);
+        QTest::mouseClick(Button(p, IDC_FLOW), Qt::LeftButton);
         QCOMPARE(g_questions.size(), size_t(1));
-        QCOMPARE(p.Stored(CWodaPage::State::Final).massFlow, returned);
-        QVERIFY(p.StateText(CWodaPage::State::Final)
-                    .contains(QStringLiteral("Strumień masy ") + TextOf(p, 1078) + QStringLiteral(" kg/s\r\n")));
-        QCOMPARE(p.Stored(CWodaPage::State::Initial).massFlow, 1.0);
+        QCOMPARE(p.Stored(StateSlot::Final).massFlow, returned);
+        QVERIFY(
+            p.StateText(StateSlot::Final)
+                .contains(QStringLiteral("Strumień masy ") + TextOf(p, IDC_MASS_FLOW) + QStringLiteral(" kg/s\r\n")));
+        QCOMPARE(p.Stored(StateSlot::Initial).massFlow, 1.0);
     }
 
     void energyAnalysisGetsTheStoredStates()
     {
         CWodaPage& p = *m_page;
-        QTest::mouseClick(Button(p, 1125), Qt::LeftButton);
-        Type(p, 1064, QStringLiteral("330"));
-        QTest::mouseClick(Button(p, 1128), Qt::LeftButton);
-        const double h1 = p.Stored(CWodaPage::State::Initial).enthalpy;
-        const double h2 = p.Stored(CWodaPage::State::Final).enthalpy;
+        QTest::mouseClick(Button(p, IDC_STORE_INITIAL), Qt::LeftButton);
+        Type(p, IDC_TEMPERATURE, QStringLiteral("330"));
+        QTest::mouseClick(Button(p, IDC_STORE_FINAL), Qt::LeftButton);
+        const double h1 = p.Stored(StateSlot::Initial).enthalpy;
+        const double h2 = p.Stored(StateSlot::Final).enthalpy;
 
         double dh = 0;
         g_modal = [&](CDialog& dialog) {
@@ -414,7 +401,7 @@ private slots:
             dh = energy->Analysis().Value(EnergyField::EnthalpyDiff);
             return int(QDialog::Rejected);
         };
-        QTest::mouseClick(Button(p, 1131), Qt::LeftButton);
+        QTest::mouseClick(Button(p, IDC_ENERGY), Qt::LeftButton);
         QVERIFY(std::abs(dh - (h2 - h1)) < 1e-6);
         QCOMPARE(p.Model().GetMassFlow(), 1.0);
 
@@ -423,33 +410,33 @@ private slots:
             dialog.show();
             auto& energy = static_cast<CAnalizaEnergiiDlg&>(dialog);
             // Computing the heat power makes the mass flow an input.
-            Ctrl<QAbstractButton>(dialog, 1142)->click();
-            Type(dialog, 1146, QStringLiteral("3"));
+            Ctrl<QAbstractButton>(dialog, EnergiaIds::IDC_COMPUTE_POWER)->click();
+            Type(dialog, EnergiaIds::IDC_MASS_FLOW, QStringLiteral("3"));
             if (energy.GetMassFlow() != 3.0)
                 qFatal("the typed mass flow did not reach the analysis");
             dialog.hide();
             return int(QDialog::Accepted);
         };
-        QTest::mouseClick(Button(p, 1131), Qt::LeftButton);
+        QTest::mouseClick(Button(p, IDC_ENERGY), Qt::LeftButton);
         QCOMPARE(p.Model().GetMassFlow(), 3.0);
-        QCOMPARE(TextOf(p, 1078), QStringLiteral("3"));
+        QCOMPARE(TextOf(p, IDC_MASS_FLOW), QStringLiteral("3"));
     }
 
     void enterDoesNothing()
     {
         CWodaPage& p = *m_page;
-        for (unsigned id : {1064u, 1008u}) {
+        for (unsigned id : {IDC_TEMPERATURE, IDC_DENSITY}) {
             Edit(p, id)->setFocus();
             QTest::keyClick(Edit(p, id), Qt::Key_Return);
             QTest::keyClick(Edit(p, id), Qt::Key_Enter);
         }
-        Button(p, 1125)->setFocus();
-        QTest::keyClick(Button(p, 1125), Qt::Key_Return);
-        QVERIFY(!p.IsStored(CWodaPage::State::Initial));
+        Button(p, IDC_STORE_INITIAL)->setFocus();
+        QTest::keyClick(Button(p, IDC_STORE_INITIAL), Qt::Key_Return);
+        QVERIFY(!p.IsStored(StateSlot::Initial));
         QVERIFY(m_sheet->isVisible());
         QCOMPARE(m_sheet->result(), 0);
-        QCOMPARE(TextOf(p, 1064), Num("273.15"));
-        QCOMPARE(TextOf(p, 1008), Num("999.732"));
+        QCOMPARE(TextOf(p, IDC_TEMPERATURE), Num("273.15"));
+        QCOMPARE(TextOf(p, IDC_DENSITY), Num("999.732"));
     }
 
     void helpForTheFocusedControl()
@@ -457,18 +444,18 @@ private slots:
         CWodaPage& p = *m_page;
         std::vector<unsigned> asked;
         SetHelpPopupHook([&](const HelpPopupRequest& r) { asked.push_back(r.controlId); });
-        Edit(p, 1064)->setFocus();
-        QTest::keyClick(Edit(p, 1064), Qt::Key_F1);
-        auto* box = Ctrl<QPlainTextEdit>(p, 1134);
+        Edit(p, IDC_TEMPERATURE)->setFocus();
+        QTest::keyClick(Edit(p, IDC_TEMPERATURE), Qt::Key_F1);
+        auto* box = Ctrl<QPlainTextEdit>(p, IDC_INITIAL_TEXT);
         box->setFocus();
         QTest::keyClick(box, Qt::Key_F1);
         // Shift+F1 anywhere on the sheet, then a click on a control.
         QTest::keyClick(box, Qt::Key_F1, Qt::ShiftModifier);
         QVERIFY(QWhatsThis::inWhatsThisMode());
-        QTest::mouseClick(Combo(p, 1071), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseClick(Combo(p, IDC_KINEMATIC_VISCOSITY_UNIT), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
         QVERIFY(!QWhatsThis::inWhatsThisMode());
         SetHelpPopupHook({});
-        QCOMPARE(asked, (std::vector<unsigned>{1064, 1134, 1071}));
+        QCOMPARE(asked, (std::vector<unsigned>{IDC_TEMPERATURE, IDC_INITIAL_TEXT, IDC_KINEMATIC_VISCOSITY_UNIT}));
     }
 };
 

@@ -1,4 +1,4 @@
-// Where the program finds its help file. No Qt here, so plain tests reach it.
+// Where the help file of a program is. No Qt here, so plain tests reach it.
 #pragma once
 
 #include <string>

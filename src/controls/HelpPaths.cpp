@@ -1,4 +1,4 @@
-#include "app/AppPaths.h"
+#include "controls/HelpPaths.h"
 
 #include <filesystem>
 #include <system_error>

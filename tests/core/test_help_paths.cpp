@@ -4,7 +4,7 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "app/AppPaths.h"
+#include "controls/HelpPaths.h"
 
 namespace fs = std::filesystem;
 

@@ -1,0 +1,299 @@
+#include "pages/CMediumPage.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "analysis/AnalysisHost.h"
+#include "analysis/CAnalizaEnergiiDlg.h"
+#include "analysis/CAnalizaPrzeplywuDlg.h"
+#include "controls/ContextHelp.h"
+#include "controls/HelpControls.h"
+#include "controls/Modal.h"
+#include "controls/UiString.h"
+#include "media/Messages.h"
+#include "units/CUnitField.h"
+
+namespace {
+
+const QColor kMessageColor(255, 0, 0);
+const QString kPropertiesCaption = QStringLiteral("Właściwości");
+
+} // namespace
+
+CMediumPage::CMediumPage(IAnalysisHost* host, const MediumPageControls& controls, QWidget* parent)
+    : QWidget(parent), m_host(host), m_exchange(new CFieldExchange(this))
+{
+    // The frames first, so that every control lies above them.
+    m_parameters = new CGroupBoxEx(controls.parameters, QStringLiteral("Parametry"), this);
+    m_properties = new CGroupBoxEx(controls.properties, kPropertiesCaption, this);
+
+    m_storeInitial = new CButtonEx(controls.storeInitial, QStringLiteral("St&an początkowy"), this);
+    m_initialBox = new CMultiEditEx(controls.initialText, this);
+    m_storeFinal = new CButtonEx(controls.storeFinal, QString::fromUtf8(controls.finalCaption), this);
+    m_finalBox = new CMultiEditEx(controls.finalText, this);
+    m_flow = new CButtonEx(controls.flow, QStringLiteral("P&rzepływ..."), this);
+    m_energy = new CButtonEx(controls.energy, QStringLiteral("&Energia..."), this);
+    m_energy->setEnabled(false);
+    m_initialBox->setAccessibleName(QStringLiteral("Stan początkowy"));
+    m_finalBox->setAccessibleName(QStringLiteral("Stan końcowy"));
+    for (CMultiEditEx* box : {m_initialBox, m_finalBox}) {
+        box->setReadOnly(true);
+        // A vertical scroll bar only: long lines wrap.
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setTabChangesFocus(true);
+        box->setMinimumHeight(box->fontMetrics().lineSpacing() * 6);
+        m_exchange->AddControl(box);
+    }
+    for (CButtonEx* button : {m_storeInitial, m_storeFinal, m_flow, m_energy})
+        button->setAutoDefault(false);
+
+    QLayout* parameters = Framed(m_parameters, m_inputGrid);
+    QLayout* properties = Framed(m_properties, m_outputGrid);
+    m_inputGrid->setColumnStretch(1, 1);
+    m_outputGrid->setColumnStretch(1, 1);
+
+    // The two state boxes, each under the button that stores it.
+    auto* states = new QGridLayout;
+    states->addWidget(m_storeInitial, 0, 0);
+    states->addWidget(m_initialBox, 1, 0);
+    states->addWidget(m_storeFinal, 0, 1);
+    states->addWidget(m_finalBox, 1, 1);
+    auto* analyses = new QHBoxLayout;
+    analyses->addWidget(m_flow);
+    analyses->addWidget(m_energy);
+    analyses->addStretch(1);
+    states->addLayout(analyses, 2, 0, 1, 2);
+    states->setRowStretch(1, 1);
+
+    m_leftColumn = new QVBoxLayout;
+    m_leftColumn->addLayout(parameters);
+    m_leftColumn->addLayout(states, 1);
+    auto* outer = new QHBoxLayout(this);
+    outer->addLayout(m_leftColumn, 1);
+    outer->addLayout(properties, 1);
+
+    // Enter belongs to the page and does nothing here: it neither presses
+    // the button with the focus nor reaches a default button of the sheet.
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        enter->setContext(Qt::WidgetWithChildrenShortcut);
+    }
+
+    connect(m_storeInitial, &QPushButton::clicked, this, [this] { StoreState(StateSlot::Initial); });
+    connect(m_storeFinal, &QPushButton::clicked, this, [this] { StoreState(StateSlot::Final); });
+    connect(m_flow, &QPushButton::clicked, this, &CMediumPage::OpenFlowAnalysis);
+    connect(m_energy, &QPushButton::clicked, this, &CMediumPage::OpenEnergyAnalysis);
+}
+
+CMediumPage::~CMediumPage() = default;
+
+// A group box drawn behind its controls, which stay children of the page:
+// the red message caption then colours the caption alone, not the labels.
+// The box and the grid of its controls (inner) share the one cell of the
+// layout returned.
+QLayout* CMediumPage::Framed(CGroupBoxEx* box, QGridLayout*& inner)
+{
+    box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);  // a long message must not widen the page
+    auto* holder = new QGridLayout;
+    holder->addWidget(box, 0, 0);
+    inner = new QGridLayout;
+    inner->setContentsMargins(10, box->fontMetrics().height() + 8, 10, 8);
+    holder->addLayout(inner, 0, 0);
+    return holder;
+}
+
+void CMediumPage::AddField(unsigned edit, unsigned unitCombo, unsigned labelId, const char* label, int quantity,
+                           BoundField bound)
+{
+    auto* editBox = new CEditEx(edit, this);
+    // Wide enough for the longest "%g" text, -1.23457e-308.
+    editBox->setMinimumWidth(editBox->fontMetrics().horizontalAdvance(QStringLiteral("-1.23457e-308")) + 12);
+    auto* combo = new CComboBoxExt(unitCombo, this);
+    const QString text = QString::fromUtf8(label);
+    bound.label = new QLabel(text, this);
+    if (labelId != 0)
+        SetControlId(bound.label, labelId);  // a label the page enables, disables or hides
+    bound.label->setBuddy(editBox);
+    const bool typed = bound.role != PropertyRole::Output;
+    bound.unit = &m_exchange->AddField(editBox, combo, quantity, typed ? FieldRole::Input : FieldRole::Output);
+
+    QGridLayout* grid = typed ? m_inputGrid : m_outputGrid;
+    int& line = typed ? m_inputLines : m_outputLines;
+    grid->addWidget(bound.label, line, 0);
+    grid->addWidget(editBox, line, 1);
+    grid->addWidget(combo, line, 2);
+    ++line;
+    // The outputs stay at the top of their frame.
+    m_outputGrid->setRowStretch(m_outputLines - 1, 0);
+    m_outputGrid->setRowStretch(m_outputLines, 1);
+
+    const std::size_t index = m_fields.size();
+    m_fields.push_back(std::move(bound));
+    BoundField& field = m_fields.back();
+    m_exchange->OnUnitChange(*field.unit, [this, index] { return FieldValue(index); });
+    if (field.role == PropertyRole::Carried)
+        // Never rejected, nothing else to show.
+        m_exchange->OnInputChange(*field.unit, [this, index](double si) { m_fields[index].set(si); });
+    else if (field.role == PropertyRole::Input)
+        m_exchange->OnInputChange(*field.unit, [this, index](double si) { InputChanged(index, si); });
+}
+
+int CMediumPage::SetInput(std::size_t field, double si) { return m_fields[field].set(si); }
+
+double CMediumPage::FieldValue(std::size_t field) const { return m_fields[field].value(); }
+
+bool CMediumPage::IsRelevant(std::size_t field) const { return m_fields[field].relevant(); }
+
+CUnitField& CMediumPage::Field(std::size_t field) const { return *m_fields[field].unit; }
+
+QLabel* CMediumPage::FieldLabel(std::size_t field) const { return m_fields[field].label; }
+
+void CMediumPage::SetOutputsReadOnly(bool readOnly)
+{
+    for (const BoundField& field : m_fields)
+        if (field.role == PropertyRole::Output)
+            field.unit->Edit()->setReadOnly(readOnly);
+}
+
+void CMediumPage::FillUnits()
+{
+    for (const BoundField& field : m_fields)
+        field.unit->FillUnits();
+}
+
+bool CMediumPage::event(QEvent* event) { return HandleParentHelpEvent(this, event) || QWidget::event(event); }
+
+void CMediumPage::InputChanged(std::size_t field, double si)
+{
+    const int message = SetInput(field, si);
+    ShowModelMessage(message);
+    ShowProperties(message);
+}
+
+void CMediumPage::ShowModelMessage(int message)
+{
+    const bool rejected = message != kMsgNone;
+    if (rejected) {
+        QString caption = UiString(message);
+        if (IsModelMessage(message))
+            caption += QString::fromStdString(m_limitText());
+        m_properties->setTitle(caption);
+        m_properties->SetColors(SysButtonFaceColor(), kMessageColor);
+    } else {
+        m_properties->setTitle(kPropertiesCaption);
+        m_properties->ResetColors();
+    }
+    for (CButtonEx* button : {m_storeInitial, m_storeFinal, m_flow})
+        button->setEnabled(!rejected);
+    for (const BoundField& field : m_fields)
+        if (field.role == PropertyRole::Output)
+            field.unit->UnitCombo()->setEnabled(!rejected);
+}
+
+void CMediumPage::ShowProperties(int message)
+{
+    for (const BoundField& field : m_fields) {
+        if (field.role != PropertyRole::Output)
+            continue;
+        if (message != kMsgNone)
+            field.unit->Blank();
+        else
+            field.unit->Show(field.value());
+    }
+}
+
+void CMediumPage::ReadControls() { m_exchange->UpdateData(true); }
+
+void CMediumPage::WriteControls()
+{
+    m_exchange->UpdateData(false);
+    // The state texts end their lines with "\r\n"; the box shows lines.
+    const CFieldExchange::Guard hold(*m_exchange);
+    for (auto [box, text] : {std::pair{m_initialBox, &m_initialText}, std::pair{m_finalBox, &m_finalText}}) {
+        QString shown = *text;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (shown.endsWith(QLatin1Char('\n')))
+            shown.chop(1);  // no empty line after the last
+        if (box->toPlainText() != shown)
+            box->setPlainText(shown);
+    }
+}
+
+QString CMediumPage::BuildStateText() const
+{
+    QString text;
+    const QString heading = StateHeading();
+    if (!heading.isEmpty())
+        text += heading + QStringLiteral("\r\n");
+    for (const BoundField& field : m_fields) {
+        if (!field.relevant())
+            continue;
+        text += field.stateName + QLatin1Char(' ') + field.unit->text + QLatin1Char(' ')
+                + field.unit->UnitCombo()->currentText() + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+void CMediumPage::StoreState(StateSlot slot)
+{
+    ReadControls();
+    m_memory.Store(slot, CurrentState());
+    if (m_memory.EnergyAvailable())
+        m_energy->setEnabled(true);
+    const bool initial = slot == StateSlot::Initial;
+    (initial ? m_initialBox : m_finalBox)->FilterOff();
+    (initial ? m_initialText : m_finalText) = BuildStateText();
+    WriteControls();
+}
+
+// A mass flow an analysis hands back on OK.
+void CMediumPage::TakeMassFlow(double massFlow)
+{
+    BoundField& field = m_fields[m_massFlowField];
+    field.set(massFlow);
+    field.unit->Show(field.value());
+    WriteControls();
+}
+
+void CMediumPage::OpenFlowAnalysis()
+{
+    if (m_host == nullptr)
+        return;
+    ReadControls();
+    const FlowMedium medium = FlowMediumOf();
+    CAnalizaPrzeplywuDlg& flow = m_host->FlowDialog();
+    flow.SetCaption(medium.caption);
+    flow.SetMedium(medium.density, medium.kinematicViscosity, medium.massFlow);
+    if (flow.DoModal() == QDialog::Accepted)
+        TakeMassFlow(flow.GetMassFlow());
+
+    // Asked whatever the dialog's result, while the flow differs.
+    if (m_memory.MassFlowDiffers(FieldValue(m_massFlowField))) {
+        MessageRequest question;
+        question.caption = QStringLiteral("Informacja");
+        question.text = UiString(kIdsMassFlowChanged);
+        question.icon = QMessageBox::Information;
+        question.buttons = QMessageBox::Yes | QMessageBox::No;
+        if (ShowMessageBox(this, question) == QMessageBox::Yes)
+            StoreState(StateSlot::Final);
+    }
+}
+
+void CMediumPage::OpenEnergyAnalysis()
+{
+    if (m_host == nullptr)
+        return;
+    ReadControls();
+    const StoredState& initial = m_memory.Stored(StateSlot::Initial);
+    const StoredState& final = m_memory.Stored(StateSlot::Final);
+    CAnalizaEnergiiDlg& energy = m_host->EnergyDialog();
+    const int stream = energy.SetStates(initial.massFlow, initial.enthalpy, initial.temperature, final.massFlow,
+                                        final.enthalpy, final.temperature);
+    if (energy.DoModal() == QDialog::Accepted)
+        TakeMassFlow(m_memory.MediumMassFlow(stream, energy.GetMassFlow()));
+}

@@ -1,0 +1,170 @@
+// What the medium pages share. A page hands its property table and its
+// model to BindModel and keeps only its own rules; the base builds the
+// framed groups and the unit-bound fields from the table, runs the message
+// line, the state memory with its two state boxes, and the hand-over to the
+// flow and energy analyses. Enter on a medium page does nothing.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <cstddef>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "pages/PropertyTable.h"
+#include "pages/StateMemory.h"
+
+class IAnalysisHost;
+class CFieldExchange;
+class CUnitField;
+class CButtonEx;
+class CGroupBoxEx;
+class CMultiEditEx;
+class QGridLayout;
+class QLayout;
+class QLabel;
+class QVBoxLayout;
+
+// The controls every medium page has, with the page's own ids and the
+// caption of its final-state button (its mnemonic differs from page to page).
+struct MediumPageControls {
+    unsigned parameters;
+    unsigned properties;
+    unsigned initialText;
+    unsigned finalText;
+    unsigned storeInitial;
+    unsigned storeFinal;
+    unsigned flow;
+    unsigned energy;
+    const char* finalCaption;
+};
+
+class CMediumPage : public QWidget {
+    Q_OBJECT
+public:
+    CMediumPage(IAnalysisHost* host, const MediumPageControls& controls, QWidget* parent);
+    ~CMediumPage() override;
+
+    bool IsStored(StateSlot slot) const { return m_memory.IsStored(slot); }
+    const StoredState& Stored(StateSlot slot) const { return m_memory.Stored(slot); }
+    const QString& StateText(StateSlot slot) const { return slot == StateSlot::Initial ? m_initialText : m_finalText; }
+
+    // The message line: kMsgNone shows "Właściwości" in the normal colours
+    // and enables what needs properties; a message shows its text (a
+    // model's range message followed by the limit text) in red and
+    // disables the state buttons, the flow button and the output units.
+    void ShowModelMessage(int message);
+    // Every output from the model, or blank while a message stands.
+    virtual void ShowProperties(int message);
+    void StoreState(StateSlot slot);
+    // The heading line, if any, then "name text unit\r\n" for each field
+    // that means something in the model's state, as the boxes show them.
+    QString BuildStateText() const;
+    void OpenFlowAnalysis();
+    void OpenEnergyAnalysis();
+
+protected:
+    // What the flow analysis gets from the page.
+    struct FlowMedium {
+        QString caption;
+        double density = 0;             // kg/m³
+        double kinematicViscosity = 0;  // m²/s
+        double massFlow = 0;            // kg/s
+    };
+
+    // Builds the fields of the table, bound to the model, which must
+    // outlive the page. Typed fields go into "Parametry", outputs into the
+    // properties box, in the table's order.
+    template <class Model>
+    void BindModel(std::span<const PropertyRow<Model>> table, Model& model);
+
+    // An input field changed (the controls are read, the SI value parsed;
+    // the controls are written afterwards). By default: the setter, then
+    // the message line and the properties.
+    virtual void InputChanged(std::size_t field, double si);
+    // The state StoreState keeps (the controls are read first).
+    virtual StoredState CurrentState() const = 0;
+    virtual FlowMedium FlowMediumOf() const = 0;
+    // The first line of the state text; none by default.
+    virtual QString StateHeading() const { return {}; }
+
+    // The model's setter of an input field; its message.
+    int SetInput(std::size_t field, double si);
+    double FieldValue(std::size_t field) const;
+    bool IsRelevant(std::size_t field) const;
+    CUnitField& Field(std::size_t field) const;
+    QLabel* FieldLabel(std::size_t field) const;
+    std::size_t FieldCount() const { return m_fields.size(); }
+    // Outputs are writable unless a page makes them read-only.
+    void SetOutputsReadOnly(bool readOnly);
+    // Fills every unit list, each field back in its SI unit.
+    void FillUnits();
+
+    void ReadControls();
+    void WriteControls();
+    CFieldExchange& Exchange() const { return *m_exchange; }
+    // The column left of the properties: a page may put more above or
+    // below the parameters.
+    QVBoxLayout* LeftColumn() const { return m_leftColumn; }
+
+    bool event(QEvent* event) override;
+
+private:
+    struct BoundField {
+        CUnitField* unit;
+        QLabel* label;
+        PropertyRole role;
+        QString stateName;
+        std::function<double()> value;
+        std::function<int(double)> set;
+        std::function<bool()> relevant;
+    };
+
+    void AddField(unsigned edit, unsigned unitCombo, unsigned labelId, const char* label, int quantity,
+                  BoundField bound);
+    void TakeMassFlow(double massFlow);
+    QLayout* Framed(CGroupBoxEx* box, QGridLayout*& inner);
+
+    IAnalysisHost* m_host;
+    CFieldExchange* m_exchange;
+    std::vector<BoundField> m_fields;
+    std::size_t m_massFlowField = 0;
+    std::function<std::string()> m_limitText;
+    StateMemory m_memory;
+    QString m_initialText;
+    QString m_finalText;
+
+    QVBoxLayout* m_leftColumn = nullptr;
+    QGridLayout* m_inputGrid = nullptr;
+    QGridLayout* m_outputGrid = nullptr;
+    int m_inputLines = 0;
+    int m_outputLines = 0;
+    CGroupBoxEx* m_parameters = nullptr;
+    CGroupBoxEx* m_properties = nullptr;
+    CMultiEditEx* m_initialBox = nullptr;
+    CMultiEditEx* m_finalBox = nullptr;
+    CButtonEx* m_storeInitial = nullptr;
+    CButtonEx* m_storeFinal = nullptr;
+    CButtonEx* m_flow = nullptr;
+    CButtonEx* m_energy = nullptr;
+};
+
+template <class Model>
+void CMediumPage::BindModel(std::span<const PropertyRow<Model>> table, Model& model)
+{
+    for (const PropertyRow<Model>& row : table) {
+        BoundField bound{};
+        bound.role = row.role;
+        bound.stateName = QString::fromStdString(StateName(row.stateName, row.quantity));
+        bound.value = [&model, get = row.get] { return (model.*get)(); };
+        if (row.set != nullptr)
+            bound.set = [&model, set = row.set](double si) { return (model.*set)(si); };
+        bound.relevant = [&model, row] { return row.IsRelevant(model); };
+        AddField(row.edit, row.unitCombo, row.labelId, row.label, row.quantity, std::move(bound));
+        if (row.role == PropertyRole::Carried)
+            m_massFlowField = m_fields.size() - 1;
+    }
+    m_limitText = [&model] { return model.GetLimitText(); };
+}

@@ -1,0 +1,30 @@
+#include "pages/PropertyTable.h"
+
+#include "units/Units.h"
+
+std::string PlainLabel(std::string_view label)
+{
+    std::string plain;
+    plain.reserve(label.size());
+    for (std::size_t i = 0; i < label.size(); ++i) {
+        // "&x" shows x; "&&" shows one '&'; a trailing '&' shows nothing.
+        if (label[i] == '&' && ++i == label.size())
+            break;
+        plain += label[i];
+    }
+    return plain;
+}
+
+std::string StateName(const char* stateName, int quantity)
+{
+    return stateName != nullptr ? std::string(stateName) : QuantityName(quantity);
+}
+
+std::string OptionName(std::string_view key)
+{
+    std::string option(key);
+    for (char& c : option)
+        if (c == '_')
+            c = '-';
+    return option;
+}

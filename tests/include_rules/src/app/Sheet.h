@@ -1,0 +1,3 @@
+// An app/ header: only app/ may include it.
+#pragma once
+#include <QDialog>

@@ -1,0 +1,3 @@
+// Command-line code that reaches a widget header.
+#include "cli/Command.h"
+#include "controls/Control.h"

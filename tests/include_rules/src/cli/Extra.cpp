@@ -1,0 +1,1 @@
+// A command-line file compiled into the core.

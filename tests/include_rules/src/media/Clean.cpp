@@ -1,0 +1,3 @@
+// Clean: standard and domain headers only.
+#include <string>
+#include "base/Text.h"

@@ -1,0 +1,2 @@
+// A core source that reaches a widget header.
+#include "media/Model.h"

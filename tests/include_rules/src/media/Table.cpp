@@ -1,0 +1,2 @@
+// A core source that includes command-line code.
+#include "cli/Command.h"

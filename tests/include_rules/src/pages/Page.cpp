@@ -1,0 +1,3 @@
+// Widget code may include widgets, but not app/.
+#include <QWidget>
+#include "app/Sheet.h"
