@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimerEvent>
 
+#include "app/AppIcon.h"
 #include "base/BuildInfo.h"
 
 namespace {
@@ -34,7 +35,7 @@ void CSplashWnd::ShowSplash(QWidget* parent)
 {
     if (!g_enabled || g_splash != nullptr)
         return;
-    QPixmap picture(g_picturePath);
+    const QPixmap picture = LoadPngPicture(g_picturePath);
     if (picture.isNull())
         return;
     auto* splash = new CSplashWnd(parent, picture);

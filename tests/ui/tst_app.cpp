@@ -7,7 +7,10 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fstream>
+#include <string>
 
+#include "app/AppIcon.h"
 #include "app/CSplashWnd.h"
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
@@ -31,6 +34,19 @@ private slots:
         CSplashWnd::SetDuration(3000);
         CSplashWnd::EnableSplash(false);
         CSplashWnd::SetPicturePath(QString());
+    }
+
+    // First of the tests, before anything else reads a picture: our PNGs are
+    // read without loading the image format plugins (a start-up cost).
+    void picturesReadWithoutImageFormatPlugins()
+    {
+        QVERIFY(!ZentaroIcon().isNull());
+        QCOMPARE(LoadPngPicture(kPicture).size(), QSize(499, 322));
+        QVERIFY(LoadPngPicture(QStringLiteral(":/images/missing.png")).isNull());
+        std::ifstream maps("/proc/self/maps");
+        std::string line;
+        while (std::getline(maps, line))
+            QVERIFY2(line.find("/imageformats/") == std::string::npos, line.c_str());
     }
 
     void tabsInOrderOpeningOnTheCalculator()
