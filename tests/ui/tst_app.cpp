@@ -207,6 +207,21 @@ private slots:
         QVERIFY(CSplashWnd::Current() == nullptr);
     }
 
+    void splashPaintsThePictureAgainAfterLettingItGo()
+    {
+        CSplashWnd::SetPicturePath(kPicture);
+        CSplashWnd::EnableSplash(true);
+        CSplashWnd::ShowSplash(nullptr);
+        QVERIFY(CSplashWnd::Current() != nullptr);
+        // Away from the version line, every paint shows the picture itself.
+        const QRect area(0, 0, 499, 200);
+        const QImage picture = QImage(kPicture).copy(area).convertToFormat(QImage::Format_RGB32);
+        for (int paint = 0; paint < 2; ++paint)
+            QCOMPARE(CSplashWnd::Current()->grab(area).toImage().convertToFormat(QImage::Format_RGB32), picture);
+        QTest::keyClick(CSplashWnd::Current(), Qt::Key_Space);
+        QVERIFY(CSplashWnd::Current() == nullptr);
+    }
+
     void unloadablePictureSkipsTheSplash()
     {
         CSplashWnd::SetPicturePath(QStringLiteral(":/images/missing.png"));
