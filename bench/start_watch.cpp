@@ -379,9 +379,12 @@ int main(int argc, char** argv)
             failures += counted ? 1 : 0;
             continue;
         }
-        std::printf("%-8s map %7.1f ms  (splash %6.1f ms)  cpu %6.1f ms  run-queue wait %6.1f ms  "
+        char splash[32] = "  none";
+        if (run.splashMs >= 0)
+            std::snprintf(splash, sizeof splash, "%6.1f ms", run.splashMs);
+        std::printf("%-8s map %7.1f ms  (splash %s)  cpu %6.1f ms  run-queue wait %6.1f ms  "
                     "rss %5.1f MB (anon %4.1f, file %4.1f, shmem %4.1f)%s\n",
-                    label.c_str(), run.mapMs, run.splashMs, run.cpu.onCpuMs, run.cpu.waitingMs, run.memory.rssMb,
+                    label.c_str(), run.mapMs, splash, run.cpu.onCpuMs, run.cpu.waitingMs, run.memory.rssMb,
                     run.memory.anonMb, run.memory.fileMb, run.memory.shmemMb,
                     run.closed ? "" : "  [did not close; killed]");
         std::fflush(stdout);
