@@ -235,6 +235,8 @@ struct Run {
     CpuTimes cpu;
     Memory memory;
     bool closed = false;
+    // A program that closes must also end well (no crash on the way out).
+    bool endedWell = false;
 };
 
 pid_t Launch(const std::vector<char*>& command)
@@ -248,12 +250,13 @@ pid_t Launch(const std::vector<char*>& command)
     return pid;
 }
 
-// Waits for the child to end, at most until the deadline.
-bool Reap(pid_t pid, double deadlineMs)
+// Waits for the child to end, at most until the deadline; its wait status
+// goes to *status.
+bool Reap(pid_t pid, double deadlineMs, int* status = nullptr)
 {
     for (;;) {
-        int status = 0;
-        const pid_t done = waitpid(pid, &status, WNOHANG);
+        int local = 0;
+        const pid_t done = waitpid(pid, status != nullptr ? status : &local, WNOHANG);
         if (done == pid || (done < 0 && errno == ECHILD))
             return true;
         if (NowMs() >= deadlineMs)
@@ -311,7 +314,9 @@ Run MeasureOnce(Display& display, const Options& options)
         SleepUntil(start + run.mapMs + options.settleMs);
         run.memory = ProcessMemory(pid);
         display.RequestClose(mainWindow);
-        run.closed = Reap(pid, NowMs() + 5000);
+        int status = 0;
+        run.closed = Reap(pid, NowMs() + 5000, &status);
+        run.endedWell = run.closed && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
     if (!run.closed && !ended) {
         kill(pid, SIGKILL);
@@ -386,7 +391,7 @@ int main(int argc, char** argv)
                     "rss %5.1f MB (anon %4.1f, file %4.1f, shmem %4.1f)%s\n",
                     label.c_str(), run.mapMs, splash, run.cpu.onCpuMs, run.cpu.waitingMs, run.memory.rssMb,
                     run.memory.anonMb, run.memory.fileMb, run.memory.shmemMb,
-                    run.closed ? "" : "  [did not close; killed]");
+                    !run.closed ? "  [did not close; killed]" : run.endedWell ? "" : "  [ended badly]");
         std::fflush(stdout);
         if (!counted)
             continue;
@@ -394,7 +399,7 @@ int main(int argc, char** argv)
         cpuMs.push_back(run.cpu.onCpuMs);
         waitMs.push_back(run.cpu.waitingMs);
         rssMb.push_back(run.memory.rssMb);
-        failures += run.closed && run.memory.valid ? 0 : 1;
+        failures += run.endedWell && run.memory.valid ? 0 : 1;
     }
     if (!mapMs.empty())
         std::printf("median of %zu: map %.1f ms  cpu %.1f ms  run-queue wait %.1f ms  rss %.1f MB\n", mapMs.size(),
