@@ -9,8 +9,8 @@ QIcon* g_icon = nullptr;
 
 QIcon ZentaroIcon()
 {
-    // The application and the sheet both carry the icon: decoded once, and
-    // freed with the application, before the window system goes.
+    // The application and the sheet both carry the icon: decoded once per
+    // application and freed when it ends.
     if (g_icon == nullptr) {
         g_icon = new QIcon;
         for (const char* size : {"48", "128", "256"})
