@@ -2,7 +2,7 @@
 # Installs what building and testing Zentaro needs on Debian 12, if missing.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          libchm-dev fp-utils fonts-dejavu-core xvfb xauth
+          libchm-dev fp-utils fonts-dejavu-core xvfb xauth libxcb1-dev
           desktop-file-utils appstream dpkg-dev file python3-iapws)
 missing=()
 for p in "${packages[@]}"; do

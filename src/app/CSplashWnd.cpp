@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimerEvent>
 
+#include "app/AppIcon.h"
 #include "base/BuildInfo.h"
 
 namespace {
@@ -37,7 +38,7 @@ void CSplashWnd::ShowSplash(QWidget* parent)
 {
     if (!g_enabled || g_splash != nullptr)
         return;
-    QPixmap picture(g_picturePath);
+    const QPixmap picture = LoadPngPicture(g_picturePath);
     if (picture.isNull())
         return;
     auto* splash = new CSplashWnd(parent, picture);
@@ -50,7 +51,10 @@ void CSplashWnd::ShowSplash(QWidget* parent)
     if (area.isValid())
         splash->move(area.center() - QPoint(picture.width() / 2, picture.height() / 2));
     splash->show();
-    splash->repaint();
+    // Showing a splash window usually paints it already; a second paint
+    // would only read the picture anew.
+    if (!splash->m_painted)
+        splash->repaint();
 }
 
 bool CSplashWnd::FilterSplashMessage(QEvent* event)
@@ -76,7 +80,8 @@ bool CSplashWnd::FilterSplashMessage(QEvent* event)
 }
 
 CSplashWnd::CSplashWnd(QWidget* parent, const QPixmap& picture)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_bitmap(picture), m_owner(parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_bitmap(picture), m_picturePath(g_picturePath),
+      m_owner(parent)
 {
     g_splash = this;
     setAttribute(Qt::WA_DeleteOnClose);
@@ -97,8 +102,16 @@ CSplashWnd::~CSplashWnd()
 
 void CSplashWnd::paintEvent(QPaintEvent*)
 {
+    // The picture is painted once and then let go: kept, it would hold
+    // 0.6 MB for the seconds the splash stands, to serve a repaint that
+    // hardly comes (the backing store keeps what was drawn). Such a repaint
+    // reads it anew.
+    if (m_bitmap.isNull())
+        m_bitmap = LoadPngPicture(m_picturePath);
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_bitmap);
+    m_bitmap = QPixmap();
+    m_painted = true;
     // The version line is drawn rather than part of the picture, so that it
     // always names the version that runs. Place, size and colour suit the
     // picture's free lower left corner.

@@ -33,6 +33,8 @@ private:
     void HideSplashWindow();
 
     QPixmap m_bitmap;
+    QString m_picturePath;
     QWidget* m_owner;
+    bool m_painted = false;
     int m_timerId = 0;
 };

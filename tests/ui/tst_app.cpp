@@ -7,7 +7,10 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fstream>
+#include <string>
 
+#include "app/AppIcon.h"
 #include "app/CSplashWnd.h"
 #include "app/CZentaroTabbedDlg.h"
 #include "base/NumberText.h"
@@ -32,6 +35,19 @@ private slots:
         CSplashWnd::SetDuration(3000);
         CSplashWnd::EnableSplash(false);
         CSplashWnd::SetPicturePath(QString());
+    }
+
+    // First of the tests, before anything else reads a picture: our PNGs are
+    // read without loading the image format plugins (a start-up cost).
+    void picturesReadWithoutImageFormatPlugins()
+    {
+        QVERIFY(!ZentaroIcon().isNull());
+        QCOMPARE(LoadPngPicture(kPicture).size(), QSize(499, 322));
+        QVERIFY(LoadPngPicture(QStringLiteral(":/images/missing.png")).isNull());
+        std::ifstream maps("/proc/self/maps");
+        std::string line;
+        while (std::getline(maps, line))
+            QVERIFY2(line.find("/imageformats/") == std::string::npos, line.c_str());
     }
 
     void tabsInOrderOpeningOnTheCalculator()
@@ -188,6 +204,21 @@ private slots:
         CSplashWnd::ShowSplash(nullptr);
         QVERIFY(CSplashWnd::Current() != nullptr);
         QVERIFY(versionPixels(CSplashWnd::Current()->grab().toImage()) > 40);
+        QTest::keyClick(CSplashWnd::Current(), Qt::Key_Space);
+        QVERIFY(CSplashWnd::Current() == nullptr);
+    }
+
+    void splashPaintsThePictureAgainAfterLettingItGo()
+    {
+        CSplashWnd::SetPicturePath(kPicture);
+        CSplashWnd::EnableSplash(true);
+        CSplashWnd::ShowSplash(nullptr);
+        QVERIFY(CSplashWnd::Current() != nullptr);
+        // Away from the version line, every paint shows the picture itself.
+        const QRect area(0, 0, 499, 200);
+        const QImage picture = QImage(kPicture).copy(area).convertToFormat(QImage::Format_RGB32);
+        for (int paint = 0; paint < 2; ++paint)
+            QCOMPARE(CSplashWnd::Current()->grab(area).toImage().convertToFormat(QImage::Format_RGB32), picture);
         QTest::keyClick(CSplashWnd::Current(), Qt::Key_Space);
         QVERIFY(CSplashWnd::Current() == nullptr);
     }
