@@ -12,7 +12,6 @@ const std::string kCommand = "air";
 // Set on the page's slider, so not a field of the table.
 const std::string kBarometricPressure = "barometric-pressure";
 const std::string kBarometricPressureKey = "barometric_pressure";
-const std::string kBarometricPressureLabel = "Ciśnienie barometryczne";
 // Where the help's option descriptions start.
 constexpr std::size_t kOptionColumn = 28;
 
@@ -61,7 +60,7 @@ int Run(const ParsedArguments& args, Context& context)
                 Table t;
                 log.AddRefusals(t);
                 t.Line(log.Caption());
-                t.Row(kBarometricPressureLabel, FormatG(air.GetBarometricPressure()), SIUnit(kQuantityPressure));
+                t.Row(PlainLabel(kBarometerLabel), FormatG(air.GetBarometricPressure()), SIUnit(kQuantityPressure));
                 // The given humidity always shows; the derived one only
                 // while no message stands, like the outputs.
                 const std::size_t derived = DerivedHumidityRow(air.Mode());

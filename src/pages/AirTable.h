@@ -44,7 +44,9 @@ private:
 // temperature below it is given as 0.
 inline constexpr double kAirLowestSaturation = 253.15;  // K
 
-// The slider's positions stand for 96000 + 100 x position Pa.
+// The barometric pressure's slider: its label, and its positions, which
+// stand for 96000 + 100 x position Pa.
+inline constexpr const char* kBarometerLabel = "Ciśnienie &barometryczne";
 inline constexpr int kBarometerPositions = 80;          // 0..80
 inline constexpr int kBarometerTickEvery = 8;
 inline constexpr int kBarometerStartPosition = 40;      // 100000 Pa, the model's own at construction

@@ -53,7 +53,7 @@ CPowietrzePage::CPowietrzePage(IAnalysisHost* host, QWidget* parent)
         connect(button, &QAbstractButton::clicked, this, [this, mode] { SelectInputMode(mode); });
     }
 
-    auto* barometerLabel = new QLabel(QStringLiteral("Ciśnienie &barometryczne"), this);
+    auto* barometerLabel = new QLabel(QString::fromUtf8(kBarometerLabel), this);
     m_barometer = new CSliderCtrlEx(IDC_BAROMETER, this);
     barometerLabel->setBuddy(m_barometer);
     m_barometerText = new CStaticEx(IDC_BAROMETER_TEXT, QStringLiteral("960 hPa"), this);
