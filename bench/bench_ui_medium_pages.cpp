@@ -1,4 +1,5 @@
-// A keystroke on the water and the steam page, through the real widgets:
+// A keystroke on the water, steam and humid-air pages, and a step of the
+// humid-air page's pressure slider, through the real widgets:
 // the typed key, the data exchange both ways, the model and the outputs
 // repainted as text. Engineers type at these pages all day; each key must
 // feel instant.
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QSlider>
 #include <QTabWidget>
 #include <QtTest>
 #include <functional>
@@ -15,6 +17,7 @@
 #include "base/NumberText.h"
 #include "controls/ContextHelp.h"
 #include "pages/CParaWodnaPage.h"
+#include "pages/CPowietrzePage.h"
 #include "pages/CWodaPage.h"
 #include "pages/PageIds.h"
 
@@ -36,6 +39,7 @@ struct Sheet {
 
 Sheet<CWodaPage> WaterSheet() { return Sheet<CWodaPage>(&CZentaroTabbedDlg::WodaPage); }
 Sheet<CParaWodnaPage> SteamSheet() { return Sheet<CParaWodnaPage>(&CZentaroTabbedDlg::ParaWodnaPage); }
+Sheet<CPowietrzePage> AirSheet() { return Sheet<CPowietrzePage>(&CZentaroTabbedDlg::PowietrzePage); }
 
 QString Decimal(const char* whole, const char* fraction)
 {
@@ -109,6 +113,36 @@ void BM_SteamSuperheatedTemperatureKeystroke(benchmark::State& state)
         state.SkipWithError("the keys did not reach the page");
 }
 BENCHMARK(BM_SteamSuperheatedTemperatureKeystroke);
+
+// Humid air at 60 %, "293,5" and "293,": each key also runs the wet-bulb
+// search and rewrites the moisture content.
+void BM_AirTemperatureKeystroke(benchmark::State& state)
+{
+    Sheet s = AirSheet();
+    KeysByTurns(state, EditOf(s.page, PowietrzeIds::IDC_TEMPERATURE), Decimal("293", "5"), Qt::Key_5);
+    if (s.page.Model().GetTemperature() < 293)
+        state.SkipWithError("the keys did not reach the page");
+}
+BENCHMARK(BM_AirTemperatureKeystroke);
+
+// One step of the barometric-pressure slider, left and right by turns
+// (1000 and 999 hPa): the model's pressure, the boiling limit, every
+// property and the label.
+void BM_AirSliderStep(benchmark::State& state)
+{
+    Sheet s = AirSheet();
+    auto* slider = s.page.findChild<QSlider*>(ControlObjectName(PowietrzeIds::IDC_BAROMETER));
+    slider->setFocus();
+    bool left = true;
+    for (auto _ : state) {
+        QTest::keyClick(slider, left ? Qt::Key_Left : Qt::Key_Right);
+        left = !left;
+    }
+    // A pressure set by the slider makes the boiling temperature the limit.
+    if (s.page.Model().GetMaxTemperature() > 400)
+        state.SkipWithError("the steps did not reach the page");
+}
+BENCHMARK(BM_AirSliderStep);
 
 } // namespace
 

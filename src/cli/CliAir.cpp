@@ -1,8 +1,7 @@
-// air: a fresh CPowietrze, one setter per option in command-line order;
-// --mode sets the input mode that the following setters pass on.
-#include "base/NumberText.h"
+// air: a fresh humid-air model, one setter per option in command-line
+// order; --mode sets the input mode that the following setters pass on.
 #include "cli/CliMedium.h"
-#include "media/CPowietrze.h"
+#include "pages/AirTable.h"
 #include "units/Quantities.h"
 
 namespace cli {
@@ -10,101 +9,74 @@ namespace cli {
 namespace {
 
 const std::string kCommand = "air";
+// Set on the page's slider, so not a field of the table.
+const std::string kBarometricPressure = "barometric-pressure";
+const std::string kBarometricPressureKey = "barometric_pressure";
+// Where the help's option descriptions start.
+constexpr std::size_t kOptionColumn = 28;
 
 int ModeOf(const std::string& text)
 {
     if (text == "rh")
-        return 0;
+        return CPowietrze::kRelativeHumidityMode;
     if (text == "x")
-        return 1;
+        return CPowietrze::kMoistureContentMode;
     throw UsageError("--mode: \"" + text + "\" is neither rh nor x", kCommand);
+}
+
+std::map<std::string, int> AirOptions()
+{
+    std::map<std::string, int> options = OptionQuantities(kAirTable);
+    options[kBarometricPressure] = kQuantityPressure;
+    return options;
 }
 
 int Run(const ParsedArguments& args, Context& context)
 {
     const std::vector<MediumStep> steps = ParseMediumSteps(
-        args,
-        {{"barometric-pressure", kQuantityPressure},
-         {"temperature", kQuantityTemperature},
-         {"relative-humidity", kQuantityPercent},
-         {"moisture-content", kQuantityMoistureContent},
-         {"mass-flow", kQuantityMassFlow}},
-        [](const std::string&, const std::string& text) { return ModeOf(text); }, context, kCommand);
+        args, AirOptions(), [](const std::string&, const std::string& text) { return ModeOf(text); }, context,
+        kCommand);
 
     std::vector<MediumRow> rows;
     ForEachRow(
         steps,
         [&](const std::vector<double>& values) {
-            CPowietrze air;
+            HumidAirInput air;   // relative humidity given, at first
             SetterLog log;
-            int mode = 0;   // relative humidity given, at first
             for (std::size_t i = 0; i < steps.size(); ++i) {
                 const MediumStep& step = steps[i];
-                const double v = values[i];
-                if (step.option == "mode")
-                    mode = step.choice;   // not a setter: nothing is called
-                else if (step.option == "barometric-pressure")
-                    log.Add(step, v, air.SetBarometricPressure(v, mode), air.GetLimitText(), true);
-                else if (step.option == "temperature")
-                    log.Add(step, v, air.SetTemperature(v, mode), air.GetLimitText(), true);
-                else if (step.option == "relative-humidity")
-                    log.Add(step, v, air.SetRelativeHumidity(v), air.GetLimitText(), true);
-                else if (step.option == "moisture-content")
-                    log.Add(step, v, air.SetMoistureContent(v), air.GetLimitText(), true);
+                if (const PropertyRow<HumidAirInput>* field = RowOfOption(kAirTable, step.option))
+                    CallSetter(air, *field, step, values[i], log);
+                else if (step.option == kBarometricPressure)
+                    log.Add(step, values[i], air.SetBarometricPressureInMode(values[i]), air.GetLimitText(), true);
                 else
-                    log.Add(step, v, air.SetMassFlow(v), air.GetLimitText(), false);
+                    air.SetMode(step.choice);   // --mode: not a setter, nothing is called
             }
             MediumRow row;
             row.refused = log.AnyRefused();
+            const bool shown = log.Shown() == 0;
+            const std::vector<std::string> notes = NoteTexts(AccuracyNotes(air), shown);
             if (context.format == OutputFormat::Table) {
                 Table t;
                 log.AddRefusals(t);
                 t.Line(log.Caption());
-                const bool show = log.Shown() == 0;
-                auto out = [&](const char* name, double value, int quantity) {
-                    t.Row(name, show ? FormatG(value) : std::string(), SIUnit(quantity));
-                };
-                // A dew point or wet-bulb temperature of 0 lies below the
-                // saturation line's range, which the page writes as "< 253.15".
-                auto temperature = [&](const char* name, double value) {
-                    std::string text;
-                    if (show)
-                        text = value != 0 ? FormatG(value) : "< " + FormatG(253.15);
-                    t.Row(name, text, SIUnit(kQuantityTemperature));
-                };
-                t.Row("Ciśnienie barometryczne", FormatG(air.GetBarometricPressure()), SIUnit(kQuantityPressure));
-                t.Row("Temperatura", FormatG(air.GetTemperature()), SIUnit(kQuantityTemperature));
+                t.Row(PlainLabel(kBarometerLabel), FormatG(air.GetBarometricPressure()), SIUnit(kQuantityPressure));
                 // The given humidity always shows; the derived one only
-                // while no message stands.
-                t.Row("Wilgotność względna", mode == 0 || show ? FormatG(air.GetRelativeHumidity()) : "",
-                      SIUnit(kQuantityPercent));
-                t.Row("Zawartość wilgoci", mode == 1 || show ? FormatG(air.GetMoistureContent()) : "",
-                      SIUnit(kQuantityMoistureContent));
-                t.Row("Strumień masy", FormatG(air.GetMassFlow()), SIUnit(kQuantityMassFlow));
-                out("Entalpia", air.GetEnthalpy(), kQuantityEnthalpy);
-                out("Objętość właściwa", air.GetSpecificVolume(), kQuantitySpecificVolume);
-                out("Ciśnienie cząstkowe pary", air.GetVapourPressure(), kQuantityPressure);
-                temperature("Temperatura punktu rosy", air.GetDewPoint());
-                temperature("Temperatura termometru mokrego", air.GetWetBulbTemperature());
-                out("Lepkość dynamiczna", air.GetDynamicViscosity(), kQuantityDynamicViscosity);
-                out("Lepkość kinematyczna", air.GetKinematicViscosity(), kQuantityKinematicViscosity);
+                // while no message stands, like the outputs.
+                const std::size_t derived = DerivedHumidityRow(air.Mode());
+                for (std::size_t i = 0; i < kAirTable.size(); ++i) {
+                    const PropertyRow<HumidAirInput>& field = kAirTable[i];
+                    AddPropertyRow(t, field, air, shown || (field.IsTyped() && i != derived));
+                }
+                AddNoteLines(t, notes);
                 row.table = t.Render();
             } else {
                 Record& r = row.record;
-                r.Number("barometric_pressure", air.GetBarometricPressure());
-                r.Number("temperature", air.GetTemperature());
-                r.Number("relative_humidity", air.GetRelativeHumidity());
-                r.Number("moisture_content", air.GetMoistureContent());
-                r.Number("mass_flow", air.GetMassFlow());
-                r.Number("enthalpy", air.GetEnthalpy());
-                r.Number("specific_volume", air.GetSpecificVolume());
-                r.Number("vapour_pressure", air.GetVapourPressure());
-                r.Number("dew_point", air.GetDewPoint());
-                r.Number("wet_bulb_temperature", air.GetWetBulbTemperature());
-                r.Number("dynamic_viscosity", air.GetDynamicViscosity());
-                r.Number("kinematic_viscosity", air.GetKinematicViscosity());
+                r.Number(kBarometricPressureKey, air.GetBarometricPressure());
+                AddPropertyNumbers(r, kAirTable, air);
                 r.IntegerList("messages", log.Messages());
                 r.Text("limit_text", air.GetLimitText());
+                AddNotes(r, notes);
             }
             rows.push_back(std::move(row));
         },
@@ -140,12 +112,9 @@ const Command& AirCommand()
             "  --relative-humidity PHI   % (0 to 100)\n"
             "  --moisture-content X      kg/kg, g/kg\n"
             "  --mass-flow M             kg/s, kg/h, ... (humid air)\n"
-            "  --json                    one object (an array for ranges):\n"
-            "                            barometric_pressure, temperature, relative_humidity,\n"
-            "                            moisture_content, mass_flow, enthalpy, specific_volume,\n"
-            "                            vapour_pressure, dew_point, wet_bulb_temperature,\n"
-            "                            dynamic_viscosity, kinematic_viscosity (SI),\n"
-            "                            messages, limit_text\n"
+            + JsonHelp(kBarometricPressureKey + ", " + PropertyKeys(kAirTable), kOptionColumn) +
+            "                            (a dew point or wet-bulb temperature below 253.15 K\n"
+            "                            is null, an empty field in CSV)\n"
             "  --csv                     the same keys as a header, one row per value\n"
             "\n"
             "Exit status 1 when a setter refused its value (the output is printed).\n"
@@ -155,8 +124,9 @@ const Command& AirCommand()
             "  zentaro-cli air --mode x --temperature 293.15 --moisture-content \"10 g/kg\"\n"
             "  zentaro-cli air --barometric-pressure \"1013 hPa\" --temperature \"-10:40:1 st C\" \\\n"
             "                  --relative-humidity 60 --csv\n";
-        c.spec.valueOptions = {"mode", "barometric-pressure", "temperature", "relative-humidity", "moisture-content",
-                               "mass-flow"};
+        c.spec.valueOptions = {"mode"};
+        for (const auto& [option, quantity] : AirOptions())
+            c.spec.valueOptions.insert(option);
         c.spec.flags = {"csv"};
         c.run = Run;
         return c;

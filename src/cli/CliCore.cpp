@@ -447,6 +447,14 @@ void Record::Number(const std::string& key, double value)
     fields_.push_back(std::move(f));
 }
 
+void Record::Null(const std::string& key)
+{
+    Field f;
+    f.key = key;
+    f.kind = Kind::Null;
+    fields_.push_back(std::move(f));
+}
+
 void Record::Integer(const std::string& key, long long value)
 {
     Field f;
@@ -483,6 +491,15 @@ void Record::IntegerList(const std::string& key, const std::vector<int>& values)
     fields_.push_back(std::move(f));
 }
 
+void Record::TextList(const std::string& key, const std::vector<std::string>& values)
+{
+    Field f;
+    f.key = key;
+    f.kind = Kind::TextList;
+    f.texts = values;
+    fields_.push_back(std::move(f));
+}
+
 std::vector<std::string> Record::Keys() const
 {
     std::vector<std::string> keys;
@@ -504,6 +521,7 @@ std::string Record::Json() const
         case Kind::Number:
             out += std::isfinite(f.number) ? MachineNumber(f.number) : JsonString(MachineNumber(f.number));
             break;
+        case Kind::Null: out += "null"; break;
         case Kind::Integer: out += std::to_string(f.integer); break;
         case Kind::Boolean: out += f.integer != 0 ? "true" : "false"; break;
         case Kind::Text: out += JsonString(f.text); break;
@@ -513,6 +531,15 @@ std::string Record::Json() const
                 if (j != 0)
                     out += ", ";
                 out += std::to_string(f.list[j]);
+            }
+            out += ']';
+            break;
+        case Kind::TextList:
+            out += '[';
+            for (std::size_t j = 0; j < f.texts.size(); ++j) {
+                if (j != 0)
+                    out += ", ";
+                out += JsonString(f.texts[j]);
             }
             out += ']';
             break;
@@ -542,6 +569,7 @@ std::string Record::CsvRow() const
             out += ',';
         switch (f.kind) {
         case Kind::Number: out += MachineNumber(f.number); break;
+        case Kind::Null: break;
         case Kind::Integer: out += std::to_string(f.integer); break;
         case Kind::Boolean: out += f.integer != 0 ? "true" : "false"; break;
         case Kind::Text: out += CsvField(f.text); break;
@@ -553,6 +581,16 @@ std::string Record::CsvRow() const
                 list += std::to_string(f.list[j]);
             }
             out += list;
+            break;
+        }
+        case Kind::TextList: {
+            std::string texts;
+            for (std::size_t j = 0; j < f.texts.size(); ++j) {
+                if (j != 0)
+                    texts += "; ";
+                texts += f.texts[j];
+            }
+            out += CsvField(texts);
             break;
         }
         }

@@ -141,24 +141,28 @@ std::vector<double> ExpandRange(double start, double stop, double step, const st
 // "inf", "-inf" and "nan" for non-finite values (quoted in JSON).
 std::string MachineNumber(double value);
 
-// One output record: keys in order, each a number, an integer, a boolean,
-// a text or a list of integers.
+// One output record: keys in order, each a number, no number (null in
+// JSON, an empty CSV field), an integer, a boolean, a text, or a list of
+// integers or of texts.
 class Record {
 public:
     void Number(const std::string& key, double value);
+    void Null(const std::string& key);
     void Integer(const std::string& key, long long value);
     void Boolean(const std::string& key, bool value);
     void Text(const std::string& key, const std::string& value);
     void IntegerList(const std::string& key, const std::vector<int>& values);
+    void TextList(const std::string& key, const std::vector<std::string>& values);
 
     std::vector<std::string> Keys() const;
     std::string Json() const;
-    // One CSV line (no line end); lists as their numbers separated by blanks.
+    // One CSV line (no line end); lists of integers as their numbers
+    // separated by blanks, lists of texts joined by "; ".
     std::string CsvRow() const;
     std::string CsvHeader() const;
 
 private:
-    enum class Kind { Number, Integer, Boolean, Text, List };
+    enum class Kind { Number, Null, Integer, Boolean, Text, List, TextList };
     struct Field {
         std::string key;
         Kind kind = Kind::Number;
@@ -166,6 +170,7 @@ private:
         long long integer = 0;
         std::string text;
         std::vector<int> list;
+        std::vector<std::string> texts;
     };
     std::vector<Field> fields_;
 };

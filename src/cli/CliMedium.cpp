@@ -122,14 +122,30 @@ void SetterLog::AddRefusals(Table& table) const
 
 std::string SIUnit(int quantity) { return UnitName(quantity, 0); }
 
-std::string JsonHelp(const std::string& keys)
+std::vector<std::string> NoteTexts(const std::vector<int>& notes, bool shown)
 {
-    constexpr std::size_t kColumn = 20;   // where the options' descriptions start
+    std::vector<std::string> texts;
+    if (shown)
+        for (int note : notes)
+            texts.push_back(LoadText(note));
+    return texts;
+}
+
+void AddNoteLines(Table& table, const std::vector<std::string>& notes)
+{
+    for (const std::string& note : notes)
+        table.Line(note);
+}
+
+void AddNotes(Record& record, const std::vector<std::string>& notes) { record.TextList("notes", notes); }
+
+std::string JsonHelp(const std::string& keys, std::size_t indent)
+{
     constexpr std::size_t kWidth = 80;
-    const std::string text = "one object (an array for ranges): " + keys + " (SI), messages, limit_text";
+    const std::string text = "one object (an array for ranges): " + keys + " (SI), messages, limit_text, notes";
     std::string help = "  --json";
-    help.append(kColumn - help.size(), ' ');
-    std::size_t column = kColumn;
+    help.append(indent - help.size(), ' ');
+    std::size_t column = indent;
     bool first = true;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -139,8 +155,8 @@ std::string JsonHelp(const std::string& keys)
         const std::string word = text.substr(start, end - start);
         if (!first && column + 1 + word.size() > kWidth) {
             help += '\n';
-            help.append(kColumn, ' ');
-            column = kColumn;
+            help.append(indent, ' ');
+            column = indent;
         } else if (!first) {
             help += ' ';
             ++column;

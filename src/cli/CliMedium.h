@@ -11,6 +11,7 @@
 
 #include "base/NumberText.h"
 #include "cli/Cli.h"
+#include "media/AccuracyNotes.h"
 #include "pages/PropertyTable.h"
 
 namespace cli {
@@ -109,31 +110,54 @@ void CallSetter(Model& model, const PropertyRow<Model>& row, const MediumStep& s
     log.Add(step, value, message, model.GetLimitText(), row.role == PropertyRole::Input);
 }
 
+// One row of the readable table, labelled as on the page, in SI: the
+// value, "< lowest" for one below the field's range, nothing when not shown.
+template <class Model>
+void AddPropertyRow(Table& table, const PropertyRow<Model>& row, const Model& model, bool shown)
+{
+    std::string text;
+    if (shown)
+        text = row.IsBelowRange(model) ? "< " + FormatG(row.lowest) : FormatG((model.*row.get)());
+    table.Row(PlainLabel(row.label), text, SIUnit(row.quantity));
+}
+
 // The readable table's rows: every field that means something for the
-// model's state, labelled as on the page, in SI; the outputs stay empty
-// while a message stands, as on the page.
+// model's state; the outputs stay empty while a message stands, as on the
+// page.
 template <class Model>
 void AddPropertyRows(Table& table, std::span<const PropertyRow<Model>> rows, const Model& model, bool showOutputs)
 {
-    for (const PropertyRow<Model>& row : rows) {
-        if (!row.IsRelevant(model))
-            continue;
-        const bool shown = row.role != PropertyRole::Output || showOutputs;
-        table.Row(PlainLabel(row.label), shown ? FormatG((model.*row.get)()) : std::string(), SIUnit(row.quantity));
-    }
+    for (const PropertyRow<Model>& row : rows)
+        if (row.IsRelevant(model))
+            AddPropertyRow(table, row, model, row.role != PropertyRole::Output || showOutputs);
 }
 
-// Every field's value in SI under its key, whatever the model's state.
+// Every field's value in SI under its key, whatever the model's state; a
+// value below the field's range is no number (null).
 template <class Model>
 void AddPropertyNumbers(Record& record, std::span<const PropertyRow<Model>> rows, const Model& model)
 {
-    for (const PropertyRow<Model>& row : rows)
-        record.Number(row.key, (model.*row.get)());
+    for (const PropertyRow<Model>& row : rows) {
+        if (row.IsBelowRange(model))
+            record.Null(row.key);
+        else
+            record.Number(row.key, (model.*row.get)());
+    }
 }
 
+// The texts of the accuracy notes, as the page shows them: none while a
+// message stands, for then no property is shown.
+std::vector<std::string> NoteTexts(const std::vector<int>& notes, bool shown);
+
+// The notes as the last lines of the readable table, and as the record's
+// list "notes" (empty when there is nothing to say).
+void AddNoteLines(Table& table, const std::vector<std::string>& notes);
+void AddNotes(Record& record, const std::vector<std::string>& notes);
+
 // The --json line of a property command's help, naming the keys (numbers in
-// SI) before messages and limit_text, wrapped under the option's column.
-std::string JsonHelp(const std::string& keys);
+// SI) before messages, limit_text and notes, wrapped under the column where
+// the options' descriptions start.
+std::string JsonHelp(const std::string& keys, std::size_t indent = 20);
 
 // The keys of AddPropertyNumbers, for the help texts: "a, b, c".
 template <class Model>

@@ -40,12 +40,14 @@ int Run(const ParsedArguments& args, Context& context)
             }
             MediumRow row;
             row.refused = log.AnyRefused();
+            const std::vector<std::string> notes = NoteTexts(AccuracyNotes(steam), log.Shown() == 0);
             if (context.format == OutputFormat::Table) {
                 Table t;
                 log.AddRefusals(t);
                 t.Line(log.Caption());
                 t.Line(SteamRegimeName(steam.GetRegime()));
                 AddPropertyRows(t, kSteamTable, steam, log.Shown() == 0);
+                AddNoteLines(t, notes);
                 row.table = t.Render();
             } else {
                 Record& r = row.record;
@@ -53,6 +55,7 @@ int Run(const ParsedArguments& args, Context& context)
                 AddPropertyNumbers(r, kSteamTable, steam);
                 r.IntegerList("messages", log.Messages());
                 r.Text("limit_text", steam.GetLimitText());
+                AddNotes(r, notes);
             }
             rows.push_back(std::move(row));
         },

@@ -27,17 +27,20 @@ int Run(const ParsedArguments& args, Context& context)
                 CallSetter(water, *RowOfOption(kWaterTable, steps[i].option), steps[i], values[i], log);
             MediumRow row;
             row.refused = log.AnyRefused();
+            const std::vector<std::string> notes = NoteTexts(AccuracyNotes(water), log.Shown() == 0);
             if (context.format == OutputFormat::Table) {
                 Table t;
                 log.AddRefusals(t);
                 t.Line(log.Caption());
                 AddPropertyRows(t, kWaterTable, water, log.Shown() == 0);
+                AddNoteLines(t, notes);
                 row.table = t.Render();
             } else {
                 Record& r = row.record;
                 AddPropertyNumbers(r, kWaterTable, water);
                 r.IntegerList("messages", log.Messages());
                 r.Text("limit_text", water.GetLimitText());
+                AddNotes(r, notes);
             }
             rows.push_back(std::move(row));
         },

@@ -15,6 +15,7 @@
 #include "controls/Modal.h"
 #include "controls/UiString.h"
 #include "media/Messages.h"
+#include "pages/PageIds.h"
 #include "units/CUnitField.h"
 
 namespace {
@@ -70,12 +71,27 @@ CMediumPage::CMediumPage(IAnalysisHost* host, const MediumPageControls& controls
     states->addLayout(analyses, 2, 0, 1, 2);
     states->setRowStretch(1, 1);
 
+    // The accuracy notes under the properties, in the normal text colour:
+    // they qualify values that are shown, they refuse nothing.
+    m_notesLabel = new QLabel(this);
+    SetControlId(m_notesLabel, MediumIds::IDC_ACCURACY_NOTES);
+    m_notesLabel->setWordWrap(true);
+    m_notesLabel->setHidden(true);
+    // As wide as the properties, however long a note: it wraps, it never
+    // widens the column.
+    QSizePolicy notesPolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+    notesPolicy.setHeightForWidth(true);
+    m_notesLabel->setSizePolicy(notesPolicy);
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->addLayout(properties, 1);
+    rightColumn->addWidget(m_notesLabel);
+
     m_leftColumn = new QVBoxLayout;
     m_leftColumn->addLayout(parameters);
     m_leftColumn->addLayout(states, 1);
     auto* outer = new QHBoxLayout(this);
     outer->addLayout(m_leftColumn, 1);
-    outer->addLayout(properties, 1);
+    outer->addLayout(rightColumn, 1);
 
     // Enter belongs to the page and does nothing here: it neither presses
     // the button with the focus nor reaches a default button of the sheet.
@@ -115,10 +131,11 @@ void CMediumPage::AddField(unsigned edit, unsigned unitCombo, unsigned labelId, 
     editBox->setMinimumWidth(editBox->fontMetrics().horizontalAdvance(QStringLiteral("-1.23457e-308")) + 12);
     auto* combo = new CComboBoxExt(unitCombo, this);
     const QString text = QString::fromUtf8(label);
-    bound.label = new QLabel(text, this);
+    auto* labelText = new QLabel(text, this);
     if (labelId != 0)
-        SetControlId(bound.label, labelId);  // a label the page enables, disables or hides
-    bound.label->setBuddy(editBox);
+        SetControlId(labelText, labelId);  // a label the page enables, disables or hides
+    labelText->setBuddy(editBox);
+    bound.label = labelText;
     const bool typed = bound.role != PropertyRole::Output;
     bound.unit = &m_exchange->AddField(editBox, combo, quantity, typed ? FieldRole::Input : FieldRole::Output);
 
@@ -151,7 +168,35 @@ bool CMediumPage::IsRelevant(std::size_t field) const { return m_fields[field].r
 
 CUnitField& CMediumPage::Field(std::size_t field) const { return *m_fields[field].unit; }
 
-QLabel* CMediumPage::FieldLabel(std::size_t field) const { return m_fields[field].label; }
+QWidget* CMediumPage::FieldLabel(std::size_t field) const { return m_fields[field].label; }
+
+void CMediumPage::ReplaceLabel(std::size_t field, QWidget* label)
+{
+    QWidget*& old = m_fields[field].label;
+    QGridLayout* grid = m_fields[field].role == PropertyRole::Output ? m_outputGrid : m_inputGrid;
+    int row = 0;
+    int column = 0;
+    int rowSpan = 0;
+    int columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(old), &row, &column, &rowSpan, &columnSpan);
+    grid->removeWidget(old);
+    delete old;
+    grid->addWidget(label, row, column, rowSpan, columnSpan);
+    old = label;
+}
+
+void CMediumPage::AddInputLine(QWidget* label, QWidget* control, QWidget* unitColumn)
+{
+    m_inputGrid->addWidget(label, m_inputLines, 0);
+    m_inputGrid->addWidget(control, m_inputLines, 1);
+    m_inputGrid->addWidget(unitColumn, m_inputLines, 2);
+    ++m_inputLines;
+}
+
+void CMediumPage::SetStateOrder(std::span<const std::size_t> fields)
+{
+    m_stateOrder.assign(fields.begin(), fields.end());
+}
 
 void CMediumPage::SetOutputsReadOnly(bool readOnly)
 {
@@ -190,8 +235,10 @@ void CMediumPage::ShowModelMessage(int message)
     }
     for (CButtonEx* button : {m_storeInitial, m_storeFinal, m_flow})
         button->setEnabled(!rejected);
+    // A field whose value may lie below its range keeps the state that
+    // ShowProperties gave its unit list, unless a message stands.
     for (const BoundField& field : m_fields)
-        if (field.role == PropertyRole::Output)
+        if (field.role == PropertyRole::Output && (rejected || field.lowest == 0))
             field.unit->UnitCombo()->setEnabled(!rejected);
 }
 
@@ -200,11 +247,31 @@ void CMediumPage::ShowProperties(int message)
     for (const BoundField& field : m_fields) {
         if (field.role != PropertyRole::Output)
             continue;
-        if (message != kMsgNone)
+        if (message != kMsgNone) {
             field.unit->Blank();
-        else
-            field.unit->Show(field.value());
+            continue;
+        }
+        const double value = field.value();
+        if (field.lowest > 0) {
+            // 0 is no value: the range's end, in the unit shown, says where it lies.
+            const bool below = value == 0;
+            field.unit->text = below ? QStringLiteral("< ") + field.unit->Format(field.lowest) : field.unit->Format(value);
+            field.unit->UnitCombo()->setEnabled(!below);
+        } else {
+            field.unit->Show(value);
+        }
     }
+    ShowNotes(message == kMsgNone);
+}
+
+void CMediumPage::ShowNotes(bool shown)
+{
+    QStringList lines;
+    if (shown && m_notes)
+        for (int note : m_notes())
+            lines.append(UiString(note));
+    m_notesLabel->setText(lines.join(QLatin1Char('\n')));
+    m_notesLabel->setHidden(lines.isEmpty());
 }
 
 void CMediumPage::ReadControls() { m_exchange->UpdateData(true); }
@@ -230,7 +297,12 @@ QString CMediumPage::BuildStateText() const
     const QString heading = StateHeading();
     if (!heading.isEmpty())
         text += heading + QStringLiteral("\r\n");
-    for (const BoundField& field : m_fields) {
+    std::vector<std::size_t> order = m_stateOrder;
+    if (order.empty())
+        for (std::size_t i = 0; i < m_fields.size(); ++i)
+            order.push_back(i);
+    for (std::size_t index : order) {
+        const BoundField& field = m_fields[index];
         if (!field.relevant())
             continue;
         text += field.stateName + QLatin1Char(' ') + field.unit->text + QLatin1Char(' ')

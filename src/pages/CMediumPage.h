@@ -2,7 +2,8 @@
 // model to BindModel and keeps only its own rules; the base builds the
 // framed groups and the unit-bound fields from the table, runs the message
 // line, the state memory with its two state boxes, and the hand-over to the
-// flow and energy analyses. Enter on a medium page does nothing.
+// flow and energy analyses, and the accuracy notes under the properties.
+// Enter on a medium page does nothing.
 #pragma once
 
 #include <QString>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "media/AccuracyNotes.h"
 #include "pages/PropertyTable.h"
 #include "pages/StateMemory.h"
 
@@ -56,7 +58,9 @@ public:
     // model's range message followed by the limit text) in red and
     // disables the state buttons, the flow button and the output units.
     void ShowModelMessage(int message);
-    // Every output from the model, or blank while a message stands.
+    // Every output from the model, or blank while a message stands; a
+    // value below its field's range as "< lowest", its unit list disabled.
+    // Then the accuracy notes of what is shown.
     virtual void ShowProperties(int message);
     void StoreState(StateSlot slot);
     // The heading line, if any, then "name text unit\r\n" for each field
@@ -79,6 +83,8 @@ protected:
     // properties box, in the table's order.
     template <class Model>
     void BindModel(std::span<const PropertyRow<Model>> table, Model& model);
+    // The fields in the order of the state text, when it is not the table's.
+    void SetStateOrder(std::span<const std::size_t> fields);
 
     // An input field changed (the controls are read, the SI value parsed;
     // the controls are written afterwards). By default: the setter, then
@@ -95,7 +101,13 @@ protected:
     double FieldValue(std::size_t field) const;
     bool IsRelevant(std::size_t field) const;
     CUnitField& Field(std::size_t field) const;
-    QLabel* FieldLabel(std::size_t field) const;
+    QWidget* FieldLabel(std::size_t field) const;
+    // Puts a control of the page's own (a mode button, say) where the
+    // field's label stands; the label goes.
+    void ReplaceLabel(std::size_t field, QWidget* label);
+    // A line of the page's own under the typed fields in "Parametry": a
+    // label, a control and what stands in the unit column.
+    void AddInputLine(QWidget* label, QWidget* control, QWidget* unitColumn);
     std::size_t FieldCount() const { return m_fields.size(); }
     // Outputs are writable unless a page makes them read-only.
     void SetOutputsReadOnly(bool readOnly);
@@ -114,8 +126,9 @@ protected:
 private:
     struct BoundField {
         CUnitField* unit;
-        QLabel* label;
+        QWidget* label;
         PropertyRole role;
+        double lowest = 0;  // see PropertyRow::lowest
         QString stateName;
         std::function<double()> value;
         std::function<int(double)> set;
@@ -124,6 +137,7 @@ private:
 
     void AddField(unsigned edit, unsigned unitCombo, unsigned labelId, const char* label, int quantity,
                   BoundField bound);
+    void ShowNotes(bool shown);
     void TakeMassFlow(double massFlow);
     QLayout* Framed(CGroupBoxEx* box, QGridLayout*& inner);
 
@@ -132,6 +146,8 @@ private:
     std::vector<BoundField> m_fields;
     std::size_t m_massFlowField = 0;
     std::function<std::string()> m_limitText;
+    std::function<std::vector<int>()> m_notes;
+    std::vector<std::size_t> m_stateOrder;
     StateMemory m_memory;
     QString m_initialText;
     QString m_finalText;
@@ -149,6 +165,7 @@ private:
     CButtonEx* m_storeFinal = nullptr;
     CButtonEx* m_flow = nullptr;
     CButtonEx* m_energy = nullptr;
+    QLabel* m_notesLabel = nullptr;
 };
 
 template <class Model>
@@ -162,9 +179,11 @@ void CMediumPage::BindModel(std::span<const PropertyRow<Model>> table, Model& mo
         if (row.set != nullptr)
             bound.set = [&model, set = row.set](double si) { return (model.*set)(si); };
         bound.relevant = [&model, row] { return row.IsRelevant(model); };
+        bound.lowest = row.lowest;
         AddField(row.edit, row.unitCombo, row.labelId, row.label, row.quantity, std::move(bound));
         if (row.role == PropertyRole::Carried)
             m_massFlowField = m_fields.size() - 1;
     }
     m_limitText = [&model] { return model.GetLimitText(); };
+    m_notes = [&model] { return AccuracyNotes(model); };
 }

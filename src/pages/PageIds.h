@@ -2,6 +2,14 @@
 // their fields, so the ids live beside them, outside any widget code.
 #pragma once
 
+// Every medium page: the accuracy notes under the properties. No template
+// has them, so the id lies above every template's ids.
+namespace MediumIds {
+enum : unsigned {
+    IDC_ACCURACY_NOTES = 1300,
+};
+} // namespace MediumIds
+
 // The water page (template 130).
 namespace WodaIds {
 enum : unsigned {

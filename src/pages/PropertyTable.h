@@ -29,8 +29,11 @@ struct PropertyRow {
     int (Model::*set)(double) = nullptr;        // Input and Carried rows
     bool (*relevant)(const Model&) = nullptr;   // nullptr: always. When false the field means nothing for
                                                 // the model's state: no line in the state text or the table.
+    double lowest = 0;      // > 0: the model gives 0 for a value below this (SI), which is then no value:
+                            // shown as "< lowest", null in JSON. 0: every value is one.
 
     bool IsRelevant(const Model& model) const { return relevant == nullptr || relevant(model); }
+    bool IsBelowRange(const Model& model) const { return lowest > 0 && (model.*get)() == 0; }
     bool IsTyped() const { return role != PropertyRole::Output; }
 };
 

@@ -227,7 +227,10 @@ TEST(CliOutput, RecordsAsJsonAndCsv)
     r.Text("limit_text", "   273.15 K");
     r.Text("name", "a \"b\", c\n");
     r.IntegerList("messages", {0, kMsgTemperatureAboveMaximum});
-    EXPECT_EQ(r.Keys().size(), 8u);
+    r.Null("dew_point");
+    r.TextList("notes", {"a; b", "c, \"d\""});
+    r.TextList("none", {});
+    EXPECT_EQ(r.Keys().size(), 11u);
     const clitest::Json j = clitest::ParseJson(r.Json());
     EXPECT_EQ(j.Keys(), r.Keys());
     EXPECT_EQ(j["temperature"].number, 293.15);   // 17 digits read back exactly
@@ -239,8 +242,16 @@ TEST(CliOutput, RecordsAsJsonAndCsv)
     EXPECT_EQ(j["name"].string, "a \"b\", c\n");
     ASSERT_EQ(j["messages"].array.size(), 2u);
     EXPECT_EQ(j["messages"].array[1].number, kMsgTemperatureAboveMaximum);
-    EXPECT_EQ(r.CsvHeader(), "temperature,density,x,regime,turbulent,limit_text,name,messages");
-    EXPECT_EQ(r.CsvRow(), "293.14999999999998,inf,nan,2,true,   273.15 K,\"a \"\"b\"\", c\n\",0 11003");
+    EXPECT_EQ(j["dew_point"].type, clitest::Json::Type::Null);
+    ASSERT_EQ(j["notes"].array.size(), 2u);
+    EXPECT_EQ(j["notes"].array[0].string, "a; b");
+    EXPECT_EQ(j["notes"].array[1].string, "c, \"d\"");
+    EXPECT_EQ(j["none"].type, clitest::Json::Type::Array);
+    EXPECT_TRUE(j["none"].array.empty());
+    EXPECT_EQ(r.CsvHeader(), "temperature,density,x,regime,turbulent,limit_text,name,messages,dew_point,notes,none");
+    // No number is an empty field; texts are joined and quoted as one.
+    EXPECT_EQ(r.CsvRow(), "293.14999999999998,inf,nan,2,true,   273.15 K,\"a \"\"b\"\", c\n\",0 11003,,"
+                          "\"a; b; c, \"\"d\"\"\",");
     EXPECT_EQ(JsonString(std::string("\x01", 1)), "\"\\u0001\"");
 }
 

@@ -28,7 +28,7 @@ TEST(CliSteam, WetSaturatedAndDryness)
     EXPECT_EQ(j.Keys(), (std::vector<std::string>{"regime", "temperature", "pressure", "dryness", "mass_flow",
                                                    "enthalpy", "specific_volume", "water_volume",
                                                    "heat_of_vaporisation", "dynamic_viscosity", "kinematic_viscosity",
-                                                   "messages", "limit_text"}));
+                                                   "messages", "limit_text", "notes"}));
     EXPECT_EQ(j["regime"].number, 0);
     EXPECT_NEAR(j["pressure"].number, 101347.789, 5e-4);
     EXPECT_NEAR(j["enthalpy"].number, 2675848.1, 0.05);

@@ -26,7 +26,7 @@ TEST(CliWater, PropertiesAtTwentyDegrees)
     EXPECT_EQ(j.Keys(), (std::vector<std::string>{"temperature", "pressure", "mass_flow", "density", "expansion",
                                                    "specific_heat", "enthalpy", "conductivity", "dynamic_viscosity",
                                                    "kinematic_viscosity", "surface_tension", "prandtl", "messages",
-                                                   "limit_text"}));
+                                                   "limit_text", "notes"}));
     EXPECT_DOUBLE_EQ(j["temperature"].number, 293.15);
     EXPECT_EQ(j["pressure"].number, 100000);
     EXPECT_EQ(j["mass_flow"].number, 1);
@@ -122,7 +122,7 @@ TEST(CliWater, RangesAsCsvRows)
     const std::vector<std::string> lines = clitest::Lines(csv.out);
     ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[0], "temperature,pressure,mass_flow,density,expansion,specific_heat,enthalpy,conductivity,"
-                        "dynamic_viscosity,kinematic_viscosity,surface_tension,prandtl,messages,limit_text");
+                        "dynamic_viscosity,kinematic_viscosity,surface_tension,prandtl,messages,limit_text,notes");
     EXPECT_EQ(lines[1].rfind("273.14999999999998,100000,1,999.73199999999997,", 0), 0u);
     EXPECT_EQ(lines[11].rfind("373.14999999999998,", 0), 0u);
     // Two ranges: every combination, the first varying slowest; a refused

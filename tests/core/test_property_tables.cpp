@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "base/NumberText.h"
 #include "controls/HelpIds.h"
+#include "media/Messages.h"
+#include "pages/AirTable.h"
 #include "pages/SteamTable.h"
 #include "pages/WaterTable.h"
 #include "units/Units.h"
@@ -54,6 +57,45 @@ TEST(PropertyTables, WellFormed)
 {
     ExpectWellFormed(kWaterTable);
     ExpectWellFormed(kSteamTable);
+    ExpectWellFormed(kAirTable);
+}
+
+TEST(PropertyTables, AirStateTextOrder)
+{
+    // Every row once, the mass flow third and the moisture content fifth.
+    std::vector<std::string> names;
+    std::set<std::size_t> rows;
+    for (std::size_t row : kAirStateOrder) {
+        EXPECT_TRUE(rows.insert(row).second) << row;
+        names.push_back(StateName(kAirTable[row].stateName, kAirTable[row].quantity));
+    }
+    EXPECT_EQ(rows.size(), kAirTable.size());
+    const std::vector<std::string> expected = {
+        "Temperatura", "Wilgotność", "Strumień masy", "Entalpia", "Zawartość wilgoci", "Objętość właściwa",
+        "Ciśnienie cząstkowe", "Temperatura punktu rosy", "Temperatura termometru mokrego", "Lepkość dynamiczna",
+        "Lepkość kinematyczna",
+    };
+    EXPECT_EQ(names, expected);
+}
+
+TEST(PropertyTables, BelowRangeIsZeroInARowWithALowestValue)
+{
+    // 263.15 K at 20 %: the vapour lies below the saturation line's range,
+    // so the dew point is no value; the wet bulb is one.
+    HumidAirInput air;
+    ASSERT_EQ(air.SetTemperatureInMode(263.15), kMsgNone);
+    ASSERT_EQ(air.SetRelativeHumidityChecked(20), kMsgNone);
+    const auto& dew = kAirTable[RowOf(kAirTable, "dew_point")];
+    const auto& wet = kAirTable[RowOf(kAirTable, "wet_bulb_temperature")];
+    EXPECT_TRUE(dew.IsBelowRange(air));
+    EXPECT_FALSE(wet.IsBelowRange(air));
+    EXPECT_NEAR(air.GetWetBulbTemperature(), 260.478, 5e-4);
+    // A row without a lowest value never is, 0 or not.
+    CWoda water;
+    for (const PropertyRow<CWoda>& row : kWaterTable)
+        EXPECT_FALSE(row.IsBelowRange(water)) << row.key;
+    ASSERT_EQ(air.SetRelativeHumidityChecked(80), kMsgNone);
+    EXPECT_FALSE(dew.IsBelowRange(air));
 }
 
 TEST(PropertyTables, WaterStateNames)
@@ -113,6 +155,83 @@ TEST(PropertyTables, RowsReachTheirModel)
         (water.*row.set)(value);
         EXPECT_EQ((water.*row.get)(), value);
     }
+    HumidAirInput air;
+    const struct {
+        const char* key;
+        double value;
+        double read;
+    } kAir[] = {
+        {"temperature", 300, 300},
+        {"relative_humidity", 40, 40},
+        {"moisture_content", 0.01, 0.01 - 1e-07},  // the model keeps the content less 1e-07
+        {"mass_flow", 2.5, 2.5},
+    };
+    std::size_t typed = 0;
+    for (const PropertyRow<HumidAirInput>& row : kAirTable)
+        typed += row.IsTyped() ? 1 : 0;
+    EXPECT_EQ(typed, std::size(kAir));
+    for (const auto& field : kAir) {
+        SCOPED_TRACE(field.key);
+        const PropertyRow<HumidAirInput>& row = kAirTable[RowOf(kAirTable, field.key)];
+        EXPECT_EQ((air.*row.set)(field.value), kMsgNone);
+        EXPECT_EQ((air.*row.get)(), field.read);
+    }
+}
+
+TEST(HumidAirInput, TemperatureAndPressureTakeTheMode)
+{
+    HumidAirInput air;
+    EXPECT_EQ(air.Mode(), CPowietrze::kRelativeHumidityMode);
+    EXPECT_EQ(air.SetTemperatureInMode(250), kMsgTemperatureBelowMinimum);
+    air.SetMode(CPowietrze::kMoistureContentMode);
+    EXPECT_TRUE(air.IsMoistureMode());
+    EXPECT_EQ(air.SetTemperatureInMode(250), kMsgTemperatureBelowDewPoint);
+
+    // In moisture-content mode a pressure keeps the given content.
+    ASSERT_EQ(air.SetTemperatureInMode(293.15), kMsgNone);
+    ASSERT_EQ(air.SetMoistureContentChecked(0.01), kMsgNone);
+    ASSERT_EQ(air.SetBarometricPressureInMode(BarometricPressureAt(0)), kMsgNone);
+    EXPECT_EQ(air.GetMoistureContent(), 0.01 - 1e-07);
+    EXPECT_EQ(air.GetBarometricPressure(), 96000);
+}
+
+TEST(HumidAirInput, HumidityAtATemperatureOutsideTheLimitsKeepsTheTemperaturesMessage)
+{
+    // The model alone takes the humidity (0) and computes nothing; the
+    // page and the command line get the temperature's message instead, as
+    // the temperature gives it with that humidity given, in either mode.
+    for (int mode : {CPowietrze::kRelativeHumidityMode, CPowietrze::kMoistureContentMode}) {
+        SCOPED_TRACE(mode);
+        HumidAirInput air;
+        air.SetMode(mode);
+        EXPECT_EQ(air.SetRelativeHumidityChecked(50), kMsgTemperatureBelowMinimum);  // a fresh model holds 0 K
+        EXPECT_EQ(air.GetRelativeHumidity(), 50);
+        EXPECT_EQ(air.GetLimitText(), "   " + FormatFixed(253.149, 2) + " K");
+        EXPECT_EQ(air.SetMoistureContentChecked(0.01), kMsgTemperatureBelowDewPoint);
+        EXPECT_EQ(air.GetMoistureContent(), 0.01 - 1e-07);
+        EXPECT_EQ(air.GetEnthalpy(), 0);
+        EXPECT_EQ(air.Mode(), mode);
+
+        // Above the boiling temperature at 960 hPa.
+        EXPECT_EQ(air.SetTemperatureInMode(372), kMsgNone);
+        EXPECT_EQ(air.SetBarometricPressureInMode(96000), kMsgTemperatureAboveMaximum);
+        EXPECT_EQ(air.SetRelativeHumidityChecked(50), kMsgTemperatureAboveMaximum);
+        EXPECT_EQ(air.GetLimitText(), "   " + FormatFixed(371.638, 2) + " K");
+
+        // Within the limits the humidity setters answer as the model does.
+        EXPECT_EQ(air.SetTemperatureInMode(293.15), kMsgNone);
+        EXPECT_EQ(air.SetRelativeHumidityChecked(50), kMsgNone);
+        EXPECT_GT(air.GetSpecificVolume(), 0);
+        EXPECT_EQ(air.SetRelativeHumidityChecked(120), kMsgHumidityAbove100);
+        EXPECT_EQ(air.SetMoistureContentChecked(-1), kMsgMoistureBelowZero);
+    }
+}
+
+TEST(HumidAirInput, BarometerLabel)
+{
+    EXPECT_EQ(BarometerText(100000), "    1000 hPa");
+    EXPECT_EQ(BarometerText(96000), "     960 hPa");
+    EXPECT_EQ(BarometerText(104000), "    1040 hPa");
 }
 
 TEST(PropertyTables, LabelsAndOptions)

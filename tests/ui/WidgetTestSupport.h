@@ -2,8 +2,12 @@
 // controls found by their ids, and the user's typing, pasting and picking.
 #pragma once
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QString>
 #include <QWidget>
 #include <QtTest>
@@ -58,4 +62,19 @@ inline void Choose(QWidget& window, unsigned comboId, const QString& unit)
     const int index = combo->findText(unit);
     QVERIFY2(index >= 0, qPrintable(unit));
     combo->setCurrentIndex(index);
+}
+
+// The user clicks a button where it takes clicks: a radio button only on
+// its indicator and text, which need not fill the width a layout gives it.
+inline void ClickButton(QWidget& window, unsigned id)
+{
+    auto* button = Ctrl<QAbstractButton>(window, id);
+    QPoint at = button->rect().center();
+    if (auto* radio = qobject_cast<QRadioButton*>(button)) {
+        QStyleOptionButton option;
+        option.initFrom(radio);
+        option.text = radio->text();
+        at = radio->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, radio).center();
+    }
+    QTest::mouseClick(button, Qt::LeftButton, {}, at);
 }

@@ -49,7 +49,6 @@ QString Lines(std::initializer_list<const char*> lines)
     return text;
 }
 
-void Click(QWidget& w, unsigned id) { QTest::mouseClick(Ctrl<QAbstractButton>(w, id), Qt::LeftButton); }
 
 std::function<int(CDialog&)> g_modal;
 std::vector<MessageRequest> g_questions;
@@ -125,7 +124,7 @@ private slots:
             QVERIFY(Edit(p, id)->isReadOnly());
         ExpectProperties(true);
 
-        Click(p, IDC_STORE_INITIAL);
+        ClickButton(p, IDC_STORE_INITIAL);
         QCOMPARE(p.StateText(StateSlot::Initial),
                  Lines({"Para nasycona mokra", "Temperatura 273.15 K", "Ciśnienie 610.89 Pa", "Suchość 1 bez miana",
                         "Strumień masy 1 kg/s", "Entalpia 2.50498e+06 J/kg", "Objętość właściwa 211.599 m^3/kg",
@@ -196,7 +195,7 @@ private slots:
         CParaWodnaPage& p = *m_page;
         Type(p, IDC_TEMPERATURE, QStringLiteral("400"));
         Type(p, IDC_DRYNESS, Num("0.3"));
-        Click(p, IDC_SATURATED);
+        ClickButton(p, IDC_SATURATED);
         QCOMPARE(p.Model().GetRegime(), int(CPara::kSaturated));
         QCOMPARE(TextOf(p, IDC_DRYNESS), QStringLiteral("1"));
         QVERIFY(Edit(p, IDC_DRYNESS)->isVisible());
@@ -211,7 +210,7 @@ private slots:
         // and 1 MPa, without the wet-only lines.
         Type(p, IDC_PRESSURE, QStringLiteral("1"));
         QVERIFY(Caption(p) != QStringLiteral("Właściwości"));
-        Click(p, IDC_SUPERHEATED);
+        ClickButton(p, IDC_SUPERHEATED);
         QCOMPARE(Caption(p), QStringLiteral("Właściwości"));
         QCOMPARE(TextOf(p, IDC_TEMPERATURE), QStringLiteral("800"));
         QCOMPARE(TextOf(p, IDC_PRESSURE), QStringLiteral("1e+06"));
@@ -225,13 +224,13 @@ private slots:
         QVERIFY(!Ctrl<QLabel>(p, IDC_HEAT_OF_VAPORISATION_LABEL)->isEnabled());
 
         // Back to saturated: the dryness line shows again, disabled at 1.
-        Click(p, IDC_SATURATED);
+        ClickButton(p, IDC_SATURATED);
         QVERIFY(Edit(p, IDC_DRYNESS)->isVisible());
         QVERIFY(!Edit(p, IDC_DRYNESS)->isEnabled());
         QVERIFY(Edit(p, IDC_WATER_VOLUME)->isEnabled());
         QVERIFY(TextOf(p, IDC_WATER_VOLUME) != QStringLiteral("0"));
         // And wet: everything enabled again.
-        Click(p, IDC_WET);
+        ClickButton(p, IDC_WET);
         QVERIFY(Edit(p, IDC_DRYNESS)->isEnabled());
         QCOMPARE(TextOf(p, IDC_DRYNESS), QStringLiteral("1"));
         QCOMPARE(p.Model().GetRegime(), int(CPara::kWet));
@@ -240,7 +239,7 @@ private slots:
     void superheatedMessagesLeaveTheTemperature()
     {
         CParaWodnaPage& p = *m_page;
-        Click(p, IDC_SUPERHEATED);
+        ClickButton(p, IDC_SUPERHEATED);
         Type(p, IDC_PRESSURE, QStringLiteral("4e+07"));
         QCOMPARE(Caption(p), Num("Ciśnienie wyższe od ciśnienia maksymalnego    30.00 MPa"));
         QCOMPARE(TextOf(p, IDC_TEMPERATURE), QStringLiteral("800"));
@@ -254,7 +253,7 @@ private slots:
         ExpectProperties(true);
 
         // Eight lines: no dryness, water volume or heat of vaporisation.
-        Click(p, IDC_STORE_FINAL);
+        ClickButton(p, IDC_STORE_FINAL);
         const QString text = p.StateText(StateSlot::Final);
         QCOMPARE(text.count(QStringLiteral("\r\n")), 8);
         QVERIFY(text.startsWith(
@@ -268,9 +267,9 @@ private slots:
     void analysesTakeTheModelsValues()
     {
         CParaWodnaPage& p = *m_page;
-        Click(p, IDC_STORE_INITIAL);
+        ClickButton(p, IDC_STORE_INITIAL);
         Type(p, IDC_TEMPERATURE, QStringLiteral("400"));
-        Click(p, IDC_STORE_FINAL);
+        ClickButton(p, IDC_STORE_FINAL);
         QVERIFY(Button(p, IDC_ENERGY)->isEnabled());
 
         // The energy analysis gets the stored enthalpies and no temperatures.
@@ -284,7 +283,7 @@ private slots:
             temperatures = energy->Analysis().TemperaturesShown();
             return int(QDialog::Rejected);
         };
-        Click(p, IDC_ENERGY);
+        ClickButton(p, IDC_ENERGY);
         QCOMPARE(dh, p.Stored(StateSlot::Final).enthalpy - p.Stored(StateSlot::Initial).enthalpy);
         QVERIFY(!temperatures);
 
@@ -307,7 +306,7 @@ private slots:
         };
         g_answer = QMessageBox::Yes;
         const double v = p.Model().GetSpecificVolume();
-        Click(p, IDC_FLOW);
+        ClickButton(p, IDC_FLOW);
         QCOMPARE(caption, QStringLiteral("Analiza przepływu dla pary wodnej o objętości właściwej ")
                               + QString::fromStdString(FormatG(v)) + QStringLiteral(" m^3/kg."));
         QCOMPARE(density, 1 / v);
@@ -321,7 +320,7 @@ private slots:
         QVERIFY(p.StateText(StateSlot::Final).contains(QStringLiteral("Strumień masy ") + TextOf(p, IDC_MASS_FLOW)));
 
         // A regime change keeps the stored states.
-        Click(p, IDC_SUPERHEATED);
+        ClickButton(p, IDC_SUPERHEATED);
         QVERIFY(p.IsStored(StateSlot::Initial));
         QVERIFY(Button(p, IDC_ENERGY)->isEnabled());
     }
