@@ -376,9 +376,31 @@ void RandomSequences(Recorder& r)
     }
 }
 
+// The saturation line that the model solves on, in both directions, over
+// its range and past its ends, with the point it records.
+void SaturationLine(Recorder& r)
+{
+    r.Begin("line");
+    CPara line;
+    std::vector<double> pressures = {-1, 0, 125.6446, 125.6447, 610.89, 101325, 22050676.3, 22060000, 22064000,
+                                     22064001};
+    for (double p = 100; p < 2.3e7; p *= 1.0007)
+        pressures.push_back(p);
+    for (double p : pressures) {
+        r.Value(line.SaturationTemperature(p));
+        r.Value(line.GetSaturationPointTemperature());
+        r.Value(line.GetSaturationPointPressure());
+    }
+    for (double t = 250; t < 650; t += 0.0173) {
+        r.Value(line.SaturationPressure(t, 0));
+        r.Value(line.SaturationPressure(t, 1e5));
+    }
+}
+
 std::vector<Computed> ComputeAll()
 {
     Recorder r;
+    SaturationLine(r);
     RelativeHumiditySweeps(r);
     MoistureSweeps(r);
     PressureChanges(r);
