@@ -72,7 +72,12 @@ double CPowietrze::RelativeHumidity(double temperature, double moisture)
         // dry air there is 0 %, not 0 / 0.
         if (d == 0 && moisture == 0)
             return 0;
-        const double humidity = m_pressure * moisture / ((moisture + 0.622) * d) * 100;
+        double humidity = m_pressure * moisture / ((moisture + 0.622) * d) * 100;
+        // A content past about 1e303 (which a maximum left from air at or
+        // above the boiling temperature lets through) overflows both
+        // products; it is all vapour, X / (X + 0.622) is 1.
+        if (!std::isfinite(m_pressure * moisture))
+            humidity = m_pressure / d * (moisture / (moisture + 0.622)) * 100;
         return humidity > 100 ? 100 : humidity;
     }
     return moisture / (moisture + 0.622) * 100;
@@ -92,7 +97,12 @@ double CPowietrze::SpecificVolume(double temperature, double humidity)
     if (!InState(temperature, humidity))
         return 0;
     const double x = MoistureContent(temperature, humidity);
-    return (x + 0.622) * 462 / (x + 1) * temperature / m_pressure;
+    const double volume = (x + 0.622) * 462 / (x + 1) * temperature / m_pressure;
+    // The largest moisture content (air that is all vapour) overflows the
+    // first product; the vapour alone fills the volume.
+    if (std::isinf(volume))
+        return (x + 0.622) / (x + 1) * 462 * temperature / m_pressure;
+    return volume;
 }
 
 double CPowietrze::VapourPressure(double temperature, double humidity)
@@ -127,7 +137,11 @@ double CPowietrze::DewPoint(double temperature, double humidity)
     if (!InState(temperature, humidity))
         return 0;
     const double x = MoistureContent(temperature, humidity);
-    const double vapour = x * m_pressure / (x + 0.622);
+    double vapour = x * m_pressure / (x + 0.622);
+    // All vapour (the largest moisture content): the whole pressure, not
+    // an overflow to infinity, which lies off the line.
+    if (std::isinf(vapour))
+        vapour = m_pressure * (x / (x + 0.622));
     m_saturation.SetRegime(CPara::kSaturated);
     return m_saturation.SaturationTemperature(vapour);
 }
@@ -139,6 +153,14 @@ double CPowietrze::SaturatedAirExcess(double s, double enthalpy)
     const double ps = m_saturation.SaturationPressure(s, 0);
     return (ps * 0.622 / (m_pressure - ps) * (1.86 * (s - 273.15) + 2500) + 1.006 * (s - 273.15)) * 1000
            - enthalpy;
+}
+
+// Saturated air at or above the boiling temperature is all vapour: it
+// evaporates nothing more and stays at the boiling temperature.
+double CPowietrze::AllVapourWetBulb(double temperature)
+{
+    const double boiling = m_saturation.SaturationTemperature(m_pressure);
+    return boiling > 0 ? std::min(boiling, temperature) : 0;
 }
 
 // Regula falsi between the dew point and the air temperature, stopping when
@@ -154,14 +176,10 @@ double CPowietrze::WetBulbTemperature(double temperature, double humidity)
     const double enthalpy = Enthalpy(temperature, humidity);
     double lo = DewPoint(temperature, humidity);
     double hi = temperature;
-    // Saturated air at or above the boiling temperature is all vapour (the
-    // largest moisture content, an infinite enthalpy): it evaporates nothing
-    // more and stays at the boiling temperature, where false position would
-    // only divide infinities.
-    if (std::isinf(enthalpy)) {
-        const double boiling = m_saturation.SaturationTemperature(m_pressure);
-        return boiling > 0 ? std::min(boiling, temperature) : 0;
-    }
+    // The largest moisture content, an infinite enthalpy: false position
+    // would only divide infinities.
+    if (std::isinf(enthalpy))
+        return AllVapourWetBulb(temperature);
 
     // Air at or above the boiling temperature (accepted until the first
     // barometric pressure sets the maximum temperature): the wet-bulb
@@ -214,8 +232,10 @@ double CPowietrze::WetBulbTemperature(double temperature, double humidity)
     bool ended = false;
     for (int pass = 0; pass < kMaxWetBulbPasses; ++pass) {
         x = lo - (hi - lo) * flo / (fhi - flo);
+        // An end on the pole: the dew point of air that is all but pure
+        // vapour reaches the boiling temperature.
         if (!std::isfinite(x))
-            return x;
+            return AllVapourWetBulb(temperature);
         g = SaturatedAirExcess(x, enthalpy);
         if (g == 0)
             return x;

@@ -73,6 +73,7 @@ private:
     bool InState(double temperature, double humidity) const;
     double CappedSaturationPressure(double temperature);
     double SaturatedAirExcess(double temperature, double enthalpy);
+    double AllVapourWetBulb(double temperature);
     void ComputeProperties();
     void ClearProperties();
 
