@@ -13,6 +13,7 @@
 #include "Digits.h"
 #include "base/NumberText.h"
 #include "base/StringTable.h"
+#include "media/CPara.h"
 #include "media/CPowietrze.h"
 #include "SeparatorTest.h"
 
