@@ -196,8 +196,8 @@ BENCHMARK(BM_PowietrzeSetTemperatureStart);
 
 // The slowest state a scan of every pressure, temperature and humidity
 // found: air of 0.15 % 0.082 K below the boiling temperature, where the
-// wet-bulb search creeps through some 1900 passes of false position, each
-// with a saturation pressure, before it hands over to bisection.
+// wet-bulb search creeps: some 1900 steps, each with a saturation pressure
+// that waits for the step before.
 void BM_PowietrzeSetTemperatureWorst(benchmark::State& state)
 {
     CPowietrze air;
