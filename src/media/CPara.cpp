@@ -62,14 +62,42 @@ double LinePressure(double temperature)
     return kEqCriticalPressure * std::exp((kEqCriticalTemperature / temperature - 1) * SumS(a));
 }
 
-// dps/dT, at any T.
-double LineSlope(double temperature)
+bool OnPressureRelation(double temperature)
+{
+    return !(temperature < kSatLowTemperature || temperature > kCriticalTemperature);
+}
+
+// ps(T) without the range rule and dps/dT at any T: one exp serves both.
+struct LinePoint {
+    double pressure;
+    double slope;
+};
+
+LinePoint PointOnLine(double temperature)
 {
     const double a = 0.01 * (temperature - 338.15);
     const double s = SumS(a);
-    const double p = kEqCriticalPressure * std::exp((kEqCriticalTemperature / temperature - 1) * s);
-    return p * ((kEqCriticalTemperature / temperature - 1) * 0.01 * SumSlope(a)
-                - (kEqCriticalTemperature / (temperature * temperature)) * s);
+    const double exponent = kEqCriticalTemperature / temperature - 1;
+    const double p = kEqCriticalPressure * std::exp(exponent * s);
+    return {p, p * (exponent * 0.01 * SumSlope(a) - (kEqCriticalTemperature / (temperature * temperature)) * s)};
+}
+
+// The Newton step's correction for ps(T) = p: ps(T) - p with the range rule
+// (0 outside it, not -p) over the slope.
+double NewtonCorrection(double temperature, double pressure)
+{
+    const LinePoint point = PointOnLine(temperature);
+    const double f = OnPressureRelation(temperature) ? point.pressure - pressure : 0;
+    return f / point.slope;
+}
+
+// Where every Newton run starts. Computed at run time, as every later step
+// is: a compiler that folded the exp of a constant could round it otherwise
+// than the library does.
+LinePoint StartOfNewton()
+{
+    volatile double critical = kCriticalTemperature;
+    return PointOnLine(critical);
 }
 
 // Heat of vaporisation r(p), J/kg; its range ends at the equation's critical pressure.
@@ -203,12 +231,38 @@ CPara::CPara()
     m_maxPressure = kMaxPressure;
 }
 
+double CPara::PressureOnLine(double temperature)
+{
+    if (!std::isfinite(temperature) || !OnPressureRelation(temperature))
+        return 0;
+    return LinePressure(temperature);
+}
+
+double CPara::TemperatureOnLine(double pressure)
+{
+    if (!(pressure >= kSatLowPressure && pressure <= kCriticalPressure))
+        return 0;
+    // f(T) = ps(T) - p with the range rule: above 647.14 K f is 0, so a start
+    // above the line stops after the second step. The first step is the same
+    // for every p but for p itself.
+    static const LinePoint start = StartOfNewton();
+    double previous = kCriticalTemperature;
+    double next = previous - (start.pressure - pressure) / start.slope;
+    for (int steps = 1; std::isfinite(next) && steps < kMaxNewtonSteps; ++steps) {
+        previous = next;
+        next = previous - NewtonCorrection(previous, pressure);
+        if (std::fabs(next - previous) * 0.5 <= 1e-05)
+            break;
+    }
+    return next;
+}
+
 double CPara::SaturationPressure(double temperature, double offset)
 {
     if (!std::isfinite(temperature) || !std::isfinite(offset))
         return 0;
     double result = 0;
-    if (!(temperature < m_satLowTemperature || temperature > m_criticalTemperature))
+    if (OnPressureRelation(temperature))
         result = LinePressure(temperature) - offset;
     if (offset == 0) {
         m_lastSatTemperature = temperature;
@@ -221,20 +275,10 @@ double CPara::SaturationTemperature(double pressure)
 {
     if (!(pressure >= m_satLowPressure && pressure <= m_criticalPressure))
         return 0;
-    // f(T) = ps(T) - p with the range rule: above 647.14 K f is 0, so a start
-    // above the line stops after the second step.
-    auto step = [&](double t) { return t - SaturationPressure(t, pressure) / LineSlope(t); };
-    double previous = m_criticalTemperature;
-    double next = step(previous);
-    for (int steps = 1; std::isfinite(next) && steps < kMaxNewtonSteps; ++steps) {
-        previous = next;
-        next = step(previous);
-        if (std::fabs(next - previous) * 0.5 <= 1e-05)
-            break;
-    }
-    m_lastSatTemperature = next;
+    const double temperature = TemperatureOnLine(pressure);
+    m_lastSatTemperature = temperature;
     m_lastSatPressure = pressure;
-    return next;
+    return temperature;
 }
 
 // A fit taken where it does not hold (superheated steam next to the

@@ -65,6 +65,11 @@ public:
     // leaving the last saturation point alone. Otherwise records (result, p).
     double SaturationTemperature(double pressure);
 
+    // The same line for callers that keep no point of it (the humid-air
+    // model): the results of the two above, bit for bit, recording nothing.
+    static double PressureOnLine(double temperature);
+    static double TemperatureOnLine(double pressure);
+
 private:
     int RefuseNonFinite();
     void ComputeWetState(bool saturated);

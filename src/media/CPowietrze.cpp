@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "media/CPara.h"
 #include "media/LimitText.h"
 
 namespace {
@@ -25,13 +26,37 @@ constexpr int kMaxWetBulbPasses = 2000;
 // finished by bisection too; within it the false-position result stands.
 constexpr double kWetBulbTolerance = 2.0;
 
+// Specific enthalpy of air of moisture content x at T, J/kg of dry air.
+double EnthalpyOf(double temperature, double x)
+{
+    const double t = temperature - 273.15;
+    return (x * (1.86 * t + 2500) + 1.006 * t) * 1000;
+}
+
+// Specific volume of air of moisture content x at T and p, m³/kg of humid air.
+double VolumeOf(double temperature, double x, double pressure)
+{
+    const double volume = (x + 0.622) * 462 / (x + 1) * temperature / pressure;
+    // The largest moisture content (air that is all vapour) overflows the
+    // first product; the vapour alone fills the volume.
+    if (std::isinf(volume))
+        return (x + 0.622) / (x + 1) * 462 * temperature / pressure;
+    return volume;
+}
+
+// Dry air; the humidity does not enter.
+double DryAirViscosity(double temperature)
+{
+    const double t = temperature - 273.15;
+    const double t2 = t * t;
+    const double t3 = t2 * t;
+    return 5.00144601700329e-08 * t + 1.71638187380215e-05 - 8.37571870853837e-12 * t2
+           - 1.6726866185067e-13 * t3;
+}
+
 }  // namespace
 
-CPowietrze::CPowietrze()
-{
-    m_saturation.SetRegime(CPara::kSaturated);
-    m_saturation.SetPressure(100000);
-}
+CPowietrze::CPowietrze() = default;
 
 bool CPowietrze::InState(double temperature, double humidity) const
 {
@@ -39,26 +64,48 @@ bool CPowietrze::InState(double temperature, double humidity) const
            && humidity <= m_maxHumidity;
 }
 
+double CPowietrze::LinePressure(double temperature)
+{
+    if (!(temperature == m_lineTemperature)) {
+        m_lineTemperature = temperature;
+        m_linePressure = CPara::PressureOnLine(temperature);
+    }
+    return m_linePressure;
+}
+
 // The vapour can press no more than the air around it.
 double CPowietrze::CappedSaturationPressure(double temperature)
 {
-    if (temperature < kLineCriticalTemperature) {
-        m_saturation.SetRegime(CPara::kSaturated);
-        return std::min(m_pressure, m_saturation.SaturationPressure(temperature, 0));
-    }
+    if (temperature < kLineCriticalTemperature)
+        return std::min(m_pressure, LinePressure(temperature));
     return m_pressure;
 }
 
-double CPowietrze::MoistureContent(double temperature, double humidity)
+double CPowietrze::Boiling()
 {
-    if (!InState(temperature, humidity))
-        return 0;
+    if (!(m_pressure == m_boilingPressure)) {
+        m_boilingPressure = m_pressure;
+        m_boiling = CPara::TemperatureOnLine(m_pressure);
+        m_poleKnown = false;
+    }
+    return m_boiling;
+}
+
+double CPowietrze::MoistureAt(double temperature, double humidity)
+{
     const double d = CappedSaturationPressure(temperature);
     const double c = m_pressure - humidity / 100 * d;
     // Saturated air at or above the boiling temperature holds no dry air.
     if (c == 0)
         return std::numeric_limits<double>::max();
     return humidity * 0.622 / 100 * d / c;
+}
+
+double CPowietrze::MoistureContent(double temperature, double humidity)
+{
+    if (!InState(temperature, humidity))
+        return 0;
+    return MoistureAt(temperature, humidity);
 }
 
 double CPowietrze::RelativeHumidity(double temperature, double moisture)
@@ -72,7 +119,12 @@ double CPowietrze::RelativeHumidity(double temperature, double moisture)
         // dry air there is 0 %, not 0 / 0.
         if (d == 0 && moisture == 0)
             return 0;
-        const double humidity = m_pressure * moisture / ((moisture + 0.622) * d) * 100;
+        double humidity = m_pressure * moisture / ((moisture + 0.622) * d) * 100;
+        // A content past about 1e303 (which a maximum left from air at or
+        // above the boiling temperature lets through) overflows both
+        // products; it is all vapour, X / (X + 0.622) is 1.
+        if (!std::isfinite(m_pressure * moisture))
+            humidity = m_pressure / d * (moisture / (moisture + 0.622)) * 100;
         return humidity > 100 ? 100 : humidity;
     }
     return moisture / (moisture + 0.622) * 100;
@@ -82,25 +134,22 @@ double CPowietrze::Enthalpy(double temperature, double humidity)
 {
     if (!InState(temperature, humidity))
         return 0;
-    const double x = MoistureContent(temperature, humidity);
-    const double t = temperature - 273.15;
-    return (x * (1.86 * t + 2500) + 1.006 * t) * 1000;
+    return EnthalpyOf(temperature, MoistureAt(temperature, humidity));
 }
 
 double CPowietrze::SpecificVolume(double temperature, double humidity)
 {
     if (!InState(temperature, humidity))
         return 0;
-    const double x = MoistureContent(temperature, humidity);
-    return (x + 0.622) * 462 / (x + 1) * temperature / m_pressure;
+    return VolumeOf(temperature, MoistureAt(temperature, humidity), m_pressure);
 }
 
+// Without the cap of the moisture content.
 double CPowietrze::VapourPressure(double temperature, double humidity)
 {
     if (!InState(temperature, humidity))
         return 0;
-    m_saturation.SetRegime(CPara::kSaturated);
-    return m_saturation.SaturationPressure(temperature, 0) * (humidity / 100);
+    return LinePressure(temperature) * (humidity / 100);
 }
 
 // Dry air; the humidity serves only the range check.
@@ -108,37 +157,55 @@ double CPowietrze::DynamicViscosity(double temperature, double humidity)
 {
     if (!InState(temperature, humidity))
         return 0;
-    const double t = temperature - 273.15;
-    const double t2 = t * t;
-    const double t3 = t2 * t;
-    return 5.00144601700329e-08 * t + 1.71638187380215e-05 - 8.37571870853837e-12 * t2
-           - 1.6726866185067e-13 * t3;
+    return DryAirViscosity(temperature);
 }
 
 double CPowietrze::KinematicViscosity(double temperature, double humidity)
 {
     if (!InState(temperature, humidity))
         return 0;
-    return DynamicViscosity(temperature, humidity) * SpecificVolume(temperature, humidity);
+    return DryAirViscosity(temperature) * VolumeOf(temperature, MoistureAt(temperature, humidity), m_pressure);
+}
+
+double CPowietrze::DewPointOf(double moisture)
+{
+    double vapour = moisture * m_pressure / (moisture + 0.622);
+    // All vapour (the largest moisture content): the whole pressure, not
+    // an overflow to infinity, which lies off the line.
+    if (std::isinf(vapour))
+        vapour = m_pressure * (moisture / (moisture + 0.622));
+    return CPara::TemperatureOnLine(vapour);
 }
 
 double CPowietrze::DewPoint(double temperature, double humidity)
 {
     if (!InState(temperature, humidity))
         return 0;
-    const double x = MoistureContent(temperature, humidity);
-    const double vapour = x * m_pressure / (x + 0.622);
-    m_saturation.SetRegime(CPara::kSaturated);
-    return m_saturation.SaturationTemperature(vapour);
+    return DewPointOf(MoistureAt(temperature, humidity));
 }
 
-// Enthalpy of saturated air at s less the given enthalpy: the function whose
-// root is the wet-bulb temperature. It has a pole at the boiling temperature.
-double CPowietrze::SaturatedAirExcess(double s, double enthalpy)
+// Enthalpy of saturated air at s, ps its saturation pressure: less the air's
+// enthalpy, the function whose root is the wet-bulb temperature. It has a
+// pole at the boiling temperature.
+double CPowietrze::SaturatedAirEnthalpy(double s, double ps) const
 {
-    const double ps = m_saturation.SaturationPressure(s, 0);
-    return (ps * 0.622 / (m_pressure - ps) * (1.86 * (s - 273.15) + 2500) + 1.006 * (s - 273.15)) * 1000
-           - enthalpy;
+    return (ps * 0.622 / (m_pressure - ps) * (1.86 * (s - 273.15) + 2500) + 1.006 * (s - 273.15)) * 1000;
+}
+
+// Saturated air at or above the boiling temperature is all vapour: it
+// evaporates nothing more and stays at the boiling temperature.
+double CPowietrze::AllVapourWetBulb(double temperature)
+{
+    const double boiling = Boiling();
+    return boiling > 0 ? std::min(boiling, temperature) : 0;
+}
+
+double CPowietrze::WetBulbTemperature(double temperature, double humidity)
+{
+    if (!InState(temperature, humidity))
+        return 0;
+    const double x = MoistureAt(temperature, humidity);
+    return WetBulbOf(temperature, EnthalpyOf(temperature, x), DewPointOf(x));
 }
 
 // Regula falsi between the dew point and the air temperature, stopping when
@@ -146,22 +213,16 @@ double CPowietrze::SaturatedAirExcess(double s, double enthalpy)
 // that rule ends up to about 2 K from the true root in hot dry air; only a
 // search that stalls further off, next to the boiling temperature, is
 // finished by bisection.
-double CPowietrze::WetBulbTemperature(double temperature, double humidity)
+double CPowietrze::WetBulbOf(double temperature, double enthalpy, double dewPoint)
 {
-    if (!InState(temperature, humidity))
-        return 0;
-    m_saturation.SetRegime(CPara::kSaturated);
-    const double enthalpy = Enthalpy(temperature, humidity);
-    double lo = DewPoint(temperature, humidity);
+    // F(s): saturated air at s less the given air.
+    auto excess = [&](double s) { return SaturatedAirEnthalpy(s, CPara::PressureOnLine(s)) - enthalpy; };
+    double lo = dewPoint;
     double hi = temperature;
-    // Saturated air at or above the boiling temperature is all vapour (the
-    // largest moisture content, an infinite enthalpy): it evaporates nothing
-    // more and stays at the boiling temperature, where false position would
-    // only divide infinities.
-    if (std::isinf(enthalpy)) {
-        const double boiling = m_saturation.SaturationTemperature(m_pressure);
-        return boiling > 0 ? std::min(boiling, temperature) : 0;
-    }
+    // The largest moisture content, an infinite enthalpy: false position
+    // would only divide infinities.
+    if (std::isinf(enthalpy))
+        return AllVapourWetBulb(temperature);
 
     // Air at or above the boiling temperature (accepted until the first
     // barometric pressure sets the maximum temperature): the wet-bulb
@@ -170,22 +231,28 @@ double CPowietrze::WetBulbTemperature(double temperature, double humidity)
     // bracket, where the function is too steep for false position alone.
     bool narrowed = false;
     double flo = 0, fhi = 0;
-    if (hi > kLineUpperTemperature || m_saturation.SaturationPressure(hi, 0) >= m_pressure) {
-        const double boiling = m_saturation.SaturationTemperature(m_pressure);
+    if (hi > kLineUpperTemperature || LinePressure(hi) >= m_pressure) {
+        const double boiling = Boiling();
         if (boiling > 0 && boiling <= hi) {
-            double cap = boiling;
-            double below = 1e-9;
-            for (int i = 0; i < 64 && !(m_saturation.SaturationPressure(cap, 0) < m_pressure); ++i) {
-                cap = boiling - below;
-                below *= 2;
+            // The same start for every state at this pressure.
+            if (!m_poleKnown) {
+                double cap = boiling;
+                double below = 1e-9;
+                for (int i = 0; i < 64 && !(CPara::PressureOnLine(cap) < m_pressure); ++i) {
+                    cap = boiling - below;
+                    below *= 2;
+                }
+                m_poleCap = cap;
+                m_poleEnthalpy = SaturatedAirEnthalpy(cap, CPara::PressureOnLine(cap));
+                m_poleKnown = true;
             }
-            hi = cap;
-            flo = SaturatedAirExcess(lo, enthalpy);
-            fhi = SaturatedAirExcess(hi, enthalpy);
+            hi = m_poleCap;
+            flo = excess(lo);
+            fhi = m_poleEnthalpy - enthalpy;
             if (flo < 0 && fhi > 0 && std::isfinite(fhi)) {
                 for (int i = 0; i < 200 && hi - lo > 0.02; ++i) {
                     const double mid = 0.5 * (lo + hi);
-                    const double fmid = SaturatedAirExcess(mid, enthalpy);
+                    const double fmid = excess(mid);
                     if (fmid == 0)
                         return mid;
                     if (fmid < 0) {
@@ -204,8 +271,8 @@ double CPowietrze::WetBulbTemperature(double temperature, double humidity)
     if (!narrowed) {
         if (std::fabs(lo - hi) <= 0.01)
             return lo;
-        flo = SaturatedAirExcess(lo, enthalpy);
-        fhi = SaturatedAirExcess(hi, enthalpy);
+        flo = excess(lo);
+        fhi = SaturatedAirEnthalpy(hi, LinePressure(hi)) - enthalpy;
     }
     // F at both ends is carried from pass to pass; evaluating it afresh
     // gives the same numbers.
@@ -214,9 +281,11 @@ double CPowietrze::WetBulbTemperature(double temperature, double humidity)
     bool ended = false;
     for (int pass = 0; pass < kMaxWetBulbPasses; ++pass) {
         x = lo - (hi - lo) * flo / (fhi - flo);
+        // An end on the pole: the dew point of air that is all but pure
+        // vapour reaches the boiling temperature.
         if (!std::isfinite(x))
-            return x;
-        g = SaturatedAirExcess(x, enthalpy);
+            return AllVapourWetBulb(temperature);
+        g = excess(x);
         if (g == 0)
             return x;
         double replaced;
@@ -238,7 +307,7 @@ double CPowietrze::WetBulbTemperature(double temperature, double humidity)
         // Distance to the root estimated from the residual and the slope
         // just below x (the pole lies above).
         const double step = 1e-3;
-        const double slope = (g - SaturatedAirExcess(x - step, enthalpy)) / step;
+        const double slope = (g - excess(x - step)) / step;
         if (!(slope > 0 && std::fabs(g) / slope > kWetBulbTolerance))
             return x;
     }
@@ -247,7 +316,7 @@ double CPowietrze::WetBulbTemperature(double temperature, double humidity)
         return x;
     for (int i = 0; i < 200 && hi - lo > 0.01; ++i) {
         const double mid = 0.5 * (lo + hi);
-        const double fmid = SaturatedAirExcess(mid, enthalpy);
+        const double fmid = excess(mid);
         if (fmid == 0)
             return mid;
         if (fmid < 0)
@@ -258,15 +327,23 @@ double CPowietrze::WetBulbTemperature(double temperature, double humidity)
     return 0.5 * (lo + hi);
 }
 
-void CPowietrze::ComputeProperties()
+// One saturation pressure (kept for the setter that follows) and one
+// dew-point solve, which the wet-bulb search starts from.
+double CPowietrze::ComputeProperties()
 {
-    m_enthalpy = Enthalpy(m_temperature, m_humidity);
-    m_volume = SpecificVolume(m_temperature, m_humidity);
-    m_vapourPressure = VapourPressure(m_temperature, m_humidity);
-    m_dewPoint = DewPoint(m_temperature, m_humidity);
-    m_wetBulb = WetBulbTemperature(m_temperature, m_humidity);
-    m_dynamicViscosity = DynamicViscosity(m_temperature, m_humidity);
-    m_kinematicViscosity = KinematicViscosity(m_temperature, m_humidity);
+    if (!InState(m_temperature, m_humidity)) {
+        ClearProperties();
+        return 0;
+    }
+    const double x = MoistureAt(m_temperature, m_humidity);
+    m_enthalpy = EnthalpyOf(m_temperature, x);
+    m_volume = VolumeOf(m_temperature, x, m_pressure);
+    m_vapourPressure = LinePressure(m_temperature) * (m_humidity / 100);
+    m_dewPoint = DewPointOf(x);
+    m_wetBulb = WetBulbOf(m_temperature, m_enthalpy, m_dewPoint);
+    m_dynamicViscosity = DryAirViscosity(m_temperature);
+    m_kinematicViscosity = m_dynamicViscosity * m_volume;
+    return x;
 }
 
 void CPowietrze::ClearProperties()
@@ -291,9 +368,7 @@ int CPowietrze::SetBarometricPressure(double pressure, int mode)
     if (!std::isfinite(pressure))
         return RefuseNonFinite();
     m_pressure = pressure;
-    m_saturation.SetRegime(CPara::kSaturated);
-    m_saturation.SetPressure(pressure);
-    m_maxTemperature = m_saturation.GetTemperature();
+    m_maxTemperature = Boiling();
     m_maxMoisture = MoistureContent(m_maxTemperature, 99.99);
 
     m_limitText.clear();
@@ -312,11 +387,11 @@ int CPowietrze::SetBarometricPressure(double pressure, int mode)
     }
 
     if (pressure >= m_minPressure && pressure <= m_maxPressure && m_temperature <= m_maxTemperature) {
-        if (mode == kRelativeHumidityMode)
-            m_moisture = MoistureContent(m_temperature, m_humidity);
-        else if (mode == kMoistureContentMode)
+        if (mode == kMoistureContentMode)
             m_humidity = RelativeHumidity(m_temperature, m_moisture);
-        ComputeProperties();
+        const double moisture = ComputeProperties();
+        if (mode == kRelativeHumidityMode)
+            m_moisture = moisture;
     } else {
         // The given moisture content too, in both modes.
         ClearProperties();
@@ -351,11 +426,11 @@ int CPowietrze::SetTemperature(double temperature, int mode)
         return result;
     }
 
-    if (mode == kRelativeHumidityMode)
-        m_moisture = MoistureContent(temperature, m_humidity);
-    else if (mode == kMoistureContentMode)
+    if (mode == kMoistureContentMode)
         m_humidity = RelativeHumidity(temperature, m_moisture - 1e-07);
-    ComputeProperties();
+    const double moisture = ComputeProperties();
+    if (mode == kRelativeHumidityMode)
+        m_moisture = moisture;
     m_maxMoisture = MoistureContent(temperature, 100);
     return result;
 }
@@ -367,8 +442,7 @@ int CPowietrze::SetRelativeHumidity(double humidity)
     m_humidity = humidity;
     m_limitText.clear();
     if (humidity >= m_minHumidity && humidity <= m_maxHumidity) {
-        ComputeProperties();
-        m_moisture = MoistureContent(m_temperature, humidity);
+        m_moisture = ComputeProperties();
         return 0;
     }
     ClearProperties();

@@ -1,13 +1,14 @@
 // Humid air (dry air with water vapour) at a barometric pressure of 960 to
 // 1040 hPa. The state is the temperature with either the relative humidity
 // (mode 0) or the moisture content (mode 1); every setter recomputes all
-// properties from the stored state. A private steam model gives the
-// saturation line, the same relation above and below 273.15 K.
+// properties from the stored state. The steam model's saturation line gives
+// the saturation pressure and temperature, the same relation above and below
+// 273.15 K.
 #pragma once
 
+#include <limits>
 #include <string>
 
-#include "media/CPara.h"
 #include "media/Messages.h"
 
 class CPowietrze {
@@ -71,9 +72,21 @@ public:
 private:
     int RefuseNonFinite();
     bool InState(double temperature, double humidity) const;
+    // The saturation pressure at T (0 outside the line's range), kept for
+    // the last T: a state and the setter after it ask for it several times.
+    double LinePressure(double temperature);
     double CappedSaturationPressure(double temperature);
-    double SaturatedAirExcess(double temperature, double enthalpy);
-    void ComputeProperties();
+    // MoistureContent without the range check.
+    double MoistureAt(double temperature, double humidity);
+    double DewPointOf(double moisture);
+    // The boiling temperature at the barometric pressure, kept per pressure.
+    double Boiling();
+    double SaturatedAirEnthalpy(double temperature, double saturationPressure) const;
+    double WetBulbOf(double temperature, double enthalpy, double dewPoint);
+    double AllVapourWetBulb(double temperature);
+    // Every property of the stored state at once; returns its moisture
+    // content (0 outside the limits, as MoistureContent).
+    double ComputeProperties();
     void ClearProperties();
 
     std::string m_limitText;
@@ -97,5 +110,13 @@ private:
     double m_wetBulb = 0;                // K
     double m_dynamicViscosity = 0;       // Pa s
     double m_kinematicViscosity = 0;     // m²/s
-    CPara m_saturation;                  // used for its saturation line only
+
+    // Kept from earlier states; a NaN key matches nothing.
+    double m_lineTemperature = std::numeric_limits<double>::quiet_NaN();  // K
+    double m_linePressure = 0;                                          // Pa, ps there
+    double m_boilingPressure = std::numeric_limits<double>::quiet_NaN();  // Pa
+    double m_boiling = 0;                                               // K, 0 off the line
+    bool m_poleKnown = false;   // the two below, for m_boilingPressure
+    double m_poleCap = 0;       // K, the highest start below the boiling temperature
+    double m_poleEnthalpy = 0;  // J/kg, of saturated air there
 };

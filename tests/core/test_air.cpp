@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "Digits.h"
 #include "base/NumberText.h"
 #include "base/StringTable.h"
+#include "media/CPara.h"
 #include "media/CPowietrze.h"
 #include "SeparatorTest.h"
 
@@ -16,6 +21,7 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kMax = std::numeric_limits<double>::max();
 constexpr int kRh = CPowietrze::kRelativeHumidityMode;
 constexpr int kX = CPowietrze::kMoistureContentMode;
 
@@ -147,8 +153,27 @@ TEST(AirStates, SaturatedAboveBoilingGivesLargestMoisture)
     SetState(air, 380, 100);
     EXPECT_EQ(air.GetMoistureContent(), std::numeric_limits<double>::max());
     EXPECT_EQ(air.MoistureContent(380, 100), std::numeric_limits<double>::max());
-    // All vapour: the wet-bulb temperature is the boiling temperature, not 0 / 0.
+    // All vapour: the dew point and the wet-bulb temperature are the boiling
+    // temperature (not 0 / 0 nor an overflow off the line), the volume is
+    // the vapour's.
     EXPECT_DIGITS(air.GetWetBulbTemperature(), "372.775");
+    EXPECT_EQ(air.GetDewPoint(), air.GetWetBulbTemperature());
+    EXPECT_NEAR(air.GetSpecificVolume(), 462 * 380 / 1e5, 1e-12);
+    EXPECT_NEAR(air.GetKinematicViscosity(), air.GetDynamicViscosity() * 462 * 380 / 1e5, 1e-16);
+}
+
+// A hair short of saturation above the boiling temperature: an enormous but
+// finite content whose dew point is the boiling temperature, the pole on
+// which the wet-bulb search would then start.
+TEST(AirStates, JustShortOfSaturationAboveBoiling)
+{
+    for (double temperature : {373.0, 380.0, 844.8}) {
+        CPowietrze air;
+        SetState(air, temperature, std::nextafter(100.0, 0.0));
+        EXPECT_GT(air.GetMoistureContent(), 1e15) << temperature;
+        EXPECT_DIGITS(air.GetWetBulbTemperature(), "372.775");
+        EXPECT_NEAR(air.GetWetBulbTemperature(), air.GetDewPoint(), 1e-9) << temperature;
+    }
 }
 
 // ---- Moisture-content mode ----
@@ -202,6 +227,35 @@ TEST(AirMoisture, OutOfRangeZeroesHumidityAndProperties)
     EXPECT_EQ(air.SetMoistureContent(0), kMsgMoistureBelowZero);
     EXPECT_EQ(air.GetLimitText(), "");
     ExpectAllPropertiesZero(air);
+}
+
+// A content set where the maximum is the largest double (saturated air at or
+// above the boiling temperature) is still in force at a colder temperature:
+// more than air holds there, so 100 % and the properties of saturated air,
+// though p X and (X + 0.622) ps both overflow.
+TEST(AirMoisture, ContentOfAllVapourCarriedToColderAir)
+{
+    const std::function<void(CPowietrze&)> contents[] = {
+        [](CPowietrze& a) { EXPECT_EQ(a.SetMoistureContent(1e308), 0); },
+        [](CPowietrze& a) { EXPECT_EQ(a.SetRelativeHumidity(100), 0); },
+    };
+    for (const auto& setContent : contents) {
+        for (double temperature : {300.0, 350.0, 372.77}) {
+            CPowietrze air;
+            ASSERT_EQ(air.SetTemperature(400, kX), 0);
+            setContent(air);
+            ASSERT_GT(air.GetMoistureContent(), 1e307);
+            EXPECT_EQ(air.SetTemperature(temperature, kX), 0);
+            EXPECT_EQ(air.GetRelativeHumidity(), 100) << temperature;
+            EXPECT_GT(air.GetMoistureContent(), 1e307);
+            CPowietrze saturated;
+            SetState(saturated, temperature, 100);
+            EXPECT_EQ(air.GetEnthalpy(), saturated.GetEnthalpy()) << temperature;
+            EXPECT_EQ(air.GetSpecificVolume(), saturated.GetSpecificVolume());
+            EXPECT_EQ(air.GetDewPoint(), saturated.GetDewPoint());
+            EXPECT_EQ(air.GetWetBulbTemperature(), saturated.GetWetBulbTemperature());
+        }
+    }
 }
 
 // ---- Limits carried between setters ----
@@ -464,6 +518,54 @@ TEST(AirBadInput, EverySetterRefusesNonFiniteAndChangesNothing)
                 EXPECT_EQ(setters[i](air, bad, mode), kMsgValueNotFinite) << mode << ' ' << i << ' ' << bad;
                 EXPECT_EQ(Snapshot(air), before) << mode << ' ' << i << ' ' << bad;
                 EXPECT_EQ(air.GetLimitText(), "") << mode << ' ' << i << ' ' << bad;
+            }
+        }
+    }
+}
+
+// Setters in any order with any finite value: no getter is ever NaN, and the
+// only infinity is the enthalpy (per kg of dry air) of air without dry air.
+TEST(AirBadInput, AnySetterSequenceLeavesNoNaN)
+{
+    std::mt19937_64 rng(20240611);
+    const double specials[] = {0,       1e-7,   99.99, 100,     std::nextafter(100.0, 0.0), 253.149, 372.775,
+                               373,     400,    647.14, 844.8,  1073.15, 96000, 100000, 104000, 6219, 1e300,
+                               1e308,   kMax,   -1e308, 4.9e-324};
+    auto value = [&]() {
+        const std::uint64_t bits = rng();
+        switch (bits % 4) {
+        case 0: return specials[(bits >> 8) % std::size(specials)];
+        case 1: return 250 + static_cast<double>(bits >> 11) * 0x1p-53 * 830;
+        case 2: return -5 + static_cast<double>(bits >> 11) * 0x1p-53 * 110;
+        default: {
+            double v;
+            const std::uint64_t raw = rng();
+            std::memcpy(&v, &raw, sizeof v);
+            return std::isfinite(v) ? v : 0.0;
+        }
+        }
+    };
+    for (int sequence = 0; sequence < 4000; ++sequence) {
+        CPowietrze air;
+        std::string steps;
+        for (int i = 0; i < 12; ++i) {
+            const int mode = static_cast<int>(rng() % 2);
+            const double v = value();
+            switch (rng() % 4) {
+            case 0: air.SetBarometricPressure(v, mode); steps += " p"; break;
+            case 1: air.SetTemperature(v, mode); steps += mode == kX ? " T(x)" : " T(rh)"; break;
+            case 2: air.SetRelativeHumidity(v); steps += " phi"; break;
+            default: air.SetMoistureContent(v); steps += " x"; break;
+            }
+            steps += '=' + FormatG(v, 17);
+            const std::vector<double> all = Snapshot(air);
+            for (std::size_t k = 0; k < all.size(); ++k)
+                ASSERT_FALSE(std::isnan(all[k])) << "getter " << k << " after" << steps;
+            for (double property : {air.GetSpecificVolume(), air.GetVapourPressure(), air.GetDewPoint(),
+                                    air.GetWetBulbTemperature(), air.GetKinematicViscosity()})
+                ASSERT_TRUE(std::isfinite(property)) << "after" << steps;
+            if (std::isinf(air.GetEnthalpy())) {
+                ASSERT_EQ(air.MoistureContent(air.GetTemperature(), air.GetRelativeHumidity()), kMax) << steps;
             }
         }
     }
