@@ -9,6 +9,7 @@
 #include "base/StringTable.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
+#include "controls/TabOrder.h"
 #include "controls/UiString.h"
 
 using namespace KsztaltIds;
@@ -58,6 +59,7 @@ void CKsztaltPrzewoduDlg::OnInitDialog()
     m_label->setEnabled(false);
     m_edit->setEnabled(false);
     m_choice = 0;
+    FocusFirstInput(this);
 }
 
 void CKsztaltPrzewoduDlg::OnOK()

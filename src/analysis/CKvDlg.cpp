@@ -9,6 +9,7 @@
 #include "base/NumberText.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
+#include "controls/TabOrder.h"
 
 using namespace KvIds;
 
@@ -59,6 +60,7 @@ void CKvDlg::OnInitDialog()
     m_kv = KvFromZeta(m_zeta, m_area);
     m_zetaEdit->setText(QString::fromStdString(FormatG(m_zeta)));
     m_kvEdit->setText(QString::fromStdString(FormatG(m_kv)));
+    FocusFirstInput(this);
 }
 
 void CKvDlg::OnKvChanged(const QString& text)

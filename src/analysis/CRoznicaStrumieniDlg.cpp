@@ -8,6 +8,7 @@
 #include "analysis/AnalysisIds.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
+#include "controls/TabOrder.h"
 
 using namespace RoznicaIds;
 
@@ -46,4 +47,5 @@ void CRoznicaStrumieniDlg::OnInitDialog()
 {
     m_initial->setChecked(true);
     m_choice = 0;
+    FocusFirstInput(this);
 }
