@@ -211,9 +211,20 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     auto* localBox = new QGroupBox(QStringLiteral("Miejscowe straty ciśnienia"), this);
     auto* localGrid = new QGridLayout(localBox);
     labelled(localGrid, 0, QStringLiteral("Σζ"), FlowField::ZetaSum);
+    // "Kv" stands beside the symbol, so the boxes keep the column.
     auto* kv = new CButtonEx(IDC_KV, QStringLiteral("Kv"), this);
     kv->setAutoDefault(false);
-    localGrid->addWidget(kv, 0, 3);
+    {
+        QLayoutItem* symbol = localGrid->itemAtPosition(0, 0);
+        QWidget* label = symbol->widget();
+        localGrid->removeItem(symbol);
+        delete symbol;
+        auto* zeta = new QHBoxLayout;
+        zeta->addWidget(label);
+        zeta->addStretch(1);
+        zeta->addWidget(kv);
+        localGrid->addLayout(zeta, 0, 0);
+    }
     labelled(localGrid, 1, QStringLiteral("Strata &ciśnienia"), FlowField::LocalLoss);
     connect(kv, &QPushButton::clicked, this, &CAnalizaPrzeplywuDlg::OnKv);
 
@@ -275,10 +286,10 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     for (FlowField field : {FlowField::Diameter, FlowField::SideL, FlowField::SideH, FlowField::Area})
         add(unit(field));
     add({m_sizes, m_slider});
-    for (FlowField field : {FlowField::UnitLoss, FlowField::DuctLength, FlowField::LinearLoss, FlowField::ZetaSum})
+    for (FlowField field : {FlowField::UnitLoss, FlowField::DuctLength, FlowField::LinearLoss})
         add(unit(field));
     add({kv});
-    for (FlowField field : {FlowField::LocalLoss, FlowField::Time, FlowField::Mass})
+    for (FlowField field : {FlowField::ZetaSum, FlowField::LocalLoss, FlowField::Time, FlowField::Mass})
         add(unit(field));
     add({ok, cancel, help});
     SetTabChain(chain);

@@ -415,8 +415,8 @@ private slots:
                 IDC_VELOCITY, IDC_VELOCITY_UNIT, characteristic, IDC_DIAMETER, IDC_DIAMETER_UNIT,
                 IDC_SIDE_L, IDC_SIDE_H, IDC_SIDES_UNIT, IDC_AREA, IDC_AREA_UNIT, IDC_SIZES,
                 IDC_ROUGHNESS_SLIDER, IDC_UNIT_LOSS, IDC_UNIT_LOSS_UNIT, IDC_DUCT_LENGTH, // right column
-                IDC_DUCT_LENGTH_UNIT, IDC_LINEAR_LOSS, IDC_LINEAR_LOSS_UNIT, IDC_ZETA_SUM,
-                IDC_ZETA_SUM_UNIT, IDC_KV, IDC_LOCAL_LOSS, IDC_LOCAL_LOSS_UNIT,
+                IDC_DUCT_LENGTH_UNIT, IDC_LINEAR_LOSS, IDC_LINEAR_LOSS_UNIT, IDC_KV,
+                IDC_ZETA_SUM, IDC_ZETA_SUM_UNIT, IDC_LOCAL_LOSS, IDC_LOCAL_LOSS_UNIT,
                 IDC_TIME, IDC_TIME_UNIT, IDC_MASS, IDC_MASS_UNIT,
                 1, 2, 9,                                                                  // OK, Anuluj, Pomoc
             };
