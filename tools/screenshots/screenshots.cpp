@@ -268,7 +268,17 @@ void Steam(CZentaroTabbedDlg& sheet)
 
 void HumidAir(CZentaroTabbedDlg& sheet)
 {
+    using namespace PowietrzeIds;
     sheet.Tabs()->setCurrentIndex(4);
+    QWidget& page = *sheet.Tabs()->currentWidget();
+    // Air at 25 °C and 50 %, stored as the initial state; a page without
+    // its controls yet is pictured as it stands.
+    if (page.findChild<QLineEdit*>(ControlObjectName(IDC_TEMPERATURE)) != nullptr) {
+        Choose(page, IDC_TEMPERATURE_UNIT, QStringLiteral("st C"));
+        Type(page, IDC_TEMPERATURE, Num("25"));
+        Type(page, IDC_HUMIDITY, Num("50"));
+        Click(page, IDC_STORE_INITIAL);
+    }
     Save(sheet, "powietrze");
 }
 
