@@ -1,6 +1,7 @@
 #include "controls/FormColumns.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -39,4 +40,14 @@ void AlignGridColumns(const std::vector<QGridLayout*>& grids, int columns)
         for (QGridLayout* grid : grids)
             grid->setColumnMinimumWidth(column, widest);
     }
+}
+
+void SetParagraph(QLabel* label)
+{
+    constexpr int kCharactersPerLine = 40;
+    label->setWordWrap(true);
+    label->setMinimumWidth(label->fontMetrics().averageCharWidth() * kCharactersPerLine);
+    // At its narrowest it is at its tallest: the dialog's least height
+    // then holds every line however narrow the window gets.
+    label->setMinimumHeight(label->heightForWidth(label->minimumWidth()));
 }

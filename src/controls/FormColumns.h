@@ -6,6 +6,7 @@
 #include <vector>
 
 class QGridLayout;
+class QLabel;
 class QLineEdit;
 
 // Gives a number box the width of a typical number, "-1.23457e+06"; a
@@ -16,3 +17,8 @@ void SetNumberBoxWidth(QLineEdit* edit);
 // least width its widest cell needs in any of them, so that the columns of the stacked groups
 // line up. Measure again (call again) when the cells' contents changed.
 void AlignGridColumns(const std::vector<QGridLayout*>& grids, int columns = 3);
+
+// A paragraph of a small dialog (its text set): wrapped, never narrower
+// than about forty characters a line and never lower than all its lines
+// need at that width, so that no window size cuts it.
+void SetParagraph(QLabel* label);

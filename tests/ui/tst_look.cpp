@@ -149,7 +149,9 @@ QStringList Clipped(QWidget* window)
                              qobject_cast<QLineEdit*>(w);
         if (!hasText)
             continue;
-        const QSize need = w->minimumSizeHint();
+        QSize need = w->minimumSizeHint();
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap())
+            need = QSize(0, label->heightForWidth(label->width()));  // wrapped to its width
         if (w->width() < need.width() || w->height() < need.height())
             clipped << QStringLiteral("%1 %2 (%3 x %4 of %5 x %6)")
                            .arg(QString::fromLatin1(w->metaObject()->className()))
