@@ -79,6 +79,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZENTARO_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The framework's own texts (standard buttons, context menus) in Polish;
+# without it they show in English and everything else works.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -12,8 +12,10 @@
 #include "analysis/AnalysisIds.h"
 #include "analysis/CRoznicaStrumieniDlg.h"
 #include "controls/ContextHelp.h"
+#include "controls/FormColumns.h"
 #include "controls/HelpControls.h"
 #include "controls/HelpIds.h"
+#include "controls/TabOrder.h"
 #include "units/CUnitField.h"
 #include "units/Quantities.h"
 
@@ -60,8 +62,7 @@ void CAnalizaEnergiiDlg::BuildForm()
     };
     for (const FieldRow& s : kRows) {
         auto* edit = new CEditEx(s.edit, this);
-        // Wide enough for the longest "%g" text, -1.23457e-308.
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-1.23457e-308")) + 12);
+        SetNumberBoxWidth(edit);
         auto* combo = new CComboBoxExt(s.combo, this);
         CUnitField& unit = m_exchange->AddField(edit, combo, s.quantity, FieldRole::Input);
         m_fields.push_back({s.field, &unit});
@@ -78,7 +79,7 @@ void CAnalizaEnergiiDlg::BuildForm()
     };
 
     auto* modeBox = new QGroupBox(QStringLiteral("Oblicz"), this);
-    auto* modeLayout = new QVBoxLayout(modeBox);
+    auto* modeLayout = new QHBoxLayout(modeBox);
     m_modeButtons[0] = new CRadioButtonEx(IDC_COMPUTE_FLOW, QStringLiteral("&Strumień"), modeBox);
     m_modeButtons[1] = new CRadioButtonEx(IDC_COMPUTE_POWER, QStringLiteral("&Moc cieplną"), modeBox);
     m_modeButtons[2] = new CRadioButtonEx(IDC_COMPUTE_ENTHALPY, QStringLiteral("&Entalpię"), modeBox);
@@ -87,6 +88,7 @@ void CAnalizaEnergiiDlg::BuildForm()
         const auto mode = static_cast<EnergyMode>(i + 1);
         connect(m_modeButtons[i], &QAbstractButton::clicked, this, [this, mode] { OnModeClicked(mode); });
     }
+    modeLayout->addStretch(1);
 
     auto* powerGrid = new QGridLayout;
     row(powerGrid, 0, new QLabel(QStringLiteral("Strumień m&asy"), this), EnergyField::MassFlow);
@@ -119,19 +121,33 @@ void CAnalizaEnergiiDlg::BuildForm()
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &CAnalizaEnergiiDlg::OnHelp);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(modeBox);
-    left->addLayout(powerGrid);
-    left->addWidget(enthalpyBox);
-    left->addWidget(energyBox);
-    auto* buttons = new QVBoxLayout;
+    // The modes first, the fields below in one column of boxes, the
+    // buttons at the foot.
+    auto* top = new QVBoxLayout(this);
+    top->addWidget(modeBox);
+    top->addLayout(powerGrid);
+    top->addWidget(enthalpyBox);
+    top->addWidget(energyBox);
+    top->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     buttons->addWidget(help);
-    buttons->addStretch(1);
-    auto* top = new QHBoxLayout(this);
-    top->addLayout(left);
     top->addLayout(buttons);
+    // The free grid of the flow and the power has no frame: its boxes stand
+    // where the framed ones' do.
+    const QMargins frame = enthalpyGrid->contentsMargins();
+    powerGrid->setContentsMargins(frame.left() + 1, 0, frame.right() + 1, 0);
+    m_grids = {powerGrid, enthalpyGrid, energyGrid};
+
+    std::vector<QWidget*> chain{m_modeButtons[0], m_modeButtons[1], m_modeButtons[2]};
+    for (const Field& f : m_fields) {
+        chain.push_back(f.unit->Edit());
+        chain.push_back(f.unit->UnitCombo());
+    }
+    chain.insert(chain.end(), {ok, cancel, help});
+    SetTabChain(chain);
 }
 
 CAnalizaEnergiiDlg::Field& CAnalizaEnergiiDlg::FieldOf(EnergyField field)
@@ -177,6 +193,8 @@ void CAnalizaEnergiiDlg::OnInitDialog()
     ApplyMode();
     m_typing = nullptr;
     RefreshFields(true);
+    AlignGridColumns(m_grids);
+    FocusFirstInput(this);
 }
 
 void CAnalizaEnergiiDlg::ApplyMode()
@@ -205,6 +223,7 @@ void CAnalizaEnergiiDlg::OnModeClicked(EnergyMode mode)
         return;
     m_energy.SetMode(mode);
     ApplyMode();
+    TabStopOnChecked(this);
 }
 
 void CAnalizaEnergiiDlg::OnValue(EnergyField field, double si)

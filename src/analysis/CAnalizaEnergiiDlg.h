@@ -11,6 +11,7 @@ class CEditEx;
 class CComboBoxExt;
 class CRadioButtonEx;
 class QLabel;
+class QGridLayout;
 class CFieldExchange;
 class CUnitField;
 
@@ -54,6 +55,8 @@ private:
     IAnalysisHost* m_host;
     EnergyAnalysis m_energy;
     std::vector<Field> m_fields;
+    // The grids whose boxes line up in one column.
+    std::vector<QGridLayout*> m_grids;
     CFieldExchange* m_exchange; // holds the controls' signals while the dialog writes
     CEditEx* m_typing = nullptr;
     CRadioButtonEx* m_modeButtons[3];

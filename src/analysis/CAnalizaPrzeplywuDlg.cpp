@@ -14,8 +14,10 @@
 #include "analysis/CKvDlg.h"
 #include "base/NumberText.h"
 #include "controls/ContextHelp.h"
+#include "controls/FormColumns.h"
 #include "controls/HelpControls.h"
 #include "controls/HelpIds.h"
+#include "controls/TabOrder.h"
 #include "units/CUnitField.h"
 #include "units/Quantities.h"
 
@@ -80,8 +82,7 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     CComboBoxExt* sharedSides = nullptr;
     for (const FieldRow& s : kRows) {
         auto* edit = new CEditEx(s.edit, this);
-        // Wide enough for the longest "%g" text, -1.23457e-308.
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-1.23457e-308")) + 12);
+        SetNumberBoxWidth(edit);
         CComboBoxExt* combo = nullptr;
         if (s.field == FlowField::SideH) {
             combo = sharedSides; // one unit list for both sides
@@ -108,9 +109,9 @@ void CAnalizaPrzeplywuDlg::BuildForm()
         grid->addWidget(f.unit->UnitCombo(), row, 2);
     };
 
-    // "Oblicz": what is the result.
+    // "Oblicz": what is the result. The modes stand first, in one row.
     auto* modeBox = new QGroupBox(QStringLiteral("Oblicz"), this);
-    auto* modeLayout = new QVBoxLayout(modeBox);
+    auto* modeLayout = new QHBoxLayout(modeBox);
     m_modeButtons[0] = new CRadioButtonEx(IDC_COMPUTE_FLOW, QStringLiteral("&Strumień"), modeBox);
     m_modeButtons[1] = new CRadioButtonEx(IDC_COMPUTE_VELOCITY, QStringLiteral("&Prędkość"), modeBox);
     m_modeButtons[2] = new CRadioButtonEx(IDC_COMPUTE_AREA, QStringLiteral("P&ole przekroju"), modeBox);
@@ -119,6 +120,7 @@ void CAnalizaPrzeplywuDlg::BuildForm()
         const auto mode = static_cast<FlowMode>(i + 1);
         connect(m_modeButtons[i], &QAbstractButton::clicked, this, [this, mode] { OnModeClicked(mode); });
     }
+    modeLayout->addStretch(1);
 
     auto* flowBox = new QGroupBox(QStringLiteral("Strumień"), this);
     auto* flowGrid = new QGridLayout(flowBox);
@@ -139,17 +141,19 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     characteristic->addWidget(m_dn);
     characteristic->addWidget(m_lxh);
     characteristic->addWidget(m_f);
+    characteristic->addStretch(1);
     sectionGrid->addLayout(characteristic, 0, 0, 1, 3);
     labelled(sectionGrid, 1, QStringLiteral("Ś&rednica przewodu"), FlowField::Diameter);
     {
+        // Both sides in the column of the other boxes, sharing one unit.
         auto* sides = new QHBoxLayout;
         auto* lLabel = new QLabel(QStringLiteral("&L"), this);
         lLabel->setBuddy(FieldOf(FlowField::SideL).unit->Edit());
         auto* hLabel = new QLabel(QStringLiteral(" x  &H"), this);
         hLabel->setBuddy(FieldOf(FlowField::SideH).unit->Edit());
-        sides->addWidget(FieldOf(FlowField::SideL).unit->Edit());
+        sides->addWidget(FieldOf(FlowField::SideL).unit->Edit(), 1);
         sides->addWidget(hLabel);
-        sides->addWidget(FieldOf(FlowField::SideH).unit->Edit());
+        sides->addWidget(FieldOf(FlowField::SideH).unit->Edit(), 1);
         sectionGrid->addWidget(lLabel, 2, 0);
         sectionGrid->addLayout(sides, 2, 1);
         sectionGrid->addWidget(FieldOf(FlowField::SideL).unit->UnitCombo(), 2, 2);
@@ -160,6 +164,7 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     m_sizes->setSelectionMode(QAbstractItemView::SingleSelection);
     m_sizes->setSortingEnabled(false);
     sectionGrid->addWidget(m_sizes, 5, 0, 1, 3);
+    sectionGrid->setRowStretch(5, 1);
     connect(m_dn, &QAbstractButton::clicked, this, &CAnalizaPrzeplywuDlg::OnDN);
     connect(m_lxh, &QAbstractButton::clicked, this, &CAnalizaPrzeplywuDlg::OnLxH);
     connect(m_f, &QAbstractButton::clicked, this, &CAnalizaPrzeplywuDlg::OnF);
@@ -206,9 +211,20 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     auto* localBox = new QGroupBox(QStringLiteral("Miejscowe straty ciśnienia"), this);
     auto* localGrid = new QGridLayout(localBox);
     labelled(localGrid, 0, QStringLiteral("Σζ"), FlowField::ZetaSum);
+    // "Kv" stands beside the symbol, so the boxes keep the column.
     auto* kv = new CButtonEx(IDC_KV, QStringLiteral("Kv"), this);
     kv->setAutoDefault(false);
-    localGrid->addWidget(kv, 0, 3);
+    {
+        QLayoutItem* symbol = localGrid->itemAtPosition(0, 0);
+        QWidget* label = symbol->widget();
+        localGrid->removeItem(symbol);
+        delete symbol;
+        auto* zeta = new QHBoxLayout;
+        zeta->addWidget(label);
+        zeta->addStretch(1);
+        zeta->addWidget(kv);
+        localGrid->addLayout(zeta, 0, 0);
+    }
     labelled(localGrid, 1, QStringLiteral("Strata &ciśnienia"), FlowField::LocalLoss);
     connect(kv, &QPushButton::clicked, this, &CAnalizaPrzeplywuDlg::OnKv);
 
@@ -225,26 +241,58 @@ void CAnalizaPrzeplywuDlg::BuildForm()
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &CAnalizaPrzeplywuDlg::OnHelp);
 
+    // Two columns: what the user sizes on the left (flows, velocity, the
+    // cross-section), what follows from it on the right (losses, the mass
+    // over a time); the buttons below both, so the window fits a small
+    // screen.
     auto* left = new QVBoxLayout;
     left->addWidget(modeBox);
     left->addWidget(flowBox);
     left->addWidget(velocityBox);
-    left->addWidget(massBox);
-    left->addStretch(1);
+    left->addWidget(sectionBox, 1);
     auto* right = new QVBoxLayout;
     right->addWidget(linearBox);
     right->addWidget(localBox);
+    right->addWidget(massBox);
     right->addStretch(1);
-    auto* buttons = new QVBoxLayout;
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     buttons->addWidget(help);
-    buttons->addStretch(1);
-    auto* top = new QHBoxLayout(this);
-    top->addLayout(left);
-    top->addWidget(sectionBox);
-    top->addLayout(right);
+    auto* top = new QVBoxLayout(this);
+    top->addLayout(columns, 1);
     top->addLayout(buttons);
+
+    // The edit boxes of a column line up, group by group (measured again
+    // at each opening, when the unit lists are filled).
+    m_columns = {{flowGrid, velocityGrid, sectionGrid}, {linearGrid, localGrid, massGrid}};
+
+    // Tab goes as the eye does: the modes, then each column top to bottom.
+    auto unit = [this](FlowField field) -> std::vector<QWidget*> {
+        Field& f = FieldOf(field);
+        if (field == FlowField::SideL)
+            return {f.unit->Edit()};  // its unit box follows H
+        return {f.unit->Edit(), f.unit->UnitCombo()};
+    };
+    std::vector<QWidget*> chain{m_modeButtons[0], m_modeButtons[1], m_modeButtons[2]};
+    auto add = [&chain](const std::vector<QWidget*>& widgets) { chain.insert(chain.end(), widgets.begin(), widgets.end()); };
+    for (FlowField field : {FlowField::MassFlow, FlowField::VolumeFlow, FlowField::Velocity})
+        add(unit(field));
+    add({m_dn, m_lxh, m_f});
+    for (FlowField field : {FlowField::Diameter, FlowField::SideL, FlowField::SideH, FlowField::Area})
+        add(unit(field));
+    add({m_sizes, m_slider});
+    for (FlowField field : {FlowField::UnitLoss, FlowField::DuctLength, FlowField::LinearLoss})
+        add(unit(field));
+    add({kv});
+    for (FlowField field : {FlowField::ZetaSum, FlowField::LocalLoss, FlowField::Time, FlowField::Mass})
+        add(unit(field));
+    add({ok, cancel, help});
+    SetTabChain(chain);
 }
 
 CAnalizaPrzeplywuDlg::Field& CAnalizaPrzeplywuDlg::FieldOf(FlowField field)
@@ -289,6 +337,10 @@ void CAnalizaPrzeplywuDlg::OnInitDialog()
     FillList(DuctShape::Round);
     m_typing = nullptr;
     RefreshFields(true);
+    for (const std::vector<QGridLayout*>& column : m_columns)
+        AlignGridColumns(column);
+    // Each opening starts in the first box the mode lets the user type in.
+    FocusFirstInput(this);
 }
 
 void CAnalizaPrzeplywuDlg::FillList(DuctShape shape)
@@ -341,6 +393,7 @@ void CAnalizaPrzeplywuDlg::OnModeClicked(FlowMode mode)
     ApplyMode();
     FillList(DuctShape::Round);
     ApplyCharacteristic();
+    TabStopOnChecked(this);
     RefreshFields();
 }
 
@@ -351,6 +404,7 @@ void CAnalizaPrzeplywuDlg::OnDN()
     m_flow.SelectDN();
     FillList(DuctShape::Round);
     ApplyCharacteristic();
+    TabStopOnChecked(this);
     RefreshFields();
 }
 
@@ -361,6 +415,7 @@ void CAnalizaPrzeplywuDlg::OnLxH()
     m_flow.SelectLxH();
     FillList(DuctShape::Rectangular);
     ApplyCharacteristic();
+    TabStopOnChecked(this);
     RefreshFields();
 }
 
@@ -380,6 +435,7 @@ void CAnalizaPrzeplywuDlg::OnF()
     m_flow.SelectF(chosen, shape.Proportion());
     FillList(chosen);
     ApplyCharacteristic();
+    TabStopOnChecked(this);
     RefreshFields();
 }
 

@@ -15,6 +15,7 @@ class CSliderCtrlEx;
 class CStaticEx;
 class CRadioButtonEx;
 class QAbstractButton;
+class QGridLayout;
 class QListWidget;
 class CFieldExchange;
 class CUnitField;
@@ -91,4 +92,6 @@ private:
     CStaticEx* m_frictionText;
     CStaticEx* m_relativeText;
     CKsztaltPrzewoduDlg* m_ownShapeDialog = nullptr;
+    // The grids of each column of groups, whose boxes line up.
+    std::vector<std::vector<QGridLayout*>> m_columns;
 };

@@ -8,7 +8,9 @@
 #include "base/NumberText.h"
 #include "base/StringTable.h"
 #include "controls/ContextHelp.h"
+#include "controls/FormColumns.h"
 #include "controls/HelpControls.h"
+#include "controls/TabOrder.h"
 #include "controls/UiString.h"
 
 using namespace KsztaltIds;
@@ -22,7 +24,7 @@ CKsztaltPrzewoduDlg::CKsztaltPrzewoduDlg(QWidget* parent) : CDialog(parent)
                                            "przewodu koniecznego do obliczenia promienia hydraulicznego - określ "
                                            "kształt przewodu:"),
                             this);
-    text->setWordWrap(true);
+    SetParagraph(text);
     m_round = new CRadioButtonEx(IDC_ROUND, QStringLiteral("Przewód &okrągły"), this);
     m_rectangular = new CRadioButtonEx(IDC_RECTANGULAR, QStringLiteral("Przewód &prostokątny"), this);
     m_label = new CStaticEx(IDC_PROPORTION_LABEL, QStringLiteral("&Proporcja L / H"), this);
@@ -58,6 +60,7 @@ void CKsztaltPrzewoduDlg::OnInitDialog()
     m_label->setEnabled(false);
     m_edit->setEnabled(false);
     m_choice = 0;
+    FocusFirstInput(this);
 }
 
 void CKsztaltPrzewoduDlg::OnOK()

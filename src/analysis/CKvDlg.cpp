@@ -8,7 +8,9 @@
 #include "analysis/KvRelation.h"
 #include "base/NumberText.h"
 #include "controls/ContextHelp.h"
+#include "controls/FormColumns.h"
 #include "controls/HelpControls.h"
+#include "controls/TabOrder.h"
 
 using namespace KvIds;
 
@@ -20,7 +22,7 @@ CKvDlg::CKvDlg(QWidget* parent) : CDialog(parent)
     auto* text = new QLabel(QStringLiteral("Przeliczanie wartości wspołczynnika przepływu Kv na sumę "
                                            "wspołczynników oporów miejscowych."),
                             this);
-    text->setWordWrap(true);
+    SetParagraph(text);
     m_density = new CStaticEx(IDC_DENSITY_TEXT, QStringLiteral("Gęstość czynnika: 0000"), this);
     m_kvEdit = new CEditEx(IDC_KV, this);
     m_zetaEdit = new CEditEx(IDC_ZETA, this);
@@ -59,6 +61,7 @@ void CKvDlg::OnInitDialog()
     m_kv = KvFromZeta(m_zeta, m_area);
     m_zetaEdit->setText(QString::fromStdString(FormatG(m_zeta)));
     m_kvEdit->setText(QString::fromStdString(FormatG(m_kv)));
+    FocusFirstInput(this);
 }
 
 void CKvDlg::OnKvChanged(const QString& text)

@@ -7,7 +7,9 @@
 
 #include "analysis/AnalysisIds.h"
 #include "controls/ContextHelp.h"
+#include "controls/FormColumns.h"
 #include "controls/HelpControls.h"
+#include "controls/TabOrder.h"
 
 using namespace RoznicaIds;
 
@@ -21,8 +23,8 @@ CRoznicaStrumieniDlg::CRoznicaStrumieniDlg(QWidget* parent) : CDialog(parent)
     auto* text2 = new QLabel(QStringLiteral("Dla wilgotnego powietrza dotyczy to strumienia suchego gazu.\n\n"
                                             "Wybierz wartość strumienia masy do obliczeń:"),
                              this);
-    text1->setWordWrap(true);
-    text2->setWordWrap(true);
+    SetParagraph(text1);
+    SetParagraph(text2);
     m_initial = new CRadioButtonEx(IDC_INITIAL_STREAM, QStringLiteral("&Strumień stanu początkowego"), this);
     m_final = new CRadioButtonEx(IDC_FINAL_STREAM, QStringLiteral("S&trumień stanu końcowego"), this);
     m_difference = new CRadioButtonEx(IDC_STREAM_DIFFERENCE, QStringLiteral("&Różnica strumieni"), this);
@@ -46,4 +48,5 @@ void CRoznicaStrumieniDlg::OnInitDialog()
 {
     m_initial->setChecked(true);
     m_choice = 0;
+    FocusFirstInput(this);
 }

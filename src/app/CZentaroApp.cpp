@@ -7,6 +7,7 @@
 #include "base/NumberText.h"
 #include "controls/HelpFile.h"
 #include "controls/HelpPaths.h"
+#include "controls/QtTranslation.h"
 #include "controls/UiString.h"
 
 CZentaroApp::CZentaroApp(int& argc, char** argv) : QApplication(argc, argv)
@@ -17,6 +18,9 @@ CZentaroApp::CZentaroApp(int& argc, char** argv) : QApplication(argc, argv)
     // The help reader is told where the file is; it knows nothing of the application.
     SetHelpFilePath(m_helpFilePath);
     SetDecimalSeparator(SystemDecimalSeparator());
+    // The framework's own buttons and menus in Polish; without the
+    // catalogue they stay in their built-in language and all else works.
+    InstallQtTranslations(*this);
     // Named for the window system; nothing is ever stored under it.
     setOrganizationName(QStringLiteral("Quillon Works"));
     setApplicationName(QStringLiteral("Zentaro"));

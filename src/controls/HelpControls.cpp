@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -29,11 +30,20 @@ void CColorControl::ApplyColors(QWidget* self, const QColor& background, const Q
 {
     m_background = background;
     m_text = text;
+    // The disabled look stays the style's: a disabled field greys out
+    // whatever colours it shows while enabled.
     QPalette palette = self->palette();
-    palette.setColor(m_backgroundRole, background);
-    palette.setColor(m_textRole, text);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, m_backgroundRole, background);
+        palette.setColor(group, m_textRole, text);
+    }
     self->setPalette(palette);
 }
+
+// A read-only box shows the window text on the button face, as a result
+// box does without its blue; a writable one on the window colour. Whoever
+// switches the state, the look follows.
+QColor ReadOnlyLookBackground(bool readOnly) { return readOnly ? SysButtonFaceColor() : SysWindowColor(); }
 
 // ---- CEditEx
 
@@ -73,6 +83,8 @@ bool CEditEx::FilterOff()
 
 bool CEditEx::event(QEvent* event)
 {
+    if (event->type() == QEvent::ReadOnlyChange)
+        SetColors(ReadOnlyLookBackground(isReadOnly()), SysWindowTextColor());
     // No right-click popup: the edit box keeps its own context menu.
     return HelpEvent(this, event, false) || QLineEdit::event(event);
 }
@@ -130,15 +142,22 @@ void CEditEx::inputMethodEvent(QInputMethodEvent* event)
 // ---- CMultiEditEx
 
 CMultiEditEx::CMultiEditEx(unsigned controlId, QWidget* parent)
-    : QPlainTextEdit(parent), CHelpControl(this, controlId), m_separator(DecimalSeparator())
+    : QPlainTextEdit(parent), CHelpControl(this, controlId), CColorControl(QPalette::Base, QPalette::Text),
+      m_separator(DecimalSeparator())
 {
+    StoreColors(SysWindowColor(), SysWindowTextColor());
 }
 
 bool CMultiEditEx::FilterOn() { return std::exchange(m_filter, true); }
 
 bool CMultiEditEx::FilterOff() { return std::exchange(m_filter, false); }
 
-bool CMultiEditEx::event(QEvent* event) { return HelpEvent(this, event, false) || QPlainTextEdit::event(event); }
+bool CMultiEditEx::event(QEvent* event)
+{
+    if (event->type() == QEvent::ReadOnlyChange)
+        ApplyColors(this, ReadOnlyLookBackground(isReadOnly()), SysWindowTextColor());
+    return HelpEvent(this, event, false) || QPlainTextEdit::event(event);
+}
 
 void CMultiEditEx::keyPressEvent(QKeyEvent* event)
 {
@@ -315,7 +334,7 @@ void CButtonEx::ResetColors() { ApplyColors(this, SysButtonFaceColor(), SysWindo
 bool CButtonEx::event(QEvent* event) { return HelpEvent(this, event, true) || QPushButton::event(event); }
 
 namespace {
-// Radio and check buttons and group boxes have no face of their own: the
+// Radio and check buttons have no face of their own: the
 // background colour fills their area once set, the parent shows through
 // once reset.
 void FillArea(QWidget* self, bool fill) { self->setAutoFillBackground(fill); }
@@ -369,14 +388,38 @@ CGroupBoxEx::CGroupBoxEx(unsigned controlId, const QString& title, QWidget* pare
 
 void CGroupBoxEx::SetColors(const QColor& background, const QColor& text)
 {
-    ApplyColors(this, background, text);
-    FillArea(this, true);
+    StoreColors(background, text);
+    m_captionColors = true;
+    update();
 }
 
 void CGroupBoxEx::ResetColors()
 {
-    ApplyColors(this, SysButtonFaceColor(), SysWindowTextColor());
-    FillArea(this, false);
+    StoreColors(SysButtonFaceColor(), SysWindowTextColor());
+    m_captionColors = false;
+    update();
+}
+
+QStyleOptionGroupBox CGroupBoxEx::PaintOption() const
+{
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    if (m_captionColors) {
+        // Styles take the caption's colour from one or the other.
+        option.textColor = TextColor();
+        option.palette.setColor(QPalette::WindowText, TextColor());
+    }
+    return option;
+}
+
+void CGroupBoxEx::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    const QStyleOptionGroupBox option = PaintOption();
+    if (m_captionColors && !option.text.isEmpty())
+        painter.fillRect(style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this),
+                         BackgroundColor());
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
 }
 
 bool CGroupBoxEx::event(QEvent* event) { return HelpEvent(this, event, true) || QGroupBox::event(event); }

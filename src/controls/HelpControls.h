@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyleOption>
 #include <QWidget>
 
 class QToolButton;
@@ -38,6 +39,10 @@ QColor SysWindowColor();      // background of edit and list boxes
 QColor SysWindowTextColor();  // text of every control
 QColor SysButtonFaceColor();  // background of buttons and of computed fields
 inline QColor ResultTextColor() { return QColor(0, 0, 255); }
+// The background of an edit box: the button face while it is read-only
+// (the look of every read-only box, in every page and dialog), else the
+// window colour.
+QColor ReadOnlyLookBackground(bool readOnly);
 
 // Control id and help handling, shared by all the controls.
 class CHelpControl {
@@ -89,6 +94,7 @@ public:
     void SetColors(const QColor& background, const QColor& text);
     void ResetColors();  // window colour, window-text colour
     // Read-only with the result colours, or editable with the normal ones.
+    // setReadOnly alone gives the read-only look (ReadOnlyLookBackground).
     void SetResultLook(bool result);
 
     // The number filter acts on typed characters only: digits, '+', '-',
@@ -114,8 +120,9 @@ private:
 
 // A multi-line edit box (the state texts of the medium pages): the help of
 // an edit box and its character filter, which a page switches off before it
-// writes free text into the box. Keeps its own context menu.
-class CMultiEditEx : public QPlainTextEdit, public CHelpControl {
+// writes free text into the box. Keeps its own context menu; read-only, it
+// takes the read-only look.
+class CMultiEditEx : public QPlainTextEdit, public CHelpControl, public CColorControl {
     Q_OBJECT
 public:
     explicit CMultiEditEx(unsigned controlId, QWidget* parent = nullptr);
@@ -217,7 +224,8 @@ protected:
 };
 
 // The button family. Push buttons paint their face in the background
-// colour; radio and check buttons and group boxes fill their area with it.
+// colour; radio and check buttons fill their area with it, group boxes
+// their caption only.
 class CButtonEx : public QPushButton, public CHelpControl, public CColorControl {
     Q_OBJECT
 public:
@@ -254,6 +262,9 @@ protected:
     bool event(QEvent* event) override;
 };
 
+// A group box's colours touch its caption only: the text in the text
+// colour on a patch of the background colour. The frame, its inside and
+// whatever lies in it keep their own palettes.
 class CGroupBoxEx : public QGroupBox, public CHelpControl, public CColorControl {
     Q_OBJECT
 public:
@@ -261,7 +272,15 @@ public:
 
     void SetColors(const QColor& background, const QColor& text);
     void ResetColors();
+    // What the box paints with: its own palette, but for the caption's
+    // colour once SetColors has set one.
+    QStyleOptionGroupBox PaintOption() const;
+    bool HasCaptionColors() const { return m_captionColors; }
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_captionColors = false;
 };

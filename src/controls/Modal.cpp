@@ -11,6 +11,11 @@ MessageHook& BoxHook()
     static MessageHook hook;
     return hook;
 }
+MessageBoxHook& RealBoxHook()
+{
+    static MessageBoxHook hook;
+    return hook;
+}
 } // namespace
 
 CDialog::CDialog(QWidget* parent) : QDialog(parent) {}
@@ -30,7 +35,11 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const MessageRequest
     if (BoxHook())
         return BoxHook()(request);
     QMessageBox box(request.icon, request.caption, request.text, request.buttons, parent);
+    if (RealBoxHook())
+        return RealBoxHook()(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void SetMessageHook(MessageHook hook) { BoxHook() = std::move(hook); }
+
+void SetMessageBoxHook(MessageBoxHook hook) { RealBoxHook() = std::move(hook); }

@@ -38,3 +38,9 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const MessageRequest
 
 using MessageHook = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
 void SetMessageHook(MessageHook hook);
+
+// With this hook set (and no message hook), ShowMessageBox builds the real
+// box and hands it to the hook instead of running its loop: tests read its
+// buttons, the screenshots take its picture. The hook returns the button.
+using MessageBoxHook = std::function<QMessageBox::StandardButton(QMessageBox&)>;
+void SetMessageBoxHook(MessageBoxHook hook);

@@ -1,6 +1,7 @@
 #include "pages/CMediumPage.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QShortcut>
@@ -13,6 +14,7 @@
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/Modal.h"
+#include "controls/TabOrder.h"
 #include "controls/UiString.h"
 #include "media/Messages.h"
 #include "pages/PageIds.h"
@@ -28,8 +30,11 @@ const QString kPropertiesCaption = QStringLiteral("Właściwości");
 CMediumPage::CMediumPage(IAnalysisHost* host, const MediumPageControls& controls, QWidget* parent)
     : QWidget(parent), m_host(host), m_exchange(new CFieldExchange(this))
 {
-    // The frames first, so that every control lies above them.
-    m_parameters = new CGroupBoxEx(controls.parameters, QStringLiteral("Parametry"), this);
+    // The frames first, so that every control lies above them. The
+    // parameters' frame is a plain one: it explains nothing itself, and a
+    // right click on it does nothing.
+    m_parameters = new QGroupBox(QStringLiteral("Parametry"), this);
+    SetControlId(m_parameters, controls.parameters);
     m_properties = new CGroupBoxEx(controls.properties, kPropertiesCaption, this);
 
     m_storeInitial = new CButtonEx(controls.storeInitial, QStringLiteral("St&an początkowy"), this);
@@ -43,8 +48,10 @@ CMediumPage::CMediumPage(IAnalysisHost* host, const MediumPageControls& controls
     m_finalBox->setAccessibleName(QStringLiteral("Stan końcowy"));
     for (CMultiEditEx* box : {m_initialBox, m_finalBox}) {
         box->setReadOnly(true);
-        // A vertical scroll bar only: long lines wrap.
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // One line of the state is one line on screen: a line wider than
+        // the box scrolls sideways, it never breaks inside a value.
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setTabChangesFocus(true);
         box->setMinimumHeight(box->fontMetrics().lineSpacing() * 6);
@@ -58,19 +65,13 @@ CMediumPage::CMediumPage(IAnalysisHost* host, const MediumPageControls& controls
     m_inputGrid->setColumnStretch(1, 1);
     m_outputGrid->setColumnStretch(1, 1);
 
-    // The two state boxes, each under the button that stores it.
-    auto* states = new QGridLayout;
-    states->addWidget(m_storeInitial, 0, 0);
-    states->addWidget(m_initialBox, 1, 0);
-    states->addWidget(m_storeFinal, 0, 1);
-    states->addWidget(m_finalBox, 1, 1);
+    // Above: the parameters with the analyses' buttons beside the
+    // properties. Below, across the page, the two state boxes, each under
+    // the button that stores it: wide enough for their lines.
     auto* analyses = new QHBoxLayout;
     analyses->addWidget(m_flow);
     analyses->addWidget(m_energy);
     analyses->addStretch(1);
-    states->addLayout(analyses, 2, 0, 1, 2);
-    states->setRowStretch(1, 1);
-
     // The accuracy notes under the properties, in the normal text colour:
     // they qualify values that are shown, they refuse nothing.
     m_notesLabel = new QLabel(this);
@@ -88,10 +89,22 @@ CMediumPage::CMediumPage(IAnalysisHost* host, const MediumPageControls& controls
 
     m_leftColumn = new QVBoxLayout;
     m_leftColumn->addLayout(parameters);
-    m_leftColumn->addLayout(states, 1);
-    auto* outer = new QHBoxLayout(this);
-    outer->addLayout(m_leftColumn, 1);
-    outer->addLayout(rightColumn, 1);
+    m_leftColumn->addLayout(analyses);
+    m_leftColumn->addStretch(1);
+    auto* upper = new QHBoxLayout;
+    upper->addLayout(m_leftColumn, 1);
+    upper->addLayout(rightColumn, 1);
+
+    auto* states = new QGridLayout;
+    states->addWidget(m_storeInitial, 0, 0, Qt::AlignLeft);
+    states->addWidget(m_initialBox, 1, 0);
+    states->addWidget(m_storeFinal, 0, 1, Qt::AlignLeft);
+    states->addWidget(m_finalBox, 1, 1);
+    states->setRowStretch(1, 1);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(upper);
+    outer->addLayout(states, 1);
 
     // Enter belongs to the page and does nothing here: it neither presses
     // the button with the focus nor reaches a default button of the sheet.
@@ -112,7 +125,7 @@ CMediumPage::~CMediumPage() = default;
 // the red message caption then colours the caption alone, not the labels.
 // The box and the grid of its controls (inner) share the one cell of the
 // layout returned.
-QLayout* CMediumPage::Framed(CGroupBoxEx* box, QGridLayout*& inner)
+QLayout* CMediumPage::Framed(QGroupBox* box, QGridLayout*& inner)
 {
     box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);  // a long message must not widen the page
     auto* holder = new QGridLayout;
@@ -158,6 +171,23 @@ void CMediumPage::AddField(unsigned edit, unsigned unitCombo, unsigned labelId, 
         m_exchange->OnInputChange(*field.unit, [this, index](double si) { m_fields[index].set(si); });
     else if (field.role == PropertyRole::Input)
         m_exchange->OnInputChange(*field.unit, [this, index](double si) { InputChanged(index, si); });
+}
+
+void CMediumPage::OrderTabs()
+{
+    std::vector<QWidget*> chain;
+    const auto fields = [this, &chain](bool typed) {
+        for (const BoundField& field : m_fields)
+            if ((field.role != PropertyRole::Output) == typed) {
+                chain.push_back(field.unit->Edit());
+                chain.push_back(field.unit->UnitCombo());
+            }
+    };
+    fields(true);
+    chain.insert(chain.end(), {m_flow, m_energy});
+    fields(false);
+    chain.insert(chain.end(), {m_storeInitial, m_storeFinal, m_initialBox, m_finalBox});
+    SetTabChain(chain);
 }
 
 int CMediumPage::SetInput(std::size_t field, double si) { return m_fields[field].set(si); }
@@ -212,6 +242,12 @@ void CMediumPage::FillUnits()
 }
 
 bool CMediumPage::event(QEvent* event) { return HandleParentHelpEvent(this, event) || QWidget::event(event); }
+
+void CMediumPage::showEvent(QShowEvent* event)
+{
+    TabStopOnChecked(this);
+    QWidget::showEvent(event);
+}
 
 void CMediumPage::InputChanged(std::size_t field, double si)
 {

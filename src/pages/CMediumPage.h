@@ -25,6 +25,7 @@ class CButtonEx;
 class CGroupBoxEx;
 class CMultiEditEx;
 class QGridLayout;
+class QGroupBox;
 class QLayout;
 class QLabel;
 class QVBoxLayout;
@@ -117,11 +118,13 @@ protected:
     void ReadControls();
     void WriteControls();
     CFieldExchange& Exchange() const { return *m_exchange; }
-    // The column left of the properties: a page may put more above or
-    // below the parameters.
+    // The column left of the properties: the parameters, then the
+    // analyses' buttons; a page may put more above the parameters.
     QVBoxLayout* LeftColumn() const { return m_leftColumn; }
 
     bool event(QEvent* event) override;
+    // Tab stops at the checked button of each group of radio buttons.
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct BoundField {
@@ -139,7 +142,10 @@ private:
                   BoundField bound);
     void ShowNotes(bool shown);
     void TakeMassFlow(double massFlow);
-    QLayout* Framed(CGroupBoxEx* box, QGridLayout*& inner);
+    // Tab as the eye reads the page: the parameters and the analyses'
+    // buttons, the properties, then the states with their buttons.
+    void OrderTabs();
+    QLayout* Framed(QGroupBox* box, QGridLayout*& inner);
 
     IAnalysisHost* m_host;
     CFieldExchange* m_exchange;
@@ -157,7 +163,7 @@ private:
     QGridLayout* m_outputGrid = nullptr;
     int m_inputLines = 0;
     int m_outputLines = 0;
-    CGroupBoxEx* m_parameters = nullptr;
+    QGroupBox* m_parameters = nullptr;
     CGroupBoxEx* m_properties = nullptr;
     CMultiEditEx* m_initialBox = nullptr;
     CMultiEditEx* m_finalBox = nullptr;
@@ -186,4 +192,5 @@ void CMediumPage::BindModel(std::span<const PropertyRow<Model>> table, Model& mo
     }
     m_limitText = [&model] { return model.GetLimitText(); };
     m_notes = [&model] { return AccuracyNotes(model); };
+    OrderTabs();
 }

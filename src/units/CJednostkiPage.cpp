@@ -62,7 +62,12 @@ CJednostkiPage::CJednostkiPage(QWidget* parent) : QWidget(parent)
     top->addLayout(grid, 1);
     top->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
+    // The page keeps its own modest width in the top left corner of a
+    // larger sheet instead of stretching its boxes across it.
+    auto* layout = new QVBoxLayout;
+    auto* outer = new QHBoxLayout(this);
+    outer->addLayout(layout);
+    outer->addStretch(1);
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addWidget(m_comment);

@@ -17,6 +17,8 @@ void CUnitField::FillUnits()
     if (!m_unitCombo)
         return;
     FillUnitsOf(m_unitCombo, m_scale.quantity);
+    // The box's own least width was measured while it was empty.
+    m_unitCombo->setMinimumWidth(m_unitCombo->sizeHint().width());
 }
 
 // ---- CFieldExchange
@@ -29,8 +31,12 @@ CUnitField& CFieldExchange::AddField(CEditEx* edit, CComboBoxExt* unitCombo, int
 {
     m_fields.emplace_back(edit, unitCombo, quantity, role);
     AddControl(edit);
-    if (unitCombo)
+    if (unitCombo) {
+        // A quantity's units never change: the box is as wide as its
+        // longest unit (FillUnits), never narrower.
+        unitCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         AddControl(unitCombo);
+    }
     return m_fields.back();
 }
 

@@ -20,6 +20,8 @@ depends="$(field Depends)"
 for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libchm1; do
   [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] || fail "Depends lacks $library: $depends"
 done
+[[ ", $(field Recommends)," == *", qt6-translations-l10n,"* ]] ||
+  fail "Recommends lacks qt6-translations-l10n: $(field Recommends)"
 description="$(field Description)"
 [ "$(echo "$description" | wc -l)" -ge 5 ] || fail "the description has no body: $description"
 [ "$(echo "$description" | sed -n 2p | sed 's/^ *//')" != "$(echo "$description" | head -n 1)" ] ||
