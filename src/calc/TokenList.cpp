@@ -55,66 +55,87 @@ void CTokenList::Unlink(const CWezel* node)
     }
 }
 
-CWezel* CTokenList::ParseSum()
-{
-    CWezel* acc = ParseProduct();
-    for (;;) {
-        CWezel* token = At(m_parsePosition);
-        if (token == nullptr || token->m_kind == kKindWezel || token->m_kind == kKindWynik
-            || token->m_kind == kKindStala)
-            return acc;
-        ++m_parsePosition;
-        if (token->m_kind != kKindSuma && token->m_kind != kKindRoznica) {
-            --m_parsePosition;
-            return acc;
-        }
-        CWezel* operand = ParseProduct();
-        token->SetLeft(acc);
-        token->SetRight(operand);
-        acc = token;
-    }
-}
+CWezel* CTokenList::ParseSum() { return Parse(Rule::Sum); }
 
-CWezel* CTokenList::ParseProduct()
-{
-    CWezel* acc = ParsePrimary();
-    for (;;) {
-        CWezel* token = At(m_parsePosition);
-        if (token == nullptr || token->m_kind == kKindWezel || token->m_kind == kKindWynik
-            || token->m_kind == kKindStala)
-            return acc;
-        ++m_parsePosition;
-        if (token->m_kind != kKindIloczyn && token->m_kind != kKindIloraz) {
-            --m_parsePosition;
-            return acc;
-        }
-        CWezel* operand = ParsePrimary();
-        token->SetLeft(acc);
-        token->SetRight(operand);
-        acc = token;
-    }
-}
+CWezel* CTokenList::ParseProduct() { return Parse(Rule::Product); }
 
-CWezel* CTokenList::ParsePrimary()
+CWezel* CTokenList::ParsePrimary() { return Parse(Rule::Primary); }
+
+// Recursive descent with the calls on an explicit stack:
+//   sum     = product, then any number of ("+" or "-") product;
+//   product = primary, then any number of ("*" or "/") primary;
+//   primary = number, or opening bracket, sum, [closing bracket].
+// A rule that needs a sub-rule pushes it and waits; the sub-rule's root
+// comes back in `result`. Links are set in the same order as the calls of
+// a recursive parser would set them.
+CWezel* CTokenList::Parse(Rule rule)
 {
-    CWezel* token = At(m_parsePosition);
-    if (token == nullptr)
-        return nullptr;
-    switch (token->m_kind) {
-    case kKindStala:
+    std::vector<ParseFrame>& stack = m_parseStack;
+    stack.clear();
+    stack.push_back({rule, 0, nullptr, nullptr});
+    CWezel* result = nullptr;
+    auto finish = [&](CWezel* root) {
+        result = root;
+        stack.pop_back();
+    };
+    while (!stack.empty()) {
+        ParseFrame& frame = stack.back();
+        if (frame.rule == Rule::Primary) {
+            if (frame.stage == 0) {
+                CWezel* token = At(m_parsePosition);
+                const int kind = token != nullptr ? token->m_kind : kKindWezel;
+                if (kind == kKindStala) {
+                    ++m_parsePosition;
+                    finish(token);
+                } else if (kind == kKindLewyNaw) {
+                    ++m_parsePosition;
+                    frame.stage = 1;
+                    frame.pending = token;
+                    stack.push_back({Rule::Sum, 0, nullptr, nullptr});
+                } else {
+                    // The end, a result mark, an operator or a closing
+                    // bracket where an operand should be: no node.
+                    finish(nullptr);
+                }
+            } else {
+                // The bracket's content is parsed; its closing bracket, if
+                // there is one, belongs to it.
+                frame.pending->SetLeft(result);
+                if (KindAt(m_parsePosition) == kKindPrawyNaw)
+                    ++m_parsePosition;
+                finish(frame.pending);
+            }
+            continue;
+        }
+        const Rule operand = frame.rule == Rule::Sum ? Rule::Product : Rule::Primary;
+        if (frame.stage == 0) {
+            frame.stage = 1;
+            stack.push_back({operand, 0, nullptr, nullptr});
+            continue;
+        }
+        if (frame.stage == 1) {
+            frame.acc = result;
+        } else {
+            frame.pending->SetLeft(frame.acc);
+            frame.pending->SetRight(result);
+            frame.acc = frame.pending;
+        }
+        // An operator of this level takes the next operand; anything else
+        // ends the rule where it stands.
+        CWezel* token = At(m_parsePosition);
+        const int kind = token != nullptr ? token->m_kind : kKindWezel;
+        const bool ours = frame.rule == Rule::Sum ? (kind == kKindSuma || kind == kKindRoznica)
+                                                  : (kind == kKindIloczyn || kind == kKindIloraz);
+        if (!ours) {
+            finish(frame.acc);
+            continue;
+        }
         ++m_parsePosition;
-        return token;
-    case kKindLewyNaw: {
-        ++m_parsePosition;
-        CWezel* content = ParseSum();
-        token->SetLeft(content);
-        if (KindAt(m_parsePosition) == kKindPrawyNaw)
-            ++m_parsePosition;
-        return token;
+        frame.stage = 2;
+        frame.pending = token;
+        stack.push_back({operand, 0, nullptr, nullptr});
     }
-    default:
-        return nullptr;
-    }
+    return result;
 }
 
 void CTokenList::EvaluateResult(int k, const ResultFormatter& formatter)

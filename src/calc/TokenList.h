@@ -26,8 +26,11 @@ public:
     void Remove(int index);
     void Clear();
 
-    // Recursive descent from the parse position, which each advances past
-    // what it used. Each returns the root of what it parsed, or null.
+    // The grammar's three rules (sum, product, primary) from the parse
+    // position, which each advances past what it used. Each returns the
+    // root of what it parsed, or null. They descend as a recursive parser
+    // would, but on a stack of their own: no nesting depth exhausts the
+    // program's stack.
     CWezel* ParseSum();
     CWezel* ParseProduct();
     CWezel* ParsePrimary();
@@ -41,9 +44,22 @@ public:
     int m_parsePosition = 0;
 
 private:
+    enum class Rule : unsigned char { Sum, Product, Primary };
+    // One rule being parsed: where it is (0 before its first operand, 1
+    // after an operand, 2 after the right operand of `pending`), what it
+    // has built so far and the operator or bracket waiting for an operand.
+    struct ParseFrame {
+        Rule rule;
+        unsigned char stage;
+        CWezel* acc;
+        CWezel* pending;
+    };
+    CWezel* Parse(Rule rule);
+
     // Links of other nodes to a node about to go would dangle; they are
     // cut so that any node can still be evaluated afterwards.
     void Unlink(const CWezel* node);
 
     std::vector<std::unique_ptr<CWezel>> m_nodes;
+    std::vector<ParseFrame> m_parseStack; // kept to spare an allocation per parse
 };
