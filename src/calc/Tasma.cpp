@@ -391,12 +391,10 @@ KeyEffect CTasma::Result()
     effect.refresh = true;
     const auto formatter = [this](double v) { return FormatResult(v); };
     if (m_cursor >= 0 && m_cursor < LastIndex()) {
-        int i = m_cursor;
-        while (i <= LastIndex() && m_tokens.KindAt(i) != kKindWynik)
-            ++i;
-        if (i <= LastIndex()) {
-            m_tokens.EvaluateResult(i, formatter);
-            m_cursor = i;
+        const int mark = m_tokens.NextResultMark(m_cursor);
+        if (mark >= 0) {
+            m_tokens.EvaluateResult(mark, formatter);
+            m_cursor = mark;
             effect.reevaluated = true;
         } else {
             m_cursor = LastIndex();

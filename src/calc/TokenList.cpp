@@ -1,5 +1,7 @@
 #include "calc/TokenList.h"
 
+#include <algorithm>
+
 CWezel* CTokenList::At(int index) const
 {
     if (index < 0 || index >= Count())
@@ -16,6 +18,8 @@ int CTokenList::KindAt(int index) const
 CWezel* CTokenList::Append(std::unique_ptr<CWezel> node)
 {
     m_nodes.push_back(std::move(node));
+    if (m_nodes.back()->m_kind == kKindWynik)
+        m_resultMarks.push_back(Count() - 1);
     return m_nodes.back().get();
 }
 
@@ -24,8 +28,14 @@ CWezel* CTokenList::Replace(int index, std::unique_ptr<CWezel> node)
     if (At(index) == nullptr)
         return nullptr;
     auto& slot = m_nodes[static_cast<std::size_t>(index)];
-    Unlink(slot.get());
+    Unlink(index);
+    const bool wasMark = slot->m_kind == kKindWynik;
     slot = std::move(node);
+    const bool isMark = slot->m_kind == kKindWynik;
+    if (wasMark && !isMark)
+        m_resultMarks.erase(std::lower_bound(m_resultMarks.begin(), m_resultMarks.end(), index));
+    if (isMark && !wasMark)
+        m_resultMarks.insert(std::lower_bound(m_resultMarks.begin(), m_resultMarks.end(), index), index);
     return slot.get();
 }
 
@@ -33,8 +43,14 @@ void CTokenList::Remove(int index)
 {
     if (At(index) == nullptr)
         return;
-    Unlink(At(index));
+    Unlink(index);
     m_nodes.erase(m_nodes.begin() + index);
+    // Marks at and after the index move up one place.
+    auto mark = std::lower_bound(m_resultMarks.begin(), m_resultMarks.end(), index);
+    if (mark != m_resultMarks.end() && *mark == index)
+        mark = m_resultMarks.erase(mark);
+    for (; mark != m_resultMarks.end(); ++mark)
+        --*mark;
     if (m_parsePosition > Count())
         m_parsePosition = Count();
 }
@@ -42,16 +58,66 @@ void CTokenList::Remove(int index)
 void CTokenList::Clear()
 {
     m_nodes.clear();
+    m_resultMarks.clear();
     m_parsePosition = 0;
 }
 
-void CTokenList::Unlink(const CWezel* node)
+int CTokenList::NextResultMark(int from) const
 {
-    for (auto& other : m_nodes) {
-        if (other->m_left == node)
-            other->m_left = nullptr;
-        if (other->m_right == node)
-            other->m_right = nullptr;
+    const auto mark = std::lower_bound(m_resultMarks.begin(), m_resultMarks.end(), from);
+    return mark != m_resultMarks.end() ? *mark : -1;
+}
+
+int CTokenList::PreviousResultMark(int before) const
+{
+    const auto mark = std::lower_bound(m_resultMarks.begin(), m_resultMarks.end(), before);
+    return mark != m_resultMarks.begin() ? *(mark - 1) : -1;
+}
+
+void CTokenList::Link(CWezel* node, bool left, CWezel* target)
+{
+    CWezel* const before = left ? node->m_left : node->m_right;
+    if (left)
+        node->SetLeft(target);
+    else
+        node->SetRight(target);
+    // A number or a closing bracket refuses links: count what was set.
+    CWezel* const after = left ? node->m_left : node->m_right;
+    if (before == after)
+        return;
+    if (before != nullptr)
+        --before->m_linkedBy;
+    if (after != nullptr)
+        ++after->m_linkedBy;
+}
+
+void CTokenList::Unlink(int index)
+{
+    CWezel* const node = At(index);
+    // Its own links go with it.
+    for (CWezel* target : {node->m_left, node->m_right})
+        if (target != nullptr)
+            --target->m_linkedBy;
+    node->m_left = nullptr;
+    node->m_right = nullptr;
+    // Links to it come from the tree it was parsed into, mostly from its
+    // neighbours: look outwards until every one is cut.
+    const int count = Count();
+    for (int distance = 1; node->m_linkedBy > 0 && (index - distance >= 0 || index + distance < count);
+         ++distance) {
+        for (const int i : {index - distance, index + distance}) {
+            if (i < 0 || i >= count)
+                continue;
+            CWezel* other = m_nodes[static_cast<std::size_t>(i)].get();
+            if (other->m_left == node) {
+                other->m_left = nullptr;
+                --node->m_linkedBy;
+            }
+            if (other->m_right == node) {
+                other->m_right = nullptr;
+                --node->m_linkedBy;
+            }
+        }
     }
 }
 
@@ -100,7 +166,7 @@ CWezel* CTokenList::Parse(Rule rule)
             } else {
                 // The bracket's content is parsed; its closing bracket, if
                 // there is one, belongs to it.
-                frame.pending->SetLeft(result);
+                Link(frame.pending, true, result);
                 if (KindAt(m_parsePosition) == kKindPrawyNaw)
                     ++m_parsePosition;
                 finish(frame.pending);
@@ -116,8 +182,8 @@ CWezel* CTokenList::Parse(Rule rule)
         if (frame.stage == 1) {
             frame.acc = result;
         } else {
-            frame.pending->SetLeft(frame.acc);
-            frame.pending->SetRight(result);
+            Link(frame.pending, true, frame.acc);
+            Link(frame.pending, false, result);
             frame.acc = frame.pending;
         }
         // An operator of this level takes the next operand; anything else
@@ -143,21 +209,15 @@ void CTokenList::EvaluateResult(int k, const ResultFormatter& formatter)
     CWezel* mark = At(k);
     if (mark == nullptr || mark->m_kind != kKindWynik)
         return;
-    m_parsePosition = 0;
-    for (int i = k - 1; i >= 0; --i)
-        if (KindAt(i) == kKindWynik) {
-            m_parsePosition = i + 1;
-            break;
-        }
-    mark->SetLeft(ParseSum());
+    m_parsePosition = PreviousResultMark(k) + 1;
+    Link(mark, true, ParseSum());
     mark->m_valueText = formatter(mark->Evaluate());
 }
 
-void CTokenList::ReevaluateFrom(int c, const ResultFormatter& formatter)
+int CTokenList::ReevaluateFrom(int c, const ResultFormatter& formatter)
 {
-    for (int i = c < 0 ? 0 : c; i < Count(); ++i) {
-        EvaluateResult(i, formatter);
-        if (KindAt(i) == kKindWynik)
-            return;
-    }
+    const int mark = NextResultMark(c < 0 ? 0 : c);
+    if (mark >= 0)
+        EvaluateResult(mark, formatter);
+    return mark;
 }

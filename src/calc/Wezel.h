@@ -54,6 +54,10 @@ public:
     std::string m_valueText;
     std::string m_label;
     std::string m_trailingText;
+    // How many links of other nodes point here. The token list's parser
+    // makes every link and keeps the count, so that a node about to go
+    // knows whether any link to it is left to cut.
+    int m_linkedBy = 0;
 
 protected:
     CWezel(int kind, std::string label) : m_kind(kind), m_label(std::move(label)) {}

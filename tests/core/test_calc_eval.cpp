@@ -430,6 +430,61 @@ TEST_P(Evaluation, ParserLinksAsARecursiveDescentWouldOnRandomLists)
     }
 }
 
+TEST_P(Evaluation, EditsKeepLinksCountedAndMarksFound)
+{
+    // Random appends, replacements, removals and parses: no link ever
+    // points outside the list, every node knows how many links reach it,
+    // and the marks are found as a walk over the list would find them.
+    const std::vector<std::string> words = {"2", "5", "+", "-", "*", "/", "(", "sin(", ")", "="};
+    std::mt19937 rng(GetParam() == ',' ? 21u : 22u);
+    for (int round = 0; round < 300; ++round) {
+        CTokenList list;
+        for (int step = 0; step < 60; ++step) {
+            const int choice = static_cast<int>(rng() % 10);
+            const int at = list.Count() == 0 ? 0 : static_cast<int>(rng() % static_cast<unsigned>(list.Count()));
+            if (choice < 4) {
+                Build(list, words[rng() % words.size()]);
+            } else if (choice < 5) {
+                // Any kind may take the place of any other, a mark included.
+                switch (rng() % 3) {
+                case 0: list.Replace(at, std::make_unique<CWynik>()); break;
+                case 1: list.Replace(at, std::make_unique<CLewyNaw>()); break;
+                default: list.Replace(at, std::make_unique<CSuma>()); break;
+                }
+            } else if (choice < 7) {
+                list.Remove(at);
+            } else {
+                list.m_parsePosition = at;
+                if (rng() % 2 == 0)
+                    (void)list.ParseSum();
+                else
+                    list.EvaluateResult(list.NextResultMark(at), Plain);
+            }
+            std::vector<int> counts(static_cast<std::size_t>(list.Count()), 0);
+            for (int i = 0; i < list.Count(); ++i)
+                for (const CWezel* target : {list.At(i)->m_left, list.At(i)->m_right}) {
+                    if (target == nullptr)
+                        continue;
+                    const int t = IndexIn(list, target);
+                    ASSERT_GE(t, 0) << "a link outside the list at step " << step;
+                    ++counts[static_cast<std::size_t>(t)];
+                }
+            for (int i = 0; i < list.Count(); ++i)
+                ASSERT_EQ(list.At(i)->m_linkedBy, counts[static_cast<std::size_t>(i)]) << i;
+            for (int i = -1; i <= list.Count() + 1; ++i) {
+                int next = -1;
+                for (int j = std::max(i, 0); j < list.Count() && next < 0; ++j)
+                    next = list.KindAt(j) == kKindWynik ? j : -1;
+                int previous = -1;
+                for (int j = std::min(i, list.Count()) - 1; j >= 0 && previous < 0; --j)
+                    previous = list.KindAt(j) == kKindWynik ? j : -1;
+                ASSERT_EQ(list.NextResultMark(i), next) << i;
+                ASSERT_EQ(list.PreviousResultMark(i), previous) << i;
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothSeparators, Evaluation, ::testing::Values('.', ','), calctest::SeparatorName);
 
 } // namespace
