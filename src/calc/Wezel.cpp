@@ -247,8 +247,22 @@ double EvaluateSubtree(const CWezel& root)
         const CWezel* node;
         bool operandsDone;
     };
-    std::vector<Visit> visits{{&root, false}};
-    std::vector<double> values;
+    // The stacks keep their room from one walk to the next: a long
+    // expression, recomputed on every key, then allocates nothing.
+    struct Scratch {
+        std::vector<Visit> visits;
+        std::vector<double> values;
+        bool inUse = false;
+    };
+    thread_local Scratch scratch;
+    Scratch local;
+    Scratch& use = scratch.inUse ? local : scratch;
+    use.inUse = true;
+    std::vector<Visit>& visits = use.visits;
+    std::vector<double>& values = use.values;
+    visits.clear();
+    values.clear();
+    visits.push_back({&root, false});
     while (!visits.empty()) {
         const Visit visit = visits.back();
         visits.pop_back();
@@ -267,6 +281,7 @@ double EvaluateSubtree(const CWezel& root)
         values.resize(first);
         values.push_back(value);
     }
+    use.inUse = false;
     return values.back();
 }
 
