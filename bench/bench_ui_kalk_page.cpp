@@ -82,6 +82,50 @@ void BM_KeystrokeAtTheEnd(benchmark::State& state)
 }
 BENCHMARK(BM_KeystrokeAtTheEnd)->Apply(Lengths);
 
+// "+" and Backspace, by turns, after a number at the end: each key adds or
+// removes a row.
+void BM_KeystrokeAddingARow(benchmark::State& state)
+{
+    Sheet& s = SheetOf(static_cast<int>(state.range(0)));
+    CListBoxEx* list = s.page.TapeList();
+    list->setCurrentRow(list->count() - 1);
+    QTest::keyClick(list, Qt::Key_4);
+    const int rows = list->count();
+    bool plus = true;
+    for (auto _ : state) {
+        if (plus)
+            QTest::keyClick(list, '+');
+        else
+            QTest::keyClick(list, Qt::Key_Backspace);
+        plus = !plus;
+    }
+    if (!plus)
+        QTest::keyClick(list, Qt::Key_Backspace);
+    if (list->count() != rows)
+        state.SkipWithError("the rows did not come and go");
+    // The number as it was: emptied, then gone.
+    QTest::keyClick(list, Qt::Key_Backspace);
+    QTest::keyClick(list, Qt::Key_Backspace);
+}
+BENCHMARK(BM_KeystrokeAddingARow)->Apply(Lengths);
+
+// A digit and Backspace at the end, each followed by the events it posted:
+// the list's and the button's repaint included.
+void BM_KeystrokeAndRepaint(benchmark::State& state)
+{
+    Sheet& s = SheetOf(static_cast<int>(state.range(0)));
+    CListBoxEx* list = s.page.TapeList();
+    list->setCurrentRow(list->count() - 1);
+    QCoreApplication::processEvents();
+    bool digit = true;
+    for (auto _ : state) {
+        QTest::keyClick(list, digit ? Qt::Key_4 : Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+        digit = !digit;
+    }
+}
+BENCHMARK(BM_KeystrokeAndRepaint)->Apply(Lengths);
+
 // A digit and Backspace on a number in the middle: its expression is
 // recomputed at once.
 void BM_KeystrokeOnAnEarlierLine(benchmark::State& state)
