@@ -209,10 +209,7 @@ void CTapeList::changeEvent(QEvent* event)
     CListBoxEx::changeEvent(event);
 }
 
-QSize CTapeList::viewportSizeHint() const
-{
-    return QSize(m_contentWidth, std::min(Rows(), 50) * RowHeight());
-}
+QSize CTapeList::viewportSizeHint() const { return QSize(m_contentWidth, Rows() * RowHeight()); }
 
 void CTapeList::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
 {

@@ -290,19 +290,6 @@ TEST_P(Evaluation, NestingDeeperThanAnyStackIsParsedAndEvaluated)
     EXPECT_EQ(odd.At(odd.Count() - 1)->Evaluate(), 0.25);
 }
 
-TEST_P(Evaluation, UnclosedNestingEndsAtTheResultMark)
-{
-    CTokenList list;
-    for (int i = 0; i < 50000; ++i)
-        list.Append(std::make_unique<CLewyNaw>());
-    auto value = std::make_unique<CStala>();
-    value->m_valueText = Sep("2.5");
-    list.Append(std::move(value));
-    list.Append(std::make_unique<CWynik>());
-    calctest::OnSmallStack([&] { list.EvaluateResult(list.Count() - 1, Plain); });
-    EXPECT_EQ(list.At(list.Count() - 1)->Evaluate(), 2.5);
-}
-
 TEST_P(Evaluation, LongChainsOfOperatorsAreEvaluatedInOrder)
 {
     // A left-leaning tree as deep as the chain is long.
