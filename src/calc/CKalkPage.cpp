@@ -15,6 +15,7 @@
 
 #include "base/NumberText.h"
 #include "base/StringTable.h"
+#include "calc/CTapeList.h"
 #include "calc/KalkIcons.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
@@ -91,7 +92,7 @@ CKalkPage::~CKalkPage()
 
 void CKalkPage::BuildControls()
 {
-    m_list = new CListBoxEx(kIdTapeList, this);
+    m_list = new CTapeList(kIdTapeList, this);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -475,24 +476,34 @@ void CKalkPage::Refresh()
 {
     {
         const CHandlerBlock::Guard guard(m_writes);
-        const std::vector<std::string> lines = m_tape.DisplayLines();
-        const int count = static_cast<int>(lines.size());
-        // Only the lines that differ change, so a long tape stays quick.
-        while (m_list->count() > count)
-            delete m_list->takeItem(m_list->count() - 1);
-        for (int i = 0; i < count; ++i) {
-            const QString text = QString::fromUtf8(lines[static_cast<std::size_t>(i)]);
-            if (i < m_list->count()) {
-                QListWidgetItem* item = m_list->item(i);
-                if (item->text() != text)
-                    item->setText(text);
-            } else {
-                m_list->addItem(text);
-            }
+        // Only what the keys changed: rows after the kept ones go, changed
+        // rows are rewritten and new rows added, each set in one step.
+        const DisplayChanges changes = m_tape.TakeDisplayChanges();
+        const std::vector<std::string>& lines = m_tape.Lines();
+        const int kept = std::min(changes.keptRows, m_list->count());
+        if (kept == 0)
+            m_list->clear();
+        else if (m_list->count() > kept)
+            m_list->model()->removeRows(kept, m_list->count() - kept);
+        for (const int row : changes.changedRows) {
+            if (row >= kept)
+                break;
+            QListWidgetItem* item = m_list->item(row);
+            const QString text = QString::fromStdString(lines[static_cast<std::size_t>(row)]);
+            if (item->text() != text)
+                item->setText(text);
         }
-        if (m_tape.Cursor() >= 0 && m_tape.Cursor() < count) {
-            m_list->setCurrentRow(m_tape.Cursor());
-            m_list->scrollToItem(m_list->item(m_tape.Cursor()));
+        if (changes.rowCount > kept) {
+            QStringList added;
+            added.reserve(changes.rowCount - kept);
+            for (int row = kept; row < changes.rowCount; ++row)
+                added.append(QString::fromStdString(lines[static_cast<std::size_t>(row)]));
+            m_list->addItems(added);
+        }
+        const int cursor = m_tape.Cursor();
+        if (cursor >= 0 && cursor < m_list->count()) {
+            m_list->setCurrentRow(cursor);
+            m_list->scrollToItem(m_list->item(cursor));
         }
     }
     FocusTape();

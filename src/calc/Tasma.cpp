@@ -1,6 +1,8 @@
 #include "calc/Tasma.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "base/NumberText.h"
 
@@ -36,17 +38,21 @@ CTasma::CTasma() : m_separator(DecimalSeparator())
     m_tokens.m_parsePosition = 0;
 }
 
-CStala* CTasma::NumberAtCursor() const
+CStala* CTasma::NumberAtCursor()
 {
     CWezel* node = m_tokens.At(m_cursor);
-    return node != nullptr && node->m_kind == kKindStala ? static_cast<CStala*>(node) : nullptr;
+    if (node == nullptr || node->m_kind != kKindStala)
+        return nullptr;
+    // It is asked for to be edited.
+    Touch(m_cursor);
+    return static_cast<CStala*>(node);
 }
 
 void CTasma::EnsureNumber()
 {
     const int kind = m_tokens.KindAt(LastIndex());
     if (m_tokens.Empty() || (CursorOnLast() && kind != kKindStala && kind != kKindPrawyNaw)) {
-        m_tokens.Append(std::make_unique<CStala>());
+        AppendToken(std::make_unique<CStala>());
         m_cursor = LastIndex();
     }
 }
@@ -76,11 +82,12 @@ void CTasma::ReparameterizeCurrent()
     auto* bracket = static_cast<CLewyNaw*>(node);
     const auto [factor, offset] = BracketParameters(bracket->m_function);
     bracket->SetFunction(bracket->m_function, factor, offset);
+    Touch(m_cursor);
 }
 
 void CTasma::Reevaluate(KeyEffect& effect)
 {
-    m_tokens.ReevaluateFrom(m_cursor, [this](double v) { return FormatResult(v); });
+    Touch(m_tokens.ReevaluateFrom(m_cursor, [this](double v) { return FormatResult(v); }));
     effect.reevaluated = true;
 }
 
@@ -226,25 +233,26 @@ KeyEffect CTasma::Backspace()
         case kKindStala:
             if (last->Evaluate() != 0.0) {
                 static_cast<CStala*>(last)->DeleteLast();
+                Touch(LastIndex());
                 break;
             }
-            m_tokens.Remove(LastIndex());
+            RemoveToken(LastIndex());
             --m_cursor;
             break;
         case kKindSuma:
         case kKindRoznica:
         case kKindIloczyn:
         case kKindIloraz:
-            m_tokens.Remove(LastIndex());
+            RemoveToken(LastIndex());
             --m_cursor;
             break;
         case kKindLewyNaw:
-            m_tokens.Remove(LastIndex());
+            RemoveToken(LastIndex());
             --m_openBrackets;
             --m_cursor;
             break;
         case kKindPrawyNaw:
-            m_tokens.Remove(LastIndex());
+            RemoveToken(LastIndex());
             ++m_openBrackets;
             --m_cursor;
             break;
@@ -266,7 +274,7 @@ KeyEffect CTasma::Operator(int kind)
     if (!CursorOnLast()) {
         const int current = m_tokens.KindAt(m_cursor);
         if (IsOperatorKind(current) && current != kind) {
-            m_tokens.Replace(m_cursor, NewOperator(kind));
+            ReplaceToken(m_cursor, NewOperator(kind));
             Reevaluate(effect);
             effect.refresh = true;
         }
@@ -276,20 +284,20 @@ KeyEffect CTasma::Operator(int kind)
     switch (lastKind) {
     case kKindStala:
     case kKindPrawyNaw:
-        m_tokens.Append(NewOperator(kind));
+        AppendToken(NewOperator(kind));
         break;
     case kKindWynik: {
         // The carried number is the result as printed, not the full value.
         const double value = m_tokens.At(LastIndex())->Evaluate();
         auto carried = std::make_unique<CStala>();
         carried->m_valueText = m_resultStyle ? FormatInResultStyle(value) : FormatResult(value);
-        m_tokens.Append(std::move(carried));
-        m_tokens.Append(NewOperator(kind));
+        AppendToken(std::move(carried));
+        AppendToken(NewOperator(kind));
         break;
     }
     default:
         if (IsOperatorKind(lastKind) && lastKind != kind)
-            m_tokens.Replace(LastIndex(), NewOperator(kind));
+            ReplaceToken(LastIndex(), NewOperator(kind));
         break;
     }
     m_cursor = LastIndex();
@@ -308,7 +316,7 @@ KeyEffect CTasma::Function(int function)
         if (m_tokens.KindAt(m_cursor) == kKindLewyNaw) {
             auto bracket = std::make_unique<CLewyNaw>();
             bracket->SetFunction(function, factor, offset);
-            m_tokens.Replace(m_cursor, std::move(bracket));
+            ReplaceToken(m_cursor, std::move(bracket));
             Reevaluate(effect);
             effect.refresh = true;
         }
@@ -320,7 +328,7 @@ KeyEffect CTasma::Function(int function)
         // No implied multiplication: the number just typed gives way.
         auto bracket = std::make_unique<CLewyNaw>();
         added = bracket.get();
-        m_tokens.Replace(LastIndex(), std::move(bracket));
+        ReplaceToken(LastIndex(), std::move(bracket));
         ++m_openBrackets;
         break;
     }
@@ -329,14 +337,16 @@ KeyEffect CTasma::Function(int function)
     default: {
         auto bracket = std::make_unique<CLewyNaw>();
         added = bracket.get();
-        m_tokens.Append(std::move(bracket));
+        AppendToken(std::move(bracket));
         ++m_openBrackets;
         break;
     }
     }
     m_cursor = LastIndex();
-    if (added != nullptr)
+    if (added != nullptr) {
         added->SetFunction(function, factor, offset);
+        Touch(m_cursor);
+    }
     effect.flashes.push_back(kIdFunction0 + function);
     effect.refresh = true;
     return effect;
@@ -351,7 +361,7 @@ bool CTasma::CloseBracketStep(KeyEffect& effect)
     switch (lastKind) {
     case kKindStala:
     case kKindPrawyNaw:
-        m_tokens.Append(std::make_unique<CPrawyNaw>());
+        AppendToken(std::make_unique<CPrawyNaw>());
         --m_openBrackets;
         break;
     case kKindLewyNaw:
@@ -359,13 +369,13 @@ bool CTasma::CloseBracketStep(KeyEffect& effect)
         if (m_tokens.Count() == 1) {
             changed = false;
         } else {
-            m_tokens.Remove(LastIndex());
+            RemoveToken(LastIndex());
             --m_openBrackets;
         }
         break;
     default:
         if (IsOperatorKind(lastKind)) {
-            m_tokens.Replace(LastIndex(), std::make_unique<CPrawyNaw>());
+            ReplaceToken(LastIndex(), std::make_unique<CPrawyNaw>());
             --m_openBrackets;
         } else {
             changed = false;
@@ -391,12 +401,10 @@ KeyEffect CTasma::Result()
     effect.refresh = true;
     const auto formatter = [this](double v) { return FormatResult(v); };
     if (m_cursor >= 0 && m_cursor < LastIndex()) {
-        int i = m_cursor;
-        while (i <= LastIndex() && m_tokens.KindAt(i) != kKindWynik)
-            ++i;
-        if (i <= LastIndex()) {
-            m_tokens.EvaluateResult(i, formatter);
-            m_cursor = i;
+        const int mark = m_tokens.NextResultMark(m_cursor);
+        if (mark >= 0) {
+            EvaluateResultAt(mark, formatter);
+            m_cursor = mark;
             effect.reevaluated = true;
         } else {
             m_cursor = LastIndex();
@@ -415,16 +423,16 @@ KeyEffect CTasma::Result()
         const int kind = m_tokens.KindAt(LastIndex());
         if (kind == kKindStala || kind == kKindPrawyNaw)
             break;
-        m_tokens.Remove(LastIndex());
+        RemoveToken(LastIndex());
     }
     if (m_tokens.Empty()) {
         // Not reached from any key sequence; a tape is never left empty.
         m_cursor = -1;
         EnsureNumber();
     }
-    m_tokens.Append(std::make_unique<CWynik>());
+    AppendToken(std::make_unique<CWynik>());
     m_cursor = LastIndex();
-    m_tokens.EvaluateResult(m_cursor, formatter);
+    EvaluateResultAt(m_cursor, formatter);
     effect.reevaluated = true;
     effect.flashes.push_back(kIdResult);
     return effect;
@@ -523,44 +531,170 @@ KeyEffect CTasma::SetConversion(double multiplier, double offset)
     return ParameterChanged(true);
 }
 
-std::vector<std::string> CTasma::DisplayLines() const
+std::string DisplayLine(const CWezel& node, int depth, char separator)
+{
+    auto spaces = [](int count) { return std::string(static_cast<std::size_t>(std::max(count, 0)), ' '); };
+    std::string line;
+    switch (node.m_kind) {
+    case kKindStala:
+    case kKindWynik: {
+        // Separators of all numbers and results stand in one column.
+        const std::size_t p = node.m_valueText.find(separator);
+        const int count = p == std::string::npos ? 22 : 21 - static_cast<int>(std::min<std::size_t>(p, 22));
+        line = node.m_label + '\t' + spaces(count);
+        break;
+    }
+    case kKindLewyNaw:
+        // Labels end in one column, one place further per open bracket.
+        line = spaces(std::min(depth, kMaxBracketIndent)) + spaces(7 - static_cast<int>(node.m_label.size()))
+            + node.m_label;
+        break;
+    case kKindPrawyNaw:
+        // Under the last character of its opening bracket's label.
+        line = spaces(std::min(DepthAfter(node, depth), kMaxBracketIndent)) + node.m_label;
+        break;
+    default:
+        line = "\t       " + node.m_label;
+        break;
+    }
+    line += node.m_valueText;
+    line += node.m_trailingText;
+    return line;
+}
+
+int DepthAfter(const CWezel& node, int depth)
+{
+    if (node.m_kind == kKindLewyNaw)
+        return depth + 1;
+    if (node.m_kind == kKindPrawyNaw)
+        return depth > 0 ? depth - 1 : 0;
+    return depth;
+}
+
+std::vector<std::string> BuildDisplayLines(const CTokenList& tokens, char separator)
 {
     std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(m_tokens.Count()));
-    std::string indent;
-    for (int i = 0; i < m_tokens.Count(); ++i) {
-        const CWezel& node = *m_tokens.At(i);
-        std::string line;
-        switch (node.m_kind) {
-        case kKindStala:
-        case kKindWynik: {
-            // Separators of all numbers and results stand in one column.
-            const std::size_t p = node.m_valueText.find(m_separator);
-            int spaces = p == std::string::npos ? 22 : 21 - static_cast<int>(p);
-            if (spaces < 1)
-                spaces = 0;
-            line = node.m_label + '\t' + std::string(static_cast<std::size_t>(spaces), ' ');
-            break;
-        }
-        case kKindLewyNaw: {
-            // Labels end in one column, one place further per open bracket.
-            const int pad = 7 - static_cast<int>(node.m_label.size());
-            line = indent + std::string(static_cast<std::size_t>(pad > 0 ? pad : 0), ' ') + node.m_label;
-            indent += ' ';
-            break;
-        }
-        case kKindPrawyNaw:
-            if (!indent.empty())
-                indent.pop_back();
-            line = indent + node.m_label;
-            break;
-        default:
-            line = "\t       " + node.m_label;
-            break;
-        }
-        line += node.m_valueText;
-        line += node.m_trailingText;
-        lines.push_back(std::move(line));
+    lines.reserve(static_cast<std::size_t>(tokens.Count()));
+    int depth = 0;
+    for (int i = 0; i < tokens.Count(); ++i) {
+        lines.push_back(DisplayLine(*tokens.At(i), depth, separator));
+        depth = DepthAfter(*tokens.At(i), depth);
     }
     return lines;
+}
+
+CWezel* CTasma::AppendToken(std::unique_ptr<CWezel> node)
+{
+    Shift(m_tokens.Count());
+    return m_tokens.Append(std::move(node));
+}
+
+void CTasma::RemoveToken(int index)
+{
+    Shift(index);
+    m_tokens.Remove(index);
+}
+
+void CTasma::ReplaceToken(int index, std::unique_ptr<CWezel> node)
+{
+    // A bracket that comes or goes changes the depth of every line after
+    // it: those are rebuilt. Keys do that only to the last token.
+    const int before = m_tokens.KindAt(index);
+    const auto bracket = [](int kind) { return kind == kKindLewyNaw || kind == kKindPrawyNaw; };
+    if (before != node->m_kind && (bracket(before) || bracket(node->m_kind)))
+        Shift(index);
+    else
+        Touch(index);
+    m_tokens.Replace(index, std::move(node));
+}
+
+void CTasma::ClearTokens()
+{
+    Shift(0);
+    m_tokens.Clear();
+}
+
+void CTasma::EvaluateResultAt(int index, const ResultFormatter& formatter)
+{
+    Touch(index);
+    m_tokens.EvaluateResult(index, formatter);
+}
+
+void CTasma::Touch(int index)
+{
+    // Lines from the first shifted token on are rebuilt anyway.
+    if (index < 0 || index >= m_shiftedFrom || (!m_touched.empty() && m_touched.back() == index))
+        return;
+    m_touched.push_back(index);
+    // Many edits between two looks at the lines: sync now, so that the
+    // list of touched tokens stays short.
+    if (m_touched.size() > 64)
+        SyncLines();
+}
+
+void CTasma::Shift(int index) { m_shiftedFrom = std::min(m_shiftedFrom, index); }
+
+void CTasma::SyncLines() const
+{
+    const int count = m_tokens.Count();
+    const int from = std::min({m_shiftedFrom, count, static_cast<int>(m_lines.size())});
+    m_rowsKept = std::min(m_rowsKept, from);
+    m_lines.resize(static_cast<std::size_t>(from));
+    m_depths.resize(static_cast<std::size_t>(from));
+
+    // Touched tokens before the shift: the depths before them stand (no
+    // bracket came or went there), only their own lines may differ.
+    for (const int touched : m_touched) {
+        if (touched >= from)
+            continue;
+        const auto row = static_cast<std::size_t>(touched);
+        std::string line = DisplayLine(*m_tokens.At(touched), m_depths[row], m_separator);
+        if (line != m_lines[row]) {
+            m_lines[row] = std::move(line);
+            if (touched < m_rowsKept)
+                m_changedRows.push_back(touched);
+        }
+    }
+    m_touched.clear();
+    // Rows that pile up unread (nobody takes the changes) stay as many as
+    // there are rows.
+    if (m_changedRows.size() > 2 * static_cast<std::size_t>(m_rowsKept) + 64) {
+        std::sort(m_changedRows.begin(), m_changedRows.end());
+        m_changedRows.erase(std::unique(m_changedRows.begin(), m_changedRows.end()), m_changedRows.end());
+    }
+
+    // From the shift on, every line anew.
+    int depth = from == 0 ? 0 : DepthAfter(*m_tokens.At(from - 1), m_depths.back());
+    m_lines.reserve(static_cast<std::size_t>(count));
+    m_depths.reserve(static_cast<std::size_t>(count));
+    for (int i = from; i < count; ++i) {
+        const CWezel& node = *m_tokens.At(i);
+        m_depths.push_back(depth);
+        m_lines.push_back(DisplayLine(node, depth, m_separator));
+        depth = DepthAfter(node, depth);
+    }
+    m_shiftedFrom = std::numeric_limits<int>::max();
+}
+
+const std::vector<std::string>& CTasma::Lines() const
+{
+    SyncLines();
+    return m_lines;
+}
+
+DisplayChanges CTasma::TakeDisplayChanges()
+{
+    SyncLines();
+    DisplayChanges changes;
+    changes.keptRows = m_rowsKept;
+    changes.rowCount = m_tokens.Count();
+    std::sort(m_changedRows.begin(), m_changedRows.end());
+    for (std::size_t i = 0; i < m_changedRows.size(); ++i) {
+        const int row = m_changedRows[i];
+        if (row < m_rowsKept && (i == 0 || m_changedRows[i - 1] != row))
+            changes.changedRows.push_back(row);
+    }
+    m_changedRows.clear();
+    m_rowsKept = changes.rowCount;
+    return changes;
 }

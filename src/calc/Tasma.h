@@ -12,6 +12,29 @@
 
 enum class AngleMode { None, Deg, Rad, Grad };
 
+// Brackets are indented one column per enclosing open bracket, up to this
+// many columns: deeper brackets line up at the limit, so a line costs no
+// more for a deep nesting than for a shallow one.
+inline constexpr int kMaxBracketIndent = 32;
+
+// The display line of a token with `depth` brackets open before it, and
+// the depth after it; every line of a list from the start, the plain way.
+std::string DisplayLine(const CWezel& node, int depth, char separator);
+int DepthAfter(const CWezel& node, int depth);
+std::vector<std::string> BuildDisplayLines(const CTokenList& tokens, char separator);
+
+// How the display lines changed since they were last taken: what the list
+// showing them has to do to show them again.
+struct DisplayChanges {
+    // Rows before this one are where the list has them...
+    int keptRows = 0;
+    // ...but these of them (ascending) were rewritten: after one key each
+    // reads differently; over several keys one may have changed back.
+    std::vector<int> changedRows;
+    // The rows from keptRows up to this count are new.
+    int rowCount = 0;
+};
+
 // What the page does after a key, in this order: beep, refresh the list,
 // flash the buttons (in order, each for the flash time).
 struct KeyEffect {
@@ -79,8 +102,13 @@ public:
     // (factor, offset) a new bracket of a function gets.
     std::pair<double, double> BracketParameters(int function) const;
 
-    // One display line per token.
-    std::vector<std::string> DisplayLines() const;
+    // One display line per token. Kept as keys change the tape: a key
+    // rebuilds the lines of the tokens it changed, and the lines after a
+    // token that came or went (keys add and remove at the end only).
+    const std::vector<std::string>& Lines() const;
+    std::vector<std::string> DisplayLines() const { return Lines(); }
+    // The changes since the last call; the first call has every line new.
+    DisplayChanges TakeDisplayChanges();
 
     const CTokenList& Tokens() const { return m_tokens; }
     int TokenCount() const { return m_tokens.Count(); }
@@ -92,7 +120,8 @@ public:
 private:
     bool CursorOnLast() const { return m_cursor == m_tokens.Count() - 1; }
     int LastIndex() const { return m_tokens.Count() - 1; }
-    CStala* NumberAtCursor() const;
+    // The number at the cursor, to be edited; null for other tokens.
+    CStala* NumberAtCursor();
     void EnsureNumber();
     void ReparameterizeCurrent();
     void Reevaluate(KeyEffect& effect);
@@ -100,7 +129,31 @@ private:
     // The closing bracket key; returns whether the tape changed.
     bool CloseBracketStep(KeyEffect& effect);
 
+    // Every change to the tokens goes through these, so that the lines
+    // learn which tokens changed.
+    CWezel* AppendToken(std::unique_ptr<CWezel> node);
+    void RemoveToken(int index);
+    void ReplaceToken(int index, std::unique_ptr<CWezel> node);
+    void ClearTokens();
+    void EvaluateResultAt(int index, const ResultFormatter& formatter);
+    // A token's line may read differently; tokens from an index on came,
+    // went or moved.
+    void Touch(int index);
+    void Shift(int index);
+    // Brings the lines up to date with the tokens.
+    void SyncLines() const;
+
     CTokenList m_tokens;
+    // The display lines, the bracket depth before each token, and what
+    // changed since they were synced (tokens) and since they were taken
+    // (rows). Lines() is const and syncs, hence mutable.
+    mutable std::vector<std::string> m_lines;
+    mutable std::vector<int> m_depths;
+    mutable std::vector<int> m_touched;
+    mutable int m_shiftedFrom = 0;
+    mutable int m_rowsKept = 0;
+    mutable std::vector<int> m_changedRows;
+
     int m_cursor = -1;
     int m_openBrackets = 0;
     char m_separator;

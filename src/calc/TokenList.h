@@ -21,13 +21,22 @@ public:
     // Kind of the node at an index; kKindWezel outside the list.
     int KindAt(int index) const;
 
+    // Nodes come in unlinked; links are made by the parser alone.
     CWezel* Append(std::unique_ptr<CWezel> node);
     CWezel* Replace(int index, std::unique_ptr<CWezel> node);
     void Remove(int index);
     void Clear();
 
-    // Recursive descent from the parse position, which each advances past
-    // what it used. Each returns the root of what it parsed, or null.
+    // The first result mark at or after an index, and the last one before
+    // an index; -1 when there is none. Found without a walk over the list.
+    int NextResultMark(int from) const;
+    int PreviousResultMark(int before) const;
+
+    // The grammar's three rules (sum, product, primary) from the parse
+    // position, which each advances past what it used. Each returns the
+    // root of what it parsed, or null. They descend as a recursive parser
+    // would, but on a stack of their own: no nesting depth exhausts the
+    // program's stack.
     CWezel* ParseSum();
     CWezel* ParseProduct();
     CWezel* ParsePrimary();
@@ -35,15 +44,37 @@ public:
     // Parses and computes the result mark at index k (nothing when k is no
     // result mark) and stores the formatted value as its text.
     void EvaluateResult(int k, const ResultFormatter& formatter);
-    // Recomputes the first result mark at or after index c.
-    void ReevaluateFrom(int c, const ResultFormatter& formatter);
+    // Recomputes the first result mark at or after index c; returns its
+    // index, -1 when there is none.
+    int ReevaluateFrom(int c, const ResultFormatter& formatter);
 
     int m_parsePosition = 0;
 
 private:
+    enum class Rule : unsigned char { Sum, Product, Primary };
+    // One rule being parsed: where it is (0 before its first operand, 1
+    // after an operand, 2 after the right operand of `pending`), what it
+    // has built so far and the operator or bracket waiting for an operand.
+    struct ParseFrame {
+        Rule rule;
+        unsigned char stage;
+        CWezel* acc;
+        CWezel* pending;
+    };
+    CWezel* Parse(Rule rule);
+    // Sets a link of a node through its own SetLeft or SetRight, keeping
+    // the counts of links to the nodes it left and now reaches.
+    void Link(CWezel* node, bool left, CWezel* target);
+
     // Links of other nodes to a node about to go would dangle; they are
-    // cut so that any node can still be evaluated afterwards.
-    void Unlink(const CWezel* node);
+    // cut so that any node can still be evaluated afterwards. The node at
+    // `index` is the one going.
+    void Unlink(int index);
+    // The marks' positions after a node at `index` came or went.
+    void MarkAdded(int index);
+    void MarkRemoved(int index);
 
     std::vector<std::unique_ptr<CWezel>> m_nodes;
+    std::vector<int> m_resultMarks; // positions of the result marks, ascending
+    std::vector<ParseFrame> m_parseStack; // kept to spare an allocation per parse
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <vector>
 
 #include "base/NumberText.h"
 #include "base/StringTable.h"
@@ -237,14 +238,56 @@ void CStala::DeriveEntryState()
     m_exponentDigits = value == 0 ? kUnlimitedExponentDigits : DecimalDigits(value);
 }
 
-double CDzialanie::Evaluate() const
+double EvaluateSubtree(const CWezel& root)
 {
-    if (m_left == nullptr || m_right == nullptr)
-        return 0.0;
-    const double a = m_left->Evaluate();
-    const double b = m_right->Evaluate();
-    return Combine(a, b);
+    // A node is visited twice: first its operands are scheduled (left on
+    // top, so it is evaluated first), then its value replaces theirs on
+    // the value stack.
+    struct Visit {
+        const CWezel* node;
+        bool operandsDone;
+    };
+    // The stacks keep their room from one walk to the next: a long
+    // expression, recomputed on every key, then allocates nothing.
+    struct Scratch {
+        std::vector<Visit> visits;
+        std::vector<double> values;
+        bool inUse = false;
+    };
+    thread_local Scratch scratch;
+    Scratch local;
+    Scratch& use = scratch.inUse ? local : scratch;
+    use.inUse = true;
+    std::vector<Visit>& visits = use.visits;
+    std::vector<double>& values = use.values;
+    visits.clear();
+    values.clear();
+    visits.push_back({&root, false});
+    while (!visits.empty()) {
+        const Visit visit = visits.back();
+        visits.pop_back();
+        const CWezel& node = *visit.node;
+        const int count = node.OperandCount();
+        if (count > 0 && !visit.operandsDone) {
+            visits.push_back({&node, true});
+            if (count > 1)
+                visits.push_back({node.m_right, false});
+            visits.push_back({node.m_left, false});
+            continue;
+        }
+        // The operands' values are the last `count` on the stack.
+        const std::size_t first = values.size() - static_cast<std::size_t>(count);
+        const double value = node.ValueFrom(values.data() + first);
+        values.resize(first);
+        values.push_back(value);
+    }
+    use.inUse = false;
+    return values.back();
 }
+
+double CDzialanie::Evaluate() const { return EvaluateSubtree(*this); }
+
+double CWynik::Evaluate() const { return EvaluateSubtree(*this); }
 
 CLewyNaw::CLewyNaw() : CWezel(kKindLewyNaw, "(") {}
 
@@ -298,4 +341,4 @@ double CLewyNaw::Apply(double x) const
     }
 }
 
-double CLewyNaw::Evaluate() const { return Apply(m_left != nullptr ? m_left->Evaluate() : 0.0); }
+double CLewyNaw::Evaluate() const { return EvaluateSubtree(*this); }

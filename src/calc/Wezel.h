@@ -42,12 +42,22 @@ public:
     virtual void SetLeft(CWezel* node) = 0;
     virtual void SetRight(CWezel* node) = 0;
 
+    // Evaluation in steps, for a walk that needs no recursion: how many of
+    // the links (left, then left and right) the node's value needs, and the
+    // value from theirs (`operands` holds that many values, left first).
+    virtual int OperandCount() const = 0;
+    virtual double ValueFrom(const double* operands) const = 0;
+
     int m_kind;
     CWezel* m_left = nullptr;  // never owning
     CWezel* m_right = nullptr; // never owning
     std::string m_valueText;
     std::string m_label;
     std::string m_trailingText;
+    // How many links of other nodes point here. The token list's parser
+    // makes every link and keeps the count, so that a node about to go
+    // knows whether any link to it is left to cut.
+    int m_linkedBy = 0;
 
 protected:
     CWezel(int kind, std::string label) : m_kind(kind), m_label(std::move(label)) {}
@@ -62,6 +72,8 @@ public:
     double Evaluate() const override;
     void SetLeft(CWezel*) override { m_left = nullptr; }
     void SetRight(CWezel*) override { m_right = nullptr; }
+    int OperandCount() const override { return 0; }
+    double ValueFrom(const double*) const override { return Evaluate(); }
 
     // Editing. Operations that return bool return false when they refuse
     // the key; a refusal changes nothing. A number whose text is inf or nan
@@ -92,6 +104,12 @@ public:
     double Evaluate() const override;
     void SetLeft(CWezel* node) override { m_left = node; }
     void SetRight(CWezel* node) override { m_right = node; }
+    // A missing operand makes the whole operation 0.
+    int OperandCount() const override { return m_left != nullptr && m_right != nullptr ? 2 : 0; }
+    double ValueFrom(const double* operands) const override
+    {
+        return OperandCount() == 2 ? Combine(operands[0], operands[1]) : 0.0;
+    }
 
 protected:
     using CWezel::CWezel;
@@ -133,6 +151,9 @@ public:
     double Evaluate() const override;
     void SetLeft(CWezel* node) override { m_left = node; }
     void SetRight(CWezel*) override { m_right = nullptr; }
+    // An empty bracket applies its function to 0.
+    int OperandCount() const override { return m_left != nullptr ? 1 : 0; }
+    double ValueFrom(const double* operands) const override { return Apply(m_left != nullptr ? operands[0] : 0.0); }
 
     // Function number 0..24 (others count as the plain bracket), with its
     // parameter(s); the label follows the function.
@@ -152,15 +173,24 @@ public:
     double Evaluate() const override { return 0.0; }
     void SetLeft(CWezel*) override { m_left = nullptr; }
     void SetRight(CWezel*) override { m_right = nullptr; }
+    int OperandCount() const override { return 0; }
+    double ValueFrom(const double*) const override { return 0.0; }
 };
 
 class CWynik : public CWezel {
 public:
     CWynik() : CWezel(kKindWynik, "=") {}
-    double Evaluate() const override { return m_left != nullptr ? m_left->Evaluate() : 0.0; }
+    double Evaluate() const override;
     void SetLeft(CWezel* node) override { m_left = node; }
     void SetRight(CWezel*) override { m_right = nullptr; }
+    int OperandCount() const override { return m_left != nullptr ? 1 : 0; }
+    double ValueFrom(const double* operands) const override { return m_left != nullptr ? operands[0] : 0.0; }
 };
+
+// The value of the tree below a node, walked on a stack of its own: no
+// depth of brackets or length of a chain of operators exhausts the
+// program's stack. The operands of a node are evaluated left first.
+double EvaluateSubtree(const CWezel& root);
 
 // sin and cos as the calculator shows them: rounded to 11 decimals, so
 // that sin(30 deg) is 0.5 exactly.

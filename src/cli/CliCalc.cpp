@@ -126,7 +126,7 @@ int Run(const ParsedArguments& args, Context& context)
     for (const CalcKey& key : keys)
         Press(tape, key, infos);
 
-    const std::vector<std::string> lines = tape.DisplayLines();
+    const std::vector<std::string>& lines = tape.Lines();
     if (context.format == OutputFormat::Table) {
         for (const std::string& line : lines)
             context.out += line + "\n";

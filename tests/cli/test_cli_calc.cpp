@@ -133,6 +133,32 @@ TEST(CliCalc, SelectionPasteAndInfo)
     EXPECT_EQ(Strings(ji["info"]), (std::vector<std::string>{"Pośredni wynik obliczeń:\n5,00000"}));
 }
 
+TEST(CliCalc, DeepNestingEndsCleanlyWithBoundedOutput)
+{
+    // Brackets by the ten thousand: each line stays as short as at an
+    // ordinary depth, and the result is computed.
+    std::string brackets;
+    for (int i = 0; i < 35000; ++i)
+        brackets += "( ";
+    const Lines open = Tape({brackets, brackets});
+    ASSERT_EQ(open.size(), 70000u);
+    EXPECT_EQ(open.front(), "      (");
+    for (const std::string& line : open)
+        ASSERT_LE(line.size(), 40u);
+
+    const Lines closed = Tape({brackets.substr(0, 2 * 30000), "1 ="});
+    ASSERT_EQ(closed.size(), 60002u);
+    EXPECT_EQ(closed.back(), Res("1,00000"));
+    EXPECT_EQ(closed[30000], Num("1,"));
+    // The innermost pair, deeper than the indentation goes, lines up as
+    // the outermost does: each closing bracket under its opening one.
+    for (const std::size_t opening : {std::size_t{0}, std::size_t{29999}}) {
+        std::string under = closed[opening];
+        under.back() = ')';
+        EXPECT_EQ(closed[60000 - opening], under) << opening;
+    }
+}
+
 TEST(CliCalc, UsageErrors)
 {
     auto expect = [](const std::vector<std::string>& args, const std::string& message) {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <pthread.h>
 
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -68,6 +70,26 @@ inline KeyEffect Press(CTasma& tape, const std::string& keys)
         }
     }
     return last;
+}
+
+// Runs a piece of a test on a thread with a small stack (256 KiB), so
+// that work whose stack grows with the depth of its input fails there at
+// depths a test can afford, instead of passing on the main thread's
+// larger stack.
+inline void OnSmallStack(const std::function<void()>& work)
+{
+    pthread_attr_t attributes;
+    ASSERT_EQ(pthread_attr_init(&attributes), 0);
+    ASSERT_EQ(pthread_attr_setstacksize(&attributes, 256 * 1024), 0);
+    pthread_t thread;
+    auto run = [](void* argument) -> void* {
+        (*static_cast<const std::function<void()>*>(argument))();
+        return nullptr;
+    };
+    const int created = pthread_create(&thread, &attributes, run, const_cast<std::function<void()>*>(&work));
+    pthread_attr_destroy(&attributes);
+    ASSERT_EQ(created, 0);
+    ASSERT_EQ(pthread_join(thread, nullptr), 0);
 }
 
 // Runs each test under both separators.

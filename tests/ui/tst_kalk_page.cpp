@@ -505,6 +505,130 @@ private slots:
         QCOMPARE(LastLine(s.page), "=" + NumberLine("212.00000", 18));
     }
 
+    // The list shows the tape's lines after edits in the middle of a long
+    // tape, and a key rewrites the rows of the lines it changed, no others.
+    void listItemsFollowTheTapeAfterEditsInTheMiddle()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        CListBoxEx* list = s.page.TapeList();
+        for (int i = 0; i < 30; ++i)
+            Type("12,5*s30)+7=");
+        QAbstractItemModel* model = list->model();
+        QSignalSpy rewritten(model, &QAbstractItemModel::dataChanged);
+        QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(model, &QAbstractItemModel::rowsRemoved);
+        auto rewrittenRows = [&rewritten] {
+            QList<int> rows;
+            for (const QList<QVariant>& signal : std::as_const(rewritten))
+                for (int r = signal.at(0).toModelIndex().row(); r <= signal.at(1).toModelIndex().row(); ++r)
+                    rows << r;
+            rewritten.clear();
+            return rows;
+        };
+        auto tapeLines = [&s] {
+            QStringList lines;
+            for (const std::string& line : s.page.Tape().Lines())
+                lines << QString::fromStdString(line);
+            return lines;
+        };
+
+        // The first number of expression 15 (eight lines each) and its result.
+        const int number = 15 * 8;
+        const int result = number + 7;
+        list->setCurrentRow(number);
+        Type("4");
+        QCOMPARE(Line(s.page, number), NumberLine("12.54", 19));
+        QCOMPARE(Line(s.page, result), "=" + NumberLine("13.27000", 19));
+        QCOMPARE(rewrittenRows(), (QList<int>{number, result}));
+
+        list->setCurrentRow(number + 1);
+        Type("-");
+        QCOMPARE(rewrittenRows(), (QList<int>{number + 1, result}));
+        list->setCurrentRow(number + 2);
+        Type("o");
+        QCOMPARE(Line(s.page, number + 2), QStringLiteral("   cos("));
+        QCOMPARE(rewrittenRows(), (QList<int>{number + 2, result}));
+        list->setCurrentRow(number);
+        Key(Qt::Key_Backspace);
+        QCOMPARE(rewrittenRows(), (QList<int>{number, result}));
+        // "=" on an earlier line recomputes the same result: nothing to rewrite.
+        list->setCurrentRow(number + 3);
+        Type("=");
+        QCOMPARE(s.page.Tape().Cursor(), result);
+        QCOMPARE(rewrittenRows(), QList<int>{});
+        // Fix reformats the cursor's result.
+        Type("f");
+        QCOMPARE(rewrittenRows(), QList<int>{result});
+        QCOMPARE(inserted.count() + removed.count(), 0);
+        QCOMPARE(Lines(s.page), tapeLines());
+
+        // At the end, keys add and remove rows there only.
+        const int count = list->count();
+        Key(Qt::Key_End);
+        Type("+8");
+        QCOMPARE(list->count(), count + 3);
+        Key(Qt::Key_Backspace);
+        Key(Qt::Key_Backspace);
+        QCOMPARE(list->count(), count + 2);
+        for (const QList<QVariant>& signal : std::as_const(inserted))
+            QVERIFY(signal.at(1).toInt() >= count);
+        for (const QList<QVariant>& signal : std::as_const(removed))
+            QVERIFY(signal.at(1).toInt() >= count);
+        for (const int row : rewrittenRows())
+            QVERIFY(row >= count);
+        QCOMPARE(Lines(s.page), tapeLines());
+    }
+
+    // A tape longer than the list is high: rows of one height, the cursor
+    // kept in view, the list's keys moving it by lines and pages.
+    void aLongTapeScrollsToTheCursor()
+    {
+        Shown s;
+        QVERIFY(Ready(s.page));
+        CListBoxEx* list = s.page.TapeList();
+        for (int i = 0; i < 200; ++i)
+            Type("1+");
+        Type("1=");
+        QCOMPARE(list->count(), 402);
+        const QRect viewport = list->viewport()->rect();
+        auto shown = [&](int row) { return viewport.contains(list->visualItemRect(list->item(row))); };
+        QVERIFY(shown(401));
+        QVERIFY(!shown(0));
+        const QRect last = list->visualItemRect(list->item(401));
+        const QRect before = list->visualItemRect(list->item(400));
+        QCOMPARE(last.top() - before.top(), last.height());
+        QCOMPARE(list->indexAt(last.center()).row(), 401);
+        QCOMPARE(list->indexAt(before.center()).row(), 400);
+
+        Key(Qt::Key_Home);
+        QCOMPARE(s.page.Tape().Cursor(), 0);
+        QVERIFY(shown(0));
+        // A page down puts the cursor on the last line the page showed.
+        const int perPage = viewport.height() / last.height();
+        Key(Qt::Key_PageDown);
+        QCOMPARE(s.page.Tape().Cursor(), perPage - 1);
+        QVERIFY(shown(perPage - 1));
+        Key(Qt::Key_PageDown);
+        QCOMPARE(s.page.Tape().Cursor(), 2 * (perPage - 1));
+        QVERIFY(shown(2 * (perPage - 1)));
+        Key(Qt::Key_Up);
+        QCOMPARE(s.page.Tape().Cursor(), 2 * (perPage - 1) - 1);
+        Key(Qt::Key_End);
+        QCOMPARE(s.page.Tape().Cursor(), 401);
+        QVERIFY(shown(401));
+        // A key on a line far up brings it into view and edits it.
+        list->setCurrentRow(2);
+        QVERIFY(shown(2));
+        Type("5");
+        QCOMPARE(Line(s.page, 2), NumberLine("15.", 19));
+        QCOMPARE(LastLine(s.page), "=" + NumberLine("215.00000", 18));
+        QVERIFY(shown(2));
+        // A click picks the line under the mouse.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
+        QCOMPARE(s.page.Tape().Cursor(), 4);
+    }
+
     void theCursorLineStaysHighlighted()
     {
         Shown s;
