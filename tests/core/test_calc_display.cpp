@@ -125,7 +125,7 @@ TEST_P(Display, AKeyOnAnEarlierLineChangesItsLineAndItsResultOnly)
     EXPECT_EQ(typed.keptRows, tape.TokenCount());
     EXPECT_EQ(typed.changedRows, (std::vector<int>{number, mark}));
     mirror.Apply(typed, tape.Lines());
-    EXPECT_EQ(tape.Lines()[static_cast<std::size_t>(number)], "\t" + std::string(19, ' ') + Sep("12.54"));
+    EXPECT_EQ(tape.Lines()[static_cast<std::size_t>(number)], std::string("\t") + std::string(19, ' ') + Sep("12.54"));
     EXPECT_EQ(tape.Token(mark)->m_valueText, Sep("13.27000"));
 
     // An operator exchanged changes its own line and the result.

@@ -43,7 +43,7 @@ TEST_P(Tape, StartsWithOneFreshNumber)
     EXPECT_EQ(tape.ResultFormat(), "");
     const auto lines = tape.DisplayLines();
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], "\t" + std::string(20, ' ') + Sep("0."));
+    EXPECT_EQ(lines[0], std::string("\t") + std::string(20, ' ') + Sep("0."));
 }
 
 TEST_P(Tape, SimpleSumAndCarriedResult)
@@ -408,10 +408,10 @@ TEST_P(Tape, DisplayLinesOfASumWithASine)
 {
     Press(tape, "2 + sin( 30 ) =");
     const std::vector<std::string> expected = {
-        "\t" + std::string(20, ' ') + Sep("2."),
+        std::string("\t") + std::string(20, ' ') + Sep("2."),
         "\t       +",
         "   sin(",
-        "\t" + std::string(19, ' ') + Sep("30."),
+        std::string("\t") + std::string(19, ' ') + Sep("30."),
         "      )",
         "=\t" + std::string(20, ' ') + Sep("2.50000"),
     };
