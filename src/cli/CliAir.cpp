@@ -31,7 +31,7 @@ int Run(const ParsedArguments& args, Context& context)
          {"mass-flow", kQuantityMassFlow}},
         [](const std::string&, const std::string& text) { return ModeOf(text); }, context, kCommand);
 
-    std::vector<MediumRow> rows;
+    MediumRowWriter rows(context);
     ForEachRow(
         steps,
         [&](const std::vector<double>& values) {
@@ -106,10 +106,10 @@ int Run(const ParsedArguments& args, Context& context)
                 r.IntegerList("messages", log.Messages());
                 r.Text("limit_text", air.GetLimitText());
             }
-            rows.push_back(std::move(row));
+            rows.Add(row);
         },
         kCommand);
-    return EmitMediumRows(context, rows);
+    return rows.Finish();
 }
 
 } // namespace

@@ -308,37 +308,50 @@ int ParseInteger(std::string_view text, int low, int high, const std::string& op
     return static_cast<int>(value);
 }
 
-std::vector<double> ExpandRange(double start, double stop, double step, const std::string& option,
-                                const std::string& command)
+double ValueRange::operator[](std::size_t i) const
 {
+    if (step_ == 0)
+        return start_;
+    double v = start_ + static_cast<double>(i) * step_;
+    if (std::fabs(v - stop_) <= std::fabs(step_) * 1e-9)
+        v = stop_;
+    return v;
+}
+
+ValueRange ExpandRange(double start, double stop, double step, const std::string& option,
+                       const std::string& command)
+{
+    if (!std::isfinite(start) || !std::isfinite(stop) || !std::isfinite(step))
+        throw UsageError("--" + option + ": the start, end and step of a range must be finite numbers", command);
     if (step == 0)
         throw UsageError("--" + option + ": the step of a range must not be 0", command);
-    const double steps = (stop - start) / step;
+    // Divided first where the difference alone overflows (-1e308:1e308:1e307).
+    const double difference = stop - start;
+    const double steps = std::isfinite(difference) ? difference / step : stop / step - start / step;
     // Inclusive, with a tolerance: 0:1:0.1 has 11 values although ten
     // steps of 0.1 do not add up to 1 exactly.
     const double tolerance = 1e-9 * std::max(1.0, std::fabs(steps));
-    if (!std::isfinite(steps) || steps < -tolerance)
+    if (steps < -tolerance)
         throw UsageError("--" + option + ": the range is empty (the step goes away from the end)", command);
-    const double count = std::floor(steps + tolerance) + 1;
-    if (count > static_cast<double>(kMaxRows))
+    // Not below the limit: too many, or more than a double counts (inf).
+    if (!(steps + tolerance < static_cast<double>(kMaxRows)))
         throw UsageError("--" + option + ": the range has more than " + std::to_string(kMaxRows) + " values",
                          command);
-    std::vector<double> values;
-    const auto n = static_cast<std::size_t>(count);
-    values.reserve(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        double v = start + static_cast<double>(i) * step;
-        if (std::fabs(v - stop) <= std::fabs(step) * 1e-9)
-            v = stop;
-        values.push_back(v);
-    }
-    return values;
+    ValueRange range;
+    range.start_ = start;
+    range.stop_ = stop;
+    range.step_ = step;
+    range.count_ = static_cast<std::size_t>(std::floor(steps + tolerance)) + 1;
+    return range;
 }
+
+double QuantityValues::SI(std::size_t i) const { return ToSI(quantity, unit, shown[i]); }
 
 QuantityValues ParseQuantityValue(std::string_view text, int quantity, char localeSeparator, bool allowRange,
                                   const std::string& option, const std::string& command)
 {
     QuantityValues result;
+    result.quantity = quantity;
     std::string_view rest = text;
     double numbers[3] = {0, 0, 0};
     int count = 0;
@@ -365,19 +378,18 @@ QuantityValues ParseQuantityValue(std::string_view text, int quantity, char loca
             BadValue(option, "unknown unit " + Quote(unitText), quantity, command);
     }
     if (count == 1) {
-        result.si.push_back(ToSI(quantity, result.unit, numbers[0]));
+        result.shown = ValueRange(numbers[0]);
         return result;
     }
     result.range = true;
-    for (double shown : ExpandRange(numbers[0], numbers[1], numbers[2], option, command))
-        result.si.push_back(ToSI(quantity, result.unit, shown));
+    result.shown = ExpandRange(numbers[0], numbers[1], numbers[2], option, command);
     return result;
 }
 
 double FiniteQuantityValue(std::string_view text, int quantity, char localeSeparator, const std::string& option,
                            const std::string& command)
 {
-    const double si = ParseQuantityValue(text, quantity, localeSeparator, false, option, command).si.front();
+    const double si = ParseQuantityValue(text, quantity, localeSeparator, false, option, command).SI(0);
     if (std::isfinite(si))
         return si;
     double shown = 0;

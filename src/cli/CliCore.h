@@ -106,21 +106,53 @@ double ParsePlainNumber(std::string_view text, char localeSeparator, const std::
 int ParseInteger(std::string_view text, int low, int high, const std::string& option,
                  const std::string& command);
 
-struct QuantityValues {
-    std::vector<double> si;   // one value, or every value of a range, in SI
-    bool range = false;
-    int unit = 0;             // the unit written, 0 (SI) when none
+// The values START, START+STEP, ... up to STOP inclusive, with a tolerance
+// for rounding; the last one is STOP itself when it lands within it. Each
+// value is computed when asked for, so a long range holds no memory.
+class ValueRange {
+public:
+    ValueRange() = default;                  // the one value 0
+    explicit ValueRange(double value) : start_(value), stop_(value) {}
+    std::size_t Size() const { return count_; }
+    double operator[](std::size_t i) const;
+
+private:
+    friend ValueRange ExpandRange(double, double, double, const std::string&, const std::string&);
+    double start_ = 0;
+    double stop_ = 0;
+    double step_ = 0;
+    std::size_t count_ = 1;
 };
 
 // Most rows a command line may ask for, so a typo in a step cannot hang
-// the program or exhaust memory.
+// the program.
 inline constexpr std::size_t kMaxRows = 1000000;
 
+// A range from its three numbers. UsageError (naming the option) unless
+// all three are finite, the step is not 0 and leads from START towards
+// STOP, and there are at most kMaxRows values.
+ValueRange ExpandRange(double start, double stop, double step, const std::string& option,
+                       const std::string& command);
+
+// What a value option holds: one value, or every value of a range, in the
+// unit written.
+struct QuantityValues {
+    ValueRange shown;
+    bool range = false;
+    int quantity = 0;
+    int unit = 0;             // the unit written, 0 (SI) when none
+
+    std::size_t Size() const { return shown.Size(); }
+    // Value i through ToSI.
+    double SI(std::size_t i) const;
+};
+
 // "NUMBER [UNIT]" or, when ranges are allowed, "START:STOP:STEP [UNIT]"
-// (inclusive, in the unit written). Units from the quantity's list; the
-// values go through ToSI. Errors list the valid units.
-// Values that are not finite (inf, nan, or too large for SI) pass through:
-// the property models refuse them with a message of their own.
+// (inclusive, in the unit written). Units from the quantity's list.
+// Errors list the valid units.
+// A single value that is not finite (inf, nan, or too large for SI)
+// passes through: the property models refuse it with a message of their
+// own. A range needs finite numbers.
 QuantityValues ParseQuantityValue(std::string_view text, int quantity, char localeSeparator, bool allowRange,
                                   const std::string& option, const std::string& command);
 
@@ -129,11 +161,6 @@ QuantityValues ParseQuantityValue(std::string_view text, int quantity, char loca
 // which compute with any number they are given.
 double FiniteQuantityValue(std::string_view text, int quantity, char localeSeparator, const std::string& option,
                            const std::string& command);
-
-// The values START, START+STEP, ... up to STOP inclusive, with a tolerance
-// for rounding; the last one is STOP itself when it lands within it.
-std::vector<double> ExpandRange(double start, double stop, double step, const std::string& option,
-                                const std::string& command);
 
 // -------------------------------------------------------------------- output
 

@@ -21,7 +21,11 @@ struct MediumStep {
     int quantity = 0;            // 0 for a choice (regime, mode)
     int unit = 0;                // the unit written, for messages
     int choice = 0;              // regime or input mode
-    std::vector<double> values;  // SI; several for a range
+    ValueRange shown;            // in the unit written; several for a range
+
+    std::size_t Count() const { return shown.Size(); }
+    // Value i in SI; 0 for a choice.
+    double Value(std::size_t i) const;
 };
 
 // Parses every value option of the command in order. quantities maps a
@@ -33,6 +37,7 @@ std::vector<MediumStep> ParseMediumSteps(const ParsedArguments& args, const std:
 
 // Calls row(values) for every combination of the steps' values, the first
 // range varying slowest; values[i] is step i's value (0 for a choice).
+// UsageError, before the first row, when there would be more than kMaxRows.
 void ForEachRow(const std::vector<MediumStep>& steps, const std::function<void(const std::vector<double>&)>& row,
                 const std::string& command);
 
@@ -67,16 +72,29 @@ private:
 // SI unit name of a quantity.
 std::string SIUnit(int quantity);
 
-// Writes one row's table or collects its record; returns the exit status
-// contribution (kExitMessage when a setter refused a value).
+// One row of a property command: its readable table or its record, as
+// the context's format asks.
 struct MediumRow {
     Record record;
     std::string table;
-    bool refused = false;
+    bool refused = false;   // a setter refused its value
 };
 
-// Emits the rows as the context's format asks; status 1 when any refused.
-int EmitMediumRows(Context& context, const std::vector<MediumRow>& rows);
+// Writes the rows as they come: tables one after another with a blank line
+// between, or records through a RecordWriter. Finish returns the exit
+// status: kExitMessage when a setter of any row refused its value.
+class MediumRowWriter {
+public:
+    explicit MediumRowWriter(Context& context) : context_(context), records_(context) {}
+    void Add(const MediumRow& row);
+    int Finish();
+
+private:
+    Context& context_;
+    RecordWriter records_;
+    bool any_ = false;
+    bool refused_ = false;
+};
 
 // ------------------------------------------------ from a medium's property table
 

@@ -125,16 +125,16 @@ TEST_P(CliNumbers, ValuesWithUnitsGoThroughToSI)
 {
     const char sep = GetParam();
     QuantityValues t = ParseQuantityValue("20 st C", kQuantityTemperature, sep, false, "temperature", "water");
-    ASSERT_EQ(t.si.size(), 1u);
-    EXPECT_DOUBLE_EQ(t.si[0], 293.15);
+    ASSERT_EQ(t.Size(), 1u);
+    EXPECT_DOUBLE_EQ(t.SI(0), 293.15);
     EXPECT_EQ(t.unit, 1);
     EXPECT_FALSE(t.range);
-    EXPECT_DOUBLE_EQ(ParseQuantityValue("1 bar", kQuantityPressure, sep, false, "p", "w").si[0], 100000);
-    EXPECT_DOUBLE_EQ(ParseQuantityValue("68st F", kQuantityTemperature, sep, false, "t", "w").si[0],
+    EXPECT_DOUBLE_EQ(ParseQuantityValue("1 bar", kQuantityPressure, sep, false, "p", "w").SI(0), 100000);
+    EXPECT_DOUBLE_EQ(ParseQuantityValue("68st F", kQuantityTemperature, sep, false, "t", "w").SI(0),
                      ToSI(kQuantityTemperature, 2, 68));
-    EXPECT_DOUBLE_EQ(ParseQuantityValue("300", kQuantityTemperature, sep, false, "t", "w").si[0], 300); // SI by default
+    EXPECT_DOUBLE_EQ(ParseQuantityValue("300", kQuantityTemperature, sep, false, "t", "w").SI(0), 300); // SI by default
     if (sep == ',')
-        EXPECT_DOUBLE_EQ(ParseQuantityValue("1,5 bar", kQuantityPressure, sep, false, "p", "w").si[0], 150000);
+        EXPECT_DOUBLE_EQ(ParseQuantityValue("1,5 bar", kQuantityPressure, sep, false, "p", "w").SI(0), 150000);
     else
         EXPECT_THROW(ParseQuantityValue("1,5 bar", kQuantityPressure, sep, false, "p", "w"), UsageError);
 }
@@ -164,9 +164,9 @@ TEST(CliValues, BadValuesListTheValidUnits)
 TEST(CliValues, NonFiniteValuesReachTheModelsOnly)
 {
     // The property commands leave them to the models' own message.
-    EXPECT_TRUE(std::isnan(ParseQuantityValue("nan K", kQuantityTemperature, '.', true, "temperature", "water").si[0]));
-    EXPECT_TRUE(std::isinf(ParseQuantityValue("1e308 bar", kQuantityPressure, '.', true, "pressure", "water").si[0]));
-    EXPECT_TRUE(std::isinf(ParseQuantityValue("-inf", kQuantityPressure, '.', false, "pressure", "water").si[0]));
+    EXPECT_TRUE(std::isnan(ParseQuantityValue("nan K", kQuantityTemperature, '.', true, "temperature", "water").SI(0)));
+    EXPECT_TRUE(std::isinf(ParseQuantityValue("1e308 bar", kQuantityPressure, '.', true, "pressure", "water").SI(0)));
+    EXPECT_TRUE(std::isinf(ParseQuantityValue("-inf", kQuantityPressure, '.', false, "pressure", "water").SI(0)));
     // The analyses take none.
     auto message = [](const std::string& text, int quantity) {
         try {
@@ -187,18 +187,23 @@ TEST(CliValues, RangesAreInclusiveInTheUnitWritten)
     const QuantityValues r =
         ParseQuantityValue("0:100:10 st C", kQuantityTemperature, '.', true, "temperature", "water");
     EXPECT_TRUE(r.range);
-    ASSERT_EQ(r.si.size(), 11u);
-    EXPECT_DOUBLE_EQ(r.si.front(), 273.15);
-    EXPECT_DOUBLE_EQ(r.si.back(), 373.15);
+    ASSERT_EQ(r.Size(), 11u);
+    EXPECT_DOUBLE_EQ(r.SI(0), 273.15);
+    EXPECT_DOUBLE_EQ(r.SI(10), 373.15);
     // Steps that do not add up exactly still reach the end.
-    const std::vector<double> tenths = ExpandRange(0, 1, 0.1, "x", "c");
-    ASSERT_EQ(tenths.size(), 11u);
-    EXPECT_EQ(tenths.back(), 1.0);
+    const ValueRange tenths = ExpandRange(0, 1, 0.1, "x", "c");
+    ASSERT_EQ(tenths.Size(), 11u);
+    EXPECT_EQ(tenths[10], 1.0);
     EXPECT_DOUBLE_EQ(tenths[3], 0.3);
-    EXPECT_EQ(ExpandRange(0, 0.3, 0.1, "x", "c").size(), 4u);
-    EXPECT_EQ(ExpandRange(10, 0, -2.5, "x", "c").size(), 5u);
-    EXPECT_EQ(ExpandRange(5, 5, 1, "x", "c"), (std::vector<double>{5}));
-    EXPECT_EQ(ExpandRange(0, 0.95, 0.1, "x", "c").size(), 10u);   // the end need not be reached
+    EXPECT_EQ(ExpandRange(0, 0.3, 0.1, "x", "c").Size(), 4u);
+    const ValueRange down = ExpandRange(10, 0, -2.5, "x", "c");
+    ASSERT_EQ(down.Size(), 5u);
+    EXPECT_EQ(down[1], 7.5);
+    EXPECT_EQ(down[4], 0.0);
+    const ValueRange single = ExpandRange(5, 5, 1, "x", "c");
+    ASSERT_EQ(single.Size(), 1u);
+    EXPECT_EQ(single[0], 5.0);
+    EXPECT_EQ(ExpandRange(0, 0.95, 0.1, "x", "c").Size(), 10u);   // the end need not be reached
 }
 
 TEST(CliOutput, MachineNumbersIgnoreTheLocale)
