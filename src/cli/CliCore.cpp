@@ -313,6 +313,8 @@ double ValueRange::operator[](std::size_t i) const
     if (step_ == 0)
         return start_;
     double v = start_ + static_cast<double>(i) * step_;
+    if (!std::isfinite(v))   // i * step past the largest double, in a span that wide
+        v = 2 * (start_ / 2 + static_cast<double>(i) * (step_ / 2));
     if (std::fabs(v - stop_) <= std::fabs(step_) * 1e-9)
         v = stop_;
     return v;

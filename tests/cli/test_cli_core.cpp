@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "CliTestSupport.h"
 #include "base/NumberText.h"
@@ -204,6 +205,38 @@ TEST(CliValues, RangesAreInclusiveInTheUnitWritten)
     ASSERT_EQ(single.Size(), 1u);
     EXPECT_EQ(single[0], 5.0);
     EXPECT_EQ(ExpandRange(0, 0.95, 0.1, "x", "c").Size(), 10u);   // the end need not be reached
+}
+
+TEST(CliValues, RangesRefuseWhatCannotBeCounted)
+{
+    auto message = [](double start, double stop, double step) {
+        try {
+            const ValueRange r = ExpandRange(start, stop, step, "t", "water");
+            return "values: " + std::to_string(r.Size());
+        } catch (const UsageError& e) {
+            EXPECT_EQ(e.Command(), "water");
+            return std::string(e.what());
+        }
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::nan("");
+    const std::string notFinite = "--t: the start, end and step of a range must be finite numbers";
+    for (const auto& [start, stop, step] : {std::tuple{0.0, 1.0, inf}, {0.0, 1.0, -inf}, {0.0, 1.0, nan},
+                                            {0.0, inf, 1.0}, {-inf, 0.0, 1.0}, {nan, 1.0, 1.0}, {0.0, nan, 1.0}})
+        EXPECT_EQ(message(start, stop, step), notFinite) << start << ":" << stop << ":" << step;
+    EXPECT_EQ(message(0, 1e300, 1e-300), "--t: the range has more than 1000000 values");
+    EXPECT_EQ(message(0, 1e6 - 1, 1), "values: 1000000");
+    EXPECT_EQ(message(0, 1e6, 1), "--t: the range has more than 1000000 values");
+    EXPECT_EQ(message(1e308, -1e308, 1e307), "--t: the range is empty (the step goes away from the end)");
+    // A span wider than the largest double still counts its steps.
+    const ValueRange wide = ExpandRange(-1e308, 1e308, 1e307, "t", "water");
+    ASSERT_EQ(wide.Size(), 21u);
+    EXPECT_EQ(wide[0], -1e308);
+    EXPECT_EQ(wide[20], 1e308);
+    EXPECT_EQ(wide[10], 0.0);
+    // The same through the text a user types.
+    EXPECT_THROW(ParseQuantityValue("0:1:inf K", kQuantityTemperature, '.', true, "t", "water"), UsageError);
+    EXPECT_THROW(ParseQuantityValue("nan:1:1", kQuantityTemperature, '.', true, "t", "water"), UsageError);
 }
 
 TEST(CliOutput, MachineNumbersIgnoreTheLocale)
