@@ -36,7 +36,8 @@ std::string ProgramHelp()
         "value of a range START:STOP:STEP.\n"
         "\n"
         "Exit status: 0 success; 1 a model refused a value (output still printed);\n"
-        "2 usage error (message on standard error, nothing on standard output).\n"
+        "2 usage error (message on standard error, nothing on standard output);\n"
+        "3 the output could not be written.\n"
         "\n"
         "Examples:\n"
         "  zentaro-cli water --temperature \"20 st C\"\n"
@@ -59,7 +60,7 @@ std::string UsageMessage(const UsageError& error, const std::string& command)
     return where + ": " + error.what() + "\n" + "Try '" + where + " --help' for more information.\n";
 }
 
-int RunCommand(const Command& command, const std::vector<std::string>& args, Output& out)
+int RunCommand(const Command& command, const std::vector<std::string>& args, Output& out, std::string& err)
 {
     ArgumentSpec spec = command.spec;
     if (command.machineOutput)
@@ -81,10 +82,12 @@ int RunCommand(const Command& command, const std::vector<std::string>& args, Out
     SeparatorScope separator(context.format == OutputFormat::Table || !command.machineSeparator
                                  ? context.localeSeparator
                                  : '.');
-    return command.run(parsed, context);
+    const int status = command.run(parsed, context);
+    err += context.messages;
+    return status;
 }
 
-int Run(const std::vector<std::string>& args, Output& out, std::string& commandName)
+int Run(const std::vector<std::string>& args, Output& out, std::string& err, std::string& commandName)
 {
     if (args.empty())
         throw UsageError("missing command");
@@ -118,7 +121,7 @@ int Run(const std::vector<std::string>& args, Output& out, std::string& commandN
     if (command == nullptr)
         throw UsageError("unknown command \"" + first + "\"");
     commandName = command->name;
-    return RunCommand(*command, std::vector<std::string>(args.begin() + 1, args.end()), out);
+    return RunCommand(*command, std::vector<std::string>(args.begin() + 1, args.end()), out, err);
 }
 
 } // namespace
@@ -199,14 +202,14 @@ int RunCli(const std::vector<std::string>& args, Output& out, std::string& err)
 {
     std::string commandName;
     try {
-        const int status = Run(args, out, commandName);
+        const int status = Run(args, out, err, commandName);
         out.Flush();
         return status;
     } catch (const UsageError& error) {
         err = UsageMessage(error, error.Command().empty() ? commandName : error.Command());
         return kExitUsage;
     } catch (const OutputFailed& failure) {
-        err = std::string(kProgram) + ": " + failure.what() + "\n";
+        err += std::string(kProgram) + ": " + failure.what() + "\n";
         return kExitOutputFailed;
     }
 }

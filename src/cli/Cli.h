@@ -34,6 +34,9 @@ struct Context {
     char localeSeparator = '.';   // the user's separator, for reading values
     OutputFormat format = OutputFormat::Table;
     Output& out;
+    // Lines for standard error that explain a status of kExitMessage where
+    // the output itself has no room for them.
+    std::string messages;
 };
 
 struct Command {
