@@ -17,6 +17,8 @@ Output::Output() { buffer_.reserve(kBlock); }
 
 Output& Output::operator+=(std::string_view text)
 {
+    if (failed_)
+        throw OutputFailed();
     if (text.size() < kBlock) {
         buffer_.append(text);
         FlushIfFull();
@@ -33,6 +35,8 @@ Output& Output::operator+=(std::string_view text)
 
 Output& Output::operator+=(char c)
 {
+    if (failed_)
+        throw OutputFailed();
     buffer_ += c;
     FlushIfFull();
     return *this;
