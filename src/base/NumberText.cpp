@@ -137,7 +137,12 @@ void ApplySeparator(std::string& text)
 // the buffer grows until the text fits, so no text is ever cut.
 std::string ToChars(double value, std::chars_format format, int precision)
 {
-    std::string text(32, '\0');
+    // Most texts fit on the stack and then in the string's own room.
+    char buffer[48];
+    if (const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+        error == std::errc())
+        return std::string(buffer, end);
+    std::string text(64, '\0');
     for (;;) {
         const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
         if (error == std::errc()) {
@@ -154,9 +159,27 @@ std::string FormatG(double value) { return FormatG(value, 6); }
 
 std::string FormatG(double value, int digits)
 {
-    std::string text = ToChars(value, std::chars_format::general, std::max(digits, 1));
-    ApplySeparator(text);
+    std::string text;
+    AppendG(text, value, digits);
     return text;
+}
+
+void AppendG(std::string& text, double value, int digits)
+{
+    digits = std::max(digits, 1);
+    // Up to 17 digits fit here, exponent and sign included: no allocation
+    // for the texts the program prints every day.
+    char buffer[48];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    const std::size_t start = text.size();
+    if (error == std::errc())
+        text.append(buffer, end);
+    else
+        text += ToChars(value, std::chars_format::general, digits);
+    if (g_separator != '.')
+        for (std::size_t i = start; i < text.size(); ++i)
+            if (text[i] == '.')
+                text[i] = g_separator;
 }
 
 std::string FormatFixed(double value, int decimals, Point point)

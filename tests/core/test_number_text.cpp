@@ -103,6 +103,10 @@ TEST_P(NumberTextTest, EveryFormatMatchesTheCLibrary)
         // The largest double with 60 decimals is 370 characters long.
         for (int p : {0, 1, 2, 5, 6, 11, 15, 17, 25, 60}) {
             EXPECT_EQ(FormatG(v, p), WithSep(CReference::Print("%.*g", p, v))) << v << " g " << p;
+            // Appended, the text before keeps its own full stop.
+            std::string appended = "a.b ";
+            AppendG(appended, v, p);
+            EXPECT_EQ(appended, "a.b " + WithSep(CReference::Print("%.*g", p, v))) << v << " g " << p;
             EXPECT_EQ(FormatFixed(v, p), WithSep(CReference::Print("%.*f", p, v))) << v << " f " << p;
             EXPECT_EQ(FormatExp(v, p), WithSep(CReference::Print("%.*e", p, v))) << v << " e " << p;
             EXPECT_EQ(FormatFixed(v, p, Point::Keep), WithSep(CReference::Print("%#.*f", p, v))) << v << " #f " << p;
