@@ -147,23 +147,26 @@ const std::vector<Command>& Commands()
 void RecordWriter::Add(const Record& record)
 {
     Output& out = context_.out;
+    text_.clear();
     if (context_.format == OutputFormat::Csv) {
         if (count_ == 0) {
-            out += record.CsvHeader();
-            out += '\n';
+            text_ += record.CsvHeader();
+            text_ += '\n';
         }
-        out += record.CsvRow();
-        out += '\n';
+        record.AppendCsvRow(text_);
+        text_ += '\n';
+        out += text_;
     } else if (count_ == 0) {
-        first_ = record.Json();
+        record.AppendJson(first_);
     } else {
         if (count_ == 1) {
             out += "[\n";
             out += first_;
             first_.clear();
         }
-        out += ",\n";
-        out += record.Json();
+        text_ += ",\n";
+        record.AppendJson(text_);
+        out += text_;
     }
     ++count_;
 }

@@ -70,6 +70,7 @@ private:
     Context& context_;
     std::size_t count_ = 0;
     std::string first_;
+    std::string text_;   // the record being written, kept for its room
 };
 
 // A RecordWriter for records that are all at hand.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -167,55 +168,71 @@ double FiniteQuantityValue(std::string_view text, int quantity, char localeSepar
 // Machine-readable number: 17 significant digits, always a full stop,
 // "inf", "-inf" and "nan" for non-finite values (quoted in JSON).
 std::string MachineNumber(double value);
+void AppendMachineNumber(std::string& text, double value);
 
 // One output record: keys in order, each a number, an integer, a boolean,
-// a text or a list of integers.
+// a text or a list of integers. Every value is turned into text once, as
+// it is added, and kept with the others in one string: a record of a long
+// sweep costs little more than formatting its numbers.
 class Record {
 public:
-    void Number(const std::string& key, double value);
-    void Integer(const std::string& key, long long value);
-    void Boolean(const std::string& key, bool value);
-    void Text(const std::string& key, const std::string& value);
-    void IntegerList(const std::string& key, const std::vector<int>& values);
+    void Number(std::string_view key, double value);
+    void Integer(std::string_view key, long long value);
+    void Boolean(std::string_view key, bool value);
+    void Text(std::string_view key, std::string_view value);
+    void IntegerList(std::string_view key, const std::vector<int>& values);
 
     std::vector<std::string> Keys() const;
     std::string Json() const;
     // One CSV line (no line end); lists as their numbers separated by blanks.
     std::string CsvRow() const;
     std::string CsvHeader() const;
+    // The same texts added to the end of out.
+    void AppendJson(std::string& out) const;
+    void AppendCsvRow(std::string& out) const;
 
 private:
-    enum class Kind { Number, Integer, Boolean, Text, List };
+    enum class Kind : unsigned char { Number, Integer, Boolean, Text, List };
     struct Field {
-        std::string key;
-        Kind kind = Kind::Number;
-        double number = 0;
-        long long integer = 0;
-        std::string text;
-        std::vector<int> list;
+        Kind kind;
+        bool finite;                 // a number: JSON quotes inf and nan
+        std::uint32_t keyEnd;        // where its key ends in keys_
+        std::uint32_t valueEnd;      // where its value's text ends in values_
     };
+    void Add(Kind kind, std::string_view key, bool finite = true);
+
     std::vector<Field> fields_;
+    std::string keys_;     // the keys one after another
+    std::string values_;   // numbers as machine numbers, booleans as true and false, texts as
+                           // they are, lists as their numbers separated by blanks
 };
 
 std::string JsonString(std::string_view text);
+void AppendJsonString(std::string& out, std::string_view text);
 std::string CsvField(std::string_view text);
+void AppendCsvField(std::string& out, std::string_view text);
 
 // Display width of UTF-8 text (code points), for aligned tables.
 std::size_t TextWidth(std::string_view text);
 
-// Name, value and unit columns, names padded to one width.
+// Name, value and unit columns, names padded to one width. The texts are
+// kept one after another in one string, as a sweep makes a table per row.
 class Table {
 public:
-    void Row(const std::string& name, const std::string& value, const std::string& unit = {});
-    void Line(const std::string& text);   // a line of its own, not aligned
+    void Row(std::string_view name, std::string_view value, std::string_view unit = {});
+    void Line(std::string_view text);   // a line of its own, not aligned
     std::string Render() const;
 
 private:
     struct Entry {
         bool line;
-        std::string name, value, unit;
+        std::uint32_t nameEnd, valueEnd, unitEnd;   // where each text ends in texts_
+        std::uint32_t nameWidth, valueWidth;
     };
     std::vector<Entry> entries_;
+    std::string texts_;
+    std::size_t nameWidth_ = 0;
+    std::size_t valueWidth_ = 0;
 };
 
 // Sets the decimal separator for a scope and restores it.

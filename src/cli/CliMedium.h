@@ -109,12 +109,24 @@ std::map<std::string, int> OptionQuantities(std::span<const PropertyRow<Model>> 
     return options;
 }
 
+// Whether an option is the one of a key ("mass-flow" of "mass_flow"), as
+// OptionName has it, without making the option's text: this runs per row.
+inline bool IsOptionOf(std::string_view option, std::string_view key)
+{
+    if (option.size() != key.size())
+        return false;
+    for (std::size_t i = 0; i < key.size(); ++i)
+        if (option[i] != (key[i] == '_' ? '-' : key[i]))
+            return false;
+    return true;
+}
+
 // The typed field an option sets; nullptr for any other option.
 template <class Model>
-const PropertyRow<Model>* RowOfOption(std::span<const PropertyRow<Model>> table, const std::string& option)
+const PropertyRow<Model>* RowOfOption(std::span<const PropertyRow<Model>> table, std::string_view option)
 {
     for (const PropertyRow<Model>& row : table)
-        if (row.IsTyped() && OptionName(row.key) == option)
+        if (row.IsTyped() && IsOptionOf(option, row.key))
             return &row;
     return nullptr;
 }
@@ -133,11 +145,17 @@ void CallSetter(Model& model, const PropertyRow<Model>& row, const MediumStep& s
 template <class Model>
 void AddPropertyRows(Table& table, std::span<const PropertyRow<Model>> rows, const Model& model, bool showOutputs)
 {
+    std::string label;
+    std::string value;
     for (const PropertyRow<Model>& row : rows) {
         if (!row.IsRelevant(model))
             continue;
-        const bool shown = row.role != PropertyRole::Output || showOutputs;
-        table.Row(PlainLabel(row.label), shown ? FormatG((model.*row.get)()) : std::string(), SIUnit(row.quantity));
+        label.clear();
+        AppendPlainLabel(label, row.label);
+        value.clear();
+        if (row.role != PropertyRole::Output || showOutputs)
+            AppendG(value, (model.*row.get)(), 6);
+        table.Row(label, value, SIUnit(row.quantity));
     }
 }
 

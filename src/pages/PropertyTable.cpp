@@ -5,14 +5,19 @@
 std::string PlainLabel(std::string_view label)
 {
     std::string plain;
-    plain.reserve(label.size());
+    AppendPlainLabel(plain, label);
+    return plain;
+}
+
+void AppendPlainLabel(std::string& text, std::string_view label)
+{
+    text.reserve(text.size() + label.size());
     for (std::size_t i = 0; i < label.size(); ++i) {
         // "&x" shows x; "&&" shows one '&'; a trailing '&' shows nothing.
         if (label[i] == '&' && ++i == label.size())
             break;
-        plain += label[i];
+        text += label[i];
     }
-    return plain;
 }
 
 std::string StateName(const char* stateName, int quantity)
