@@ -297,3 +297,31 @@ TEST(CliOutput, TablesAlignPolishNames)
 }
 
 } // namespace
+
+#include "cli/CliMedium.h"
+#include "pages/SteamTable.h"
+#include "pages/WaterTable.h"
+
+namespace {
+
+template <class Model>
+void ExpectEveryOptionFindsItsRow(std::span<const PropertyRow<Model>> table)
+{
+    for (const PropertyRow<Model>& row : table) {
+        const std::string option = OptionName(row.key);
+        EXPECT_TRUE(cli::IsOptionOf(option, row.key)) << option;
+        EXPECT_EQ(cli::RowOfOption(table, option), row.IsTyped() ? &row : nullptr) << option;
+    }
+}
+
+TEST(CliOptions, OptionsFindTheirRowsAsOptionNameSpellsThem)
+{
+    ExpectEveryOptionFindsItsRow(kWaterTable);
+    ExpectEveryOptionFindsItsRow(kSteamTable);
+    EXPECT_FALSE(cli::IsOptionOf("mass_flow", "mass_flow"));   // the key is not the option
+    EXPECT_FALSE(cli::IsOptionOf("mass-flo", "mass_flow"));
+    EXPECT_FALSE(cli::IsOptionOf("mass-flows", "mass_flow"));
+    EXPECT_EQ(cli::RowOfOption(kWaterTable, "dryness"), nullptr);
+}
+
+} // namespace
