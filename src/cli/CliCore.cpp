@@ -489,7 +489,7 @@ void AppendInteger(std::string& text, long long value)
 {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    text.append(buffer, result.ptr);
+    text.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
 } // namespace
