@@ -126,7 +126,15 @@ void SetterLog::AddRefusals(Table& table) const
     }
 }
 
-std::string SIUnit(int quantity) { return UnitName(quantity, 0); }
+const std::string& SIUnit(int quantity)
+{
+    // Kept, since a sweep prints the same few on every row.
+    static std::map<int, std::string> names;
+    auto it = names.find(quantity);
+    if (it == names.end())
+        it = names.emplace(quantity, UnitName(quantity, 0)).first;
+    return it->second;
+}
 
 std::string JsonHelp(const std::string& keys)
 {

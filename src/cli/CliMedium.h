@@ -70,7 +70,7 @@ private:
 };
 
 // SI unit name of a quantity.
-std::string SIUnit(int quantity);
+const std::string& SIUnit(int quantity);
 
 // One row of a property command: its readable table or its record, as
 // the context's format asks.
