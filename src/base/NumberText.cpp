@@ -1,9 +1,12 @@
 #include "base/NumberText.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <locale.h>
 #include <system_error>
@@ -137,7 +140,12 @@ void ApplySeparator(std::string& text)
 // the buffer grows until the text fits, so no text is ever cut.
 std::string ToChars(double value, std::chars_format format, int precision)
 {
-    std::string text(32, '\0');
+    // Most texts fit on the stack and then in the string's own room.
+    char buffer[48];
+    if (const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+        error == std::errc())
+        return std::string(buffer, end);
+    std::string text(64, '\0');
     for (;;) {
         const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
         if (error == std::errc()) {
@@ -148,15 +156,181 @@ std::string ToChars(double value, std::chars_format format, int precision)
     }
 }
 
+// printf's "%.<digits>g" by exact integer arithmetic, for the numbers whose
+// scaled value 128 bits hold: nearly all a program prints, at a fraction
+// of the general algorithm's cost. The value is m 2^e exactly; its
+// <digits> leading decimal digits are m 2^e 10^s rounded half to even,
+// s = digits - 1 - (the decimal exponent), and 10^s is 5^s 2^s. Returns
+// nullptr where 128 bits do not reach (zero, subnormal, non-finite, very
+// large or very small values, more than 17 digits): the caller formats
+// those the general way.
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr int kWidePowers = 56;   // 5^55 is the last power of 5 below 2^128
+constexpr std::array<Wide, kWidePowers> WidePowers(unsigned base)
+{
+    std::array<Wide, kWidePowers> powers{};
+    powers[0] = 1;
+    for (int i = 1; i < kWidePowers; ++i)
+        powers[i] = powers[i - 1] * base;
+    return powers;
+}
+constexpr std::array<Wide, kWidePowers> kPow5 = WidePowers(5);
+constexpr std::array<Wide, kWidePowers> kPow10 = WidePowers(10);   // used up to 10^18
+
+char* ExactGeneral(double value, int digits, char* out)
+{
+    if (digits > 17)
+        return nullptr;
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const int biased = static_cast<int>((bits >> 52) & 0x7ff);
+    if (biased == 0 || biased == 0x7ff)
+        return nullptr;
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int e = biased - 1075;
+    // floor(log10(2) (biased - 1023)), give or take one; checked below.
+    int k = ((biased - 1023) * 78913) >> 18;
+    std::uint64_t q = 0;
+    for (int attempt = 0;; ++attempt) {
+        if (attempt == 3)
+            return nullptr;
+        const int s = digits - 1 - k;
+        if (s >= kWidePowers || -s >= kWidePowers)
+            return nullptr;
+        // m 2^e 10^s = num / den 2^-binary, num and den odd powers of 5 apart.
+        Wide num = m;
+        Wide den = 1;
+        if (s >= 0) {
+            if ((kPow5[s] >> 74) != 0)   // m (below 2^53) times it must stay below 2^127
+                return nullptr;
+            num *= kPow5[s];
+        } else {
+            den = kPow5[-s];
+        }
+        const int binary = e + s;
+        int shift = 0;   // den is multiplied by 2^shift
+        if (binary >= 0) {
+            if (binary >= 127 || (num >> (127 - binary)) != 0)
+                return nullptr;
+            num <<= binary;
+        } else {
+            shift = -binary;
+            if (shift >= 127)
+                return nullptr;
+            if (den != 1) {
+                if ((den >> (127 - shift)) != 0)
+                    return nullptr;
+                den <<= shift;
+                shift = 0;
+            }
+        }
+        Wide whole;
+        int rest;   // the rest against half the divisor: -1 below, 0 equal, 1 above
+        if (shift != 0) {
+            whole = num >> shift;
+            const Wide r = num & ((Wide{1} << shift) - 1);
+            const Wide half = Wide{1} << (shift - 1);
+            rest = r < half ? -1 : r == half ? 0 : 1;
+        } else {
+            whole = num / den;
+            const Wide r = num % den;
+            rest = r < den - r ? -1 : r == den - r ? 0 : 1;
+        }
+        // The truncated digits tell whether k is the decimal exponent.
+        if (whole >= kPow10[digits]) {
+            ++k;
+            continue;
+        }
+        if (whole < kPow10[digits - 1]) {
+            --k;
+            continue;
+        }
+        q = static_cast<std::uint64_t>(whole);
+        if (rest > 0 || (rest == 0 && (q & 1) != 0))
+            ++q;
+        if (q == kPow10[digits]) {   // 9.99... rounded up to the next power
+            q /= 10;
+            ++k;
+        }
+        break;
+    }
+    char d[17];
+    for (int i = digits - 1; i >= 0; --i) {
+        d[i] = static_cast<char>('0' + q % 10);
+        q /= 10;
+    }
+    int used = digits;   // significant digits left once trailing zeros go
+    while (used > 1 && d[used - 1] == '0')
+        --used;
+    if ((bits >> 63) != 0)
+        *out++ = '-';
+    if (k >= -4 && k < digits) {
+        // Fixed: k + 1 digits before the point, or "0." and -k-1 zeros.
+        if (k >= 0) {
+            for (int i = 0; i <= k; ++i)
+                *out++ = d[i];
+            if (used > k + 1) {
+                *out++ = '.';
+                for (int i = k + 1; i < used; ++i)
+                    *out++ = d[i];
+            }
+        } else {
+            *out++ = '0';
+            *out++ = '.';
+            for (int i = 0; i < -k - 1; ++i)
+                *out++ = '0';
+            for (int i = 0; i < used; ++i)
+                *out++ = d[i];
+        }
+        return out;
+    }
+    *out++ = d[0];
+    if (used > 1) {
+        *out++ = '.';
+        for (int i = 1; i < used; ++i)
+            *out++ = d[i];
+    }
+    *out++ = 'e';
+    *out++ = k < 0 ? '-' : '+';
+    const int x = k < 0 ? -k : k;
+    if (x >= 100)
+        *out++ = static_cast<char>('0' + x / 100);
+    *out++ = static_cast<char>('0' + x / 10 % 10);
+    *out++ = static_cast<char>('0' + x % 10);
+    return out;
+}
+
 } // namespace
 
 std::string FormatG(double value) { return FormatG(value, 6); }
 
 std::string FormatG(double value, int digits)
 {
-    std::string text = ToChars(value, std::chars_format::general, std::max(digits, 1));
-    ApplySeparator(text);
+    std::string text;
+    AppendG(text, value, digits);
     return text;
+}
+
+void AppendG(std::string& text, double value, int digits)
+{
+    digits = std::max(digits, 1);
+    // Up to 17 digits fit here, exponent and sign included: no allocation
+    // for the texts the program prints every day.
+    char buffer[48];
+    const std::size_t start = text.size();
+    if (char* end = ExactGeneral(value, digits, buffer)) {
+        text.append(buffer, static_cast<std::size_t>(end - buffer));
+    } else if (const auto [last, error] =
+                   std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+               error == std::errc()) {
+        text.append(buffer, static_cast<std::size_t>(last - buffer));
+    } else {
+        text += ToChars(value, std::chars_format::general, digits);
+    }
+    if (g_separator != '.')
+        for (std::size_t i = start; i < text.size(); ++i)
+            if (text[i] == '.')
+                text[i] = g_separator;
 }
 
 std::string FormatFixed(double value, int decimals, Point point)

@@ -32,6 +32,9 @@ enum class Point { Drop, Keep };
 std::string FormatG(double value);
 // "%.<digits>g"; digits below 1 count as 1, as in printf.
 std::string FormatG(double value, int digits);
+// FormatG's text added to the end of text, for writers of long outputs
+// that would otherwise make a string per number.
+void AppendG(std::string& text, double value, int digits);
 // "%.<decimals>f"; negative decimals count as 0.
 std::string FormatFixed(double value, int decimals, Point point = Point::Drop);
 // "%.<decimals>e": one digit, the decimals, and an exponent of at least

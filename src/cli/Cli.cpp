@@ -36,7 +36,8 @@ std::string ProgramHelp()
         "value of a range START:STOP:STEP.\n"
         "\n"
         "Exit status: 0 success; 1 a model refused a value (output still printed);\n"
-        "2 usage error (message on standard error, nothing on standard output).\n"
+        "2 usage error (message on standard error, nothing on standard output);\n"
+        "3 the output could not be written.\n"
         "\n"
         "Examples:\n"
         "  zentaro-cli water --temperature \"20 st C\"\n"
@@ -53,28 +54,23 @@ const Command* FindCommand(const std::string& name)
     return nullptr;
 }
 
-Outcome UsageFailure(const UsageError& error, const std::string& command)
+std::string UsageMessage(const UsageError& error, const std::string& command)
 {
-    Outcome outcome;
-    outcome.status = kExitUsage;
     const std::string where = command.empty() ? std::string(kProgram) : std::string(kProgram) + " " + command;
-    outcome.err = where + ": " + error.what() + "\n";
-    outcome.err += "Try '" + where + " --help' for more information.\n";
-    return outcome;
+    return where + ": " + error.what() + "\n" + "Try '" + where + " --help' for more information.\n";
 }
 
-Outcome RunCommand(const Command& command, const std::vector<std::string>& args)
+int RunCommand(const Command& command, const std::vector<std::string>& args, Output& out, std::string& err)
 {
     ArgumentSpec spec = command.spec;
     if (command.machineOutput)
         spec.flags.insert("json");
     const ParsedArguments parsed = ParseArguments(args, spec, command.name);
-    Outcome outcome;
     if (parsed.help) {
-        outcome.out = command.help;
-        return outcome;
+        out += command.help;
+        return kExitOk;
     }
-    Context context;
+    Context context(out);
     context.localeSeparator = DecimalSeparator();
     if (parsed.Has("json") && parsed.Has("csv"))
         throw UsageError("--json and --csv exclude each other", command.name);
@@ -86,9 +82,46 @@ Outcome RunCommand(const Command& command, const std::vector<std::string>& args)
     SeparatorScope separator(context.format == OutputFormat::Table || !command.machineSeparator
                                  ? context.localeSeparator
                                  : '.');
-    outcome.status = command.run(parsed, context);
-    outcome.out = std::move(context.out);
-    return outcome;
+    const int status = command.run(parsed, context);
+    err += context.messages;
+    return status;
+}
+
+int Run(const std::vector<std::string>& args, Output& out, std::string& err, std::string& commandName)
+{
+    if (args.empty())
+        throw UsageError("missing command");
+    const std::string& first = args.front();
+    if (first == "-h" || first == "--help") {
+        if (args.size() > 1)
+            throw UsageError("unexpected argument \"" + args[1] + "\"");
+        out += ProgramHelp();
+        return kExitOk;
+    }
+    if (first == "--version") {
+        if (args.size() > 1)
+            throw UsageError("unexpected argument \"" + args[1] + "\"");
+        out += std::string(kProgram) + " " + kZentaroVersion + "\n";
+        return kExitOk;
+    }
+    if (first == "help") {
+        if (args.size() == 1) {
+            out += ProgramHelp();
+            return kExitOk;
+        }
+        if (args.size() > 2)
+            throw UsageError("help takes one command name");
+        const Command* command = FindCommand(args[1]);
+        if (command == nullptr)
+            throw UsageError("unknown command \"" + args[1] + "\"");
+        out += command->help;
+        return kExitOk;
+    }
+    const Command* command = FindCommand(first);
+    if (command == nullptr)
+        throw UsageError("unknown command \"" + first + "\"");
+    commandName = command->name;
+    return RunCommand(*command, std::vector<std::string>(args.begin() + 1, args.end()), out, err);
 }
 
 } // namespace
@@ -111,24 +144,52 @@ const std::vector<Command>& Commands()
     return commands;
 }
 
+void RecordWriter::Add(const Record& record)
+{
+    Output& out = context_.out;
+    text_.clear();
+    if (context_.format == OutputFormat::Csv) {
+        if (count_ == 0) {
+            text_ += record.CsvHeader();
+            text_ += '\n';
+        }
+        record.AppendCsvRow(text_);
+        text_ += '\n';
+        out += text_;
+    } else if (count_ == 0) {
+        record.AppendJson(first_);
+    } else {
+        if (count_ == 1) {
+            out += "[\n";
+            out += first_;
+            first_.clear();
+        }
+        text_ += ",\n";
+        record.AppendJson(text_);
+        out += text_;
+    }
+    ++count_;
+}
+
+void RecordWriter::Finish()
+{
+    if (context_.format == OutputFormat::Csv || count_ == 0)
+        return;
+    Output& out = context_.out;
+    if (count_ == 1) {
+        out += first_;
+        out += '\n';
+    } else {
+        out += "\n]\n";
+    }
+}
+
 void EmitRecords(Context& context, const std::vector<Record>& records)
 {
-    if (records.empty())
-        return;
-    if (context.format == OutputFormat::Csv) {
-        context.out += records.front().CsvHeader() + "\n";
-        for (const Record& r : records)
-            context.out += r.CsvRow() + "\n";
-        return;
-    }
-    if (records.size() == 1) {
-        context.out += records.front().Json() + "\n";
-        return;
-    }
-    context.out += "[\n";
-    for (std::size_t i = 0; i < records.size(); ++i)
-        context.out += records[i].Json() + (i + 1 < records.size() ? ",\n" : "\n");
-    context.out += "]\n";
+    RecordWriter writer(context);
+    for (const Record& r : records)
+        writer.Add(r);
+    writer.Finish();
 }
 
 double OptionValue(const ParsedArguments& args, const std::string& option, int quantity, double fallback,
@@ -140,41 +201,29 @@ double OptionValue(const ParsedArguments& args, const std::string& option, int q
     return FiniteQuantityValue(*text, quantity, context.localeSeparator, option, command);
 }
 
-Outcome RunCli(const std::vector<std::string>& args)
+int RunCli(const std::vector<std::string>& args, Output& out, std::string& err)
 {
     std::string commandName;
     try {
-        if (args.empty())
-            throw UsageError("missing command");
-        const std::string& first = args.front();
-        if (first == "-h" || first == "--help") {
-            if (args.size() > 1)
-                throw UsageError("unexpected argument \"" + args[1] + "\"");
-            return Outcome{kExitOk, ProgramHelp(), {}};
-        }
-        if (first == "--version") {
-            if (args.size() > 1)
-                throw UsageError("unexpected argument \"" + args[1] + "\"");
-            return Outcome{kExitOk, std::string(kProgram) + " " + kZentaroVersion + "\n", {}};
-        }
-        if (first == "help") {
-            if (args.size() == 1)
-                return Outcome{kExitOk, ProgramHelp(), {}};
-            if (args.size() > 2)
-                throw UsageError("help takes one command name");
-            const Command* command = FindCommand(args[1]);
-            if (command == nullptr)
-                throw UsageError("unknown command \"" + args[1] + "\"");
-            return Outcome{kExitOk, command->help, {}};
-        }
-        const Command* command = FindCommand(first);
-        if (command == nullptr)
-            throw UsageError("unknown command \"" + first + "\"");
-        commandName = command->name;
-        return RunCommand(*command, std::vector<std::string>(args.begin() + 1, args.end()));
+        const int status = Run(args, out, err, commandName);
+        out.Flush();
+        return status;
     } catch (const UsageError& error) {
-        return UsageFailure(error, error.Command().empty() ? commandName : error.Command());
+        err = UsageMessage(error, error.Command().empty() ? commandName : error.Command());
+        return kExitUsage;
+    } catch (const OutputFailed& failure) {
+        err += std::string(kProgram) + ": " + failure.what() + "\n";
+        return kExitOutputFailed;
     }
+}
+
+Outcome RunCli(const std::vector<std::string>& args)
+{
+    StringOutput out;
+    Outcome outcome;
+    outcome.status = RunCli(args, out, outcome.err);
+    outcome.out = out.TakeText();
+    return outcome;
 }
 
 } // namespace cli

@@ -37,7 +37,7 @@ int Run(const ParsedArguments& args, Context& context)
         args, AirOptions(), [](const std::string&, const std::string& text) { return ModeOf(text); }, context,
         kCommand);
 
-    std::vector<MediumRow> rows;
+    MediumRowWriter rows(context);
     ForEachRow(
         steps,
         [&](const std::vector<double>& values) {
@@ -78,10 +78,10 @@ int Run(const ParsedArguments& args, Context& context)
                 r.Text("limit_text", air.GetLimitText());
                 AddNotes(r, notes);
             }
-            rows.push_back(std::move(row));
+            rows.Add(row);
         },
         kCommand);
-    return EmitMediumRows(context, rows);
+    return rows.Finish();
 }
 
 } // namespace

@@ -1,7 +1,11 @@
 // convert VALUE FROM TO [--quantity NAME|NUMBER]: the unit converter page's
 // conversion.
+#include <cmath>
+
 #include "base/NumberText.h"
+#include "base/StringTable.h"
 #include "cli/Cli.h"
+#include "media/Messages.h"
 #include "units/Units.h"
 
 namespace cli {
@@ -23,6 +27,14 @@ int Run(const ParsedArguments& args, Context& context)
         Record record;
         record.Number("value", result);
         EmitRecords(context, {record});
+    }
+    // A result too large for the target unit is shown as the converter
+    // page shows it, and refused as the property models refuse it.
+    if (!std::isfinite(result)) {
+        const SeparatorScope userSeparator(context.localeSeparator);
+        context.messages += "zentaro-cli convert: " + FormatG(value) + " " + UnitName(quantity, fromUnit) + " in " +
+                            UnitName(quantity, toUnit) + ": " + LoadText(kMsgValueNotFinite) + "\n";
+        return kExitMessage;
     }
     return kExitOk;
 }
@@ -49,6 +61,9 @@ const Command& ConvertCommand()
             "  --quantity Q   the quantity, by name or number\n"
             "  --json         {\"value\": RESULT}\n"
             "  --csv          a header line \"value\" and the result\n"
+            "\n"
+            "Exit status 1 when the result is too large for the target unit: it is\n"
+            "printed as inf, and a message on standard error says so.\n"
             "\n"
             "Examples:\n"
             "  zentaro-cli convert 1 mile m\n"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 
 #include "base/NumberText.h"
@@ -308,37 +309,52 @@ int ParseInteger(std::string_view text, int low, int high, const std::string& op
     return static_cast<int>(value);
 }
 
-std::vector<double> ExpandRange(double start, double stop, double step, const std::string& option,
-                                const std::string& command)
+double ValueRange::operator[](std::size_t i) const
 {
+    if (step_ == 0)
+        return start_;
+    double v = start_ + static_cast<double>(i) * step_;
+    if (!std::isfinite(v))   // i * step past the largest double, in a span that wide
+        v = 2 * (start_ / 2 + static_cast<double>(i) * (step_ / 2));
+    if (std::fabs(v - stop_) <= std::fabs(step_) * 1e-9)
+        v = stop_;
+    return v;
+}
+
+ValueRange ExpandRange(double start, double stop, double step, const std::string& option,
+                       const std::string& command)
+{
+    if (!std::isfinite(start) || !std::isfinite(stop) || !std::isfinite(step))
+        throw UsageError("--" + option + ": the start, end and step of a range must be finite numbers", command);
     if (step == 0)
         throw UsageError("--" + option + ": the step of a range must not be 0", command);
-    const double steps = (stop - start) / step;
+    // Divided first where the difference alone overflows (-1e308:1e308:1e307).
+    const double difference = stop - start;
+    const double steps = std::isfinite(difference) ? difference / step : stop / step - start / step;
     // Inclusive, with a tolerance: 0:1:0.1 has 11 values although ten
     // steps of 0.1 do not add up to 1 exactly.
     const double tolerance = 1e-9 * std::max(1.0, std::fabs(steps));
-    if (!std::isfinite(steps) || steps < -tolerance)
+    if (steps < -tolerance)
         throw UsageError("--" + option + ": the range is empty (the step goes away from the end)", command);
-    const double count = std::floor(steps + tolerance) + 1;
-    if (count > static_cast<double>(kMaxRows))
+    // Not below the limit: too many, or more than a double counts (inf).
+    if (!(steps + tolerance < static_cast<double>(kMaxRows)))
         throw UsageError("--" + option + ": the range has more than " + std::to_string(kMaxRows) + " values",
                          command);
-    std::vector<double> values;
-    const auto n = static_cast<std::size_t>(count);
-    values.reserve(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        double v = start + static_cast<double>(i) * step;
-        if (std::fabs(v - stop) <= std::fabs(step) * 1e-9)
-            v = stop;
-        values.push_back(v);
-    }
-    return values;
+    ValueRange range;
+    range.start_ = start;
+    range.stop_ = stop;
+    range.step_ = step;
+    range.count_ = static_cast<std::size_t>(std::floor(steps + tolerance)) + 1;
+    return range;
 }
+
+double QuantityValues::SI(std::size_t i) const { return ToSI(quantity, unit, shown[i]); }
 
 QuantityValues ParseQuantityValue(std::string_view text, int quantity, char localeSeparator, bool allowRange,
                                   const std::string& option, const std::string& command)
 {
     QuantityValues result;
+    result.quantity = quantity;
     std::string_view rest = text;
     double numbers[3] = {0, 0, 0};
     int count = 0;
@@ -365,19 +381,18 @@ QuantityValues ParseQuantityValue(std::string_view text, int quantity, char loca
             BadValue(option, "unknown unit " + Quote(unitText), quantity, command);
     }
     if (count == 1) {
-        result.si.push_back(ToSI(quantity, result.unit, numbers[0]));
+        result.shown = ValueRange(numbers[0]);
         return result;
     }
     result.range = true;
-    for (double shown : ExpandRange(numbers[0], numbers[1], numbers[2], option, command))
-        result.si.push_back(ToSI(quantity, result.unit, shown));
+    result.shown = ExpandRange(numbers[0], numbers[1], numbers[2], option, command);
     return result;
 }
 
 double FiniteQuantityValue(std::string_view text, int quantity, char localeSeparator, const std::string& option,
                            const std::string& command)
 {
-    const double si = ParseQuantityValue(text, quantity, localeSeparator, false, option, command).si.front();
+    const double si = ParseQuantityValue(text, quantity, localeSeparator, false, option, command).SI(0);
     if (std::isfinite(si))
         return si;
     double shown = 0;
@@ -389,211 +404,272 @@ double FiniteQuantityValue(std::string_view text, int quantity, char localeSepar
 
 // -------------------------------------------------------------------- output
 
-std::string MachineNumber(double value)
+void AppendMachineNumber(std::string& text, double value)
 {
-    if (std::isnan(value))
-        return "nan";
-    if (std::isinf(value))
-        return value > 0 ? "inf" : "-inf";
-    SeparatorScope point('.');
-    return FormatG(value, 17);
+    if (std::isnan(value)) {
+        text += "nan";
+    } else if (std::isinf(value)) {
+        text += value > 0 ? "inf" : "-inf";
+    } else if (DecimalSeparator() == '.') {
+        AppendG(text, value, 17);
+    } else {
+        SeparatorScope point('.');
+        AppendG(text, value, 17);
+    }
 }
 
-std::string JsonString(std::string_view text)
+std::string MachineNumber(double value)
 {
-    std::string out = "\"";
-    for (unsigned char c : text) {
+    std::string text;
+    AppendMachineNumber(text, value);
+    return text;
+}
+
+void AppendJsonString(std::string& out, std::string_view text)
+{
+    out += '"';
+    // Runs of plain characters go in whole; keys and most texts are one.
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out.append(text, plain, i - plain);
+        plain = i + 1;
         switch (c) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;
         case '\n': out += "\\n"; break;
         case '\r': out += "\\r"; break;
         case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                static const char* hex = "0123456789abcdef";
-                out += "\\u00";
-                out += hex[c >> 4];
-                out += hex[c & 15];
-            } else {
-                out += static_cast<char>(c);
-            }
+        default: {
+            static const char* hex = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
         }
     }
+    out.append(text, plain, std::string_view::npos);
     out += '"';
+}
+
+std::string JsonString(std::string_view text)
+{
+    std::string out;
+    AppendJsonString(out, text);
     return out;
 }
 
-std::string CsvField(std::string_view text)
+void AppendCsvField(std::string& out, std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string out = "\"";
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out.append(text);
+        return;
+    }
+    out += '"';
     for (char c : text) {
         if (c == '"')
             out += '"';
         out += c;
     }
     out += '"';
+}
+
+std::string CsvField(std::string_view text)
+{
+    std::string out;
+    AppendCsvField(out, text);
     return out;
 }
 
-void Record::Number(const std::string& key, double value)
+namespace {
+
+void AppendInteger(std::string& text, long long value)
 {
-    Field f;
-    f.key = key;
-    f.kind = Kind::Number;
-    f.number = value;
-    fields_.push_back(std::move(f));
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    text.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
-void Record::Null(const std::string& key)
+} // namespace
+
+void Record::Add(Kind kind, std::string_view key, bool finite)
 {
-    Field f;
-    f.key = key;
-    f.kind = Kind::Null;
-    fields_.push_back(std::move(f));
+    if (fields_.empty()) {
+        // Room for a property row, so nothing grows on the way.
+        fields_.reserve(16);
+        keys_.reserve(256);
+        values_.reserve(384);
+    }
+    keys_.append(key);
+    fields_.push_back({kind, finite, static_cast<std::uint32_t>(keys_.size()),
+                       static_cast<std::uint32_t>(values_.size())});
 }
 
-void Record::Integer(const std::string& key, long long value)
+void Record::Number(std::string_view key, double value)
 {
-    Field f;
-    f.key = key;
-    f.kind = Kind::Integer;
-    f.integer = value;
-    fields_.push_back(std::move(f));
+    Add(Kind::Number, key, std::isfinite(value));
+    AppendMachineNumber(values_, value);
+    fields_.back().valueEnd = static_cast<std::uint32_t>(values_.size());
 }
 
-void Record::Boolean(const std::string& key, bool value)
+void Record::Integer(std::string_view key, long long value)
 {
-    Field f;
-    f.key = key;
-    f.kind = Kind::Boolean;
-    f.integer = value ? 1 : 0;
-    fields_.push_back(std::move(f));
+    Add(Kind::Integer, key);
+    AppendInteger(values_, value);
+    fields_.back().valueEnd = static_cast<std::uint32_t>(values_.size());
 }
 
-void Record::Text(const std::string& key, const std::string& value)
+void Record::Boolean(std::string_view key, bool value)
 {
-    Field f;
-    f.key = key;
-    f.kind = Kind::Text;
-    f.text = value;
-    fields_.push_back(std::move(f));
+    Add(Kind::Boolean, key);
+    values_ += value ? std::string_view("true") : std::string_view("false");
+    fields_.back().valueEnd = static_cast<std::uint32_t>(values_.size());
 }
 
-void Record::IntegerList(const std::string& key, const std::vector<int>& values)
+void Record::Text(std::string_view key, std::string_view value)
 {
-    Field f;
-    f.key = key;
-    f.kind = Kind::List;
-    f.list = values;
-    fields_.push_back(std::move(f));
+    Add(Kind::Text, key);
+    values_.append(value);
+    fields_.back().valueEnd = static_cast<std::uint32_t>(values_.size());
 }
 
-void Record::TextList(const std::string& key, const std::vector<std::string>& values)
+void Record::IntegerList(std::string_view key, const std::vector<int>& values)
 {
-    Field f;
-    f.key = key;
-    f.kind = Kind::TextList;
-    f.texts = values;
-    fields_.push_back(std::move(f));
+    Add(Kind::List, key);
+    for (std::size_t j = 0; j < values.size(); ++j) {
+        if (j != 0)
+            values_ += ' ';
+        AppendInteger(values_, values[j]);
+    }
+    fields_.back().valueEnd = static_cast<std::uint32_t>(values_.size());
+}
+
+void Record::Null(std::string_view key) { Add(Kind::Null, key); }
+
+void Record::TextList(std::string_view key, const std::vector<std::string>& values)
+{
+    Add(Kind::TextList, key);
+    for (const std::string& text : values) {
+        values_ += '\0';
+        values_.append(text);
+    }
+    fields_.back().valueEnd = static_cast<std::uint32_t>(values_.size());
 }
 
 std::vector<std::string> Record::Keys() const
 {
     std::vector<std::string> keys;
-    for (const Field& f : fields_)
-        keys.push_back(f.key);
+    std::size_t start = 0;
+    for (const Field& f : fields_) {
+        keys.push_back(keys_.substr(start, f.keyEnd - start));
+        start = f.keyEnd;
+    }
     return keys;
 }
 
-std::string Record::Json() const
+void Record::AppendJson(std::string& out) const
 {
-    std::string out = "{";
+    out += '{';
+    std::size_t key = 0;
+    std::size_t value = 0;
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const Field& f = fields_[i];
         if (i != 0)
-            out += ", ";
-        out += JsonString(f.key);
-        out += ": ";
+            out.append(", ", 2);
+        AppendJsonString(out, std::string_view(keys_).substr(key, f.keyEnd - key));
+        out.append(": ", 2);
+        const std::string_view text = std::string_view(values_).substr(value, f.valueEnd - value);
         switch (f.kind) {
         case Kind::Number:
-            out += std::isfinite(f.number) ? MachineNumber(f.number) : JsonString(MachineNumber(f.number));
+            if (f.finite)
+                out.append(text);
+            else
+                AppendJsonString(out, text);
             break;
-        case Kind::Null: out += "null"; break;
-        case Kind::Integer: out += std::to_string(f.integer); break;
-        case Kind::Boolean: out += f.integer != 0 ? "true" : "false"; break;
-        case Kind::Text: out += JsonString(f.text); break;
+        case Kind::Null: out.append("null", 4); break;
+        case Kind::Integer:
+        case Kind::Boolean: out.append(text); break;
+        case Kind::Text: AppendJsonString(out, text); break;
         case Kind::List:
             out += '[';
-            for (std::size_t j = 0; j < f.list.size(); ++j) {
-                if (j != 0)
-                    out += ", ";
-                out += std::to_string(f.list[j]);
+            for (char c : text) {
+                if (c == ' ')
+                    out.append(", ", 2);
+                else
+                    out += c;
             }
             out += ']';
             break;
         case Kind::TextList:
             out += '[';
-            for (std::size_t j = 0; j < f.texts.size(); ++j) {
-                if (j != 0)
-                    out += ", ";
-                out += JsonString(f.texts[j]);
+            for (std::size_t start = 0; start < text.size();) {
+                const std::size_t end = std::min(text.find('\0', start + 1), text.size());
+                if (start != 0)
+                    out.append(", ", 2);
+                AppendJsonString(out, text.substr(start + 1, end - start - 1));
+                start = end;
             }
             out += ']';
             break;
         }
+        key = f.keyEnd;
+        value = f.valueEnd;
     }
     out += '}';
-    return out;
 }
 
-std::string Record::CsvHeader() const
+void Record::AppendCsvRow(std::string& out) const
 {
-    std::string out;
+    std::size_t value = 0;
     for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const Field& f = fields_[i];
         if (i != 0)
             out += ',';
-        out += CsvField(fields_[i].key);
+        const std::string_view text = std::string_view(values_).substr(value, f.valueEnd - value);
+        if (f.kind == Kind::Text) {
+            AppendCsvField(out, text);
+        } else if (f.kind == Kind::TextList) {
+            std::string joined;
+            for (std::size_t start = 0; start < text.size();) {
+                const std::size_t end = std::min(text.find('\0', start + 1), text.size());
+                if (start != 0)
+                    joined += "; ";
+                joined.append(text.substr(start + 1, end - start - 1));
+                start = end;
+            }
+            AppendCsvField(out, joined);
+        } else {
+            out.append(text);
+        }
+        value = f.valueEnd;
     }
+}
+
+std::string Record::Json() const
+{
+    std::string out;
+    AppendJson(out);
     return out;
 }
 
 std::string Record::CsvRow() const
 {
     std::string out;
+    AppendCsvRow(out);
+    return out;
+}
+
+std::string Record::CsvHeader() const
+{
+    std::string out;
+    std::size_t key = 0;
     for (std::size_t i = 0; i < fields_.size(); ++i) {
-        const Field& f = fields_[i];
         if (i != 0)
             out += ',';
-        switch (f.kind) {
-        case Kind::Number: out += MachineNumber(f.number); break;
-        case Kind::Null: break;
-        case Kind::Integer: out += std::to_string(f.integer); break;
-        case Kind::Boolean: out += f.integer != 0 ? "true" : "false"; break;
-        case Kind::Text: out += CsvField(f.text); break;
-        case Kind::List: {
-            std::string list;
-            for (std::size_t j = 0; j < f.list.size(); ++j) {
-                if (j != 0)
-                    list += ' ';
-                list += std::to_string(f.list[j]);
-            }
-            out += list;
-            break;
-        }
-        case Kind::TextList: {
-            std::string texts;
-            for (std::size_t j = 0; j < f.texts.size(); ++j) {
-                if (j != 0)
-                    texts += "; ";
-                texts += f.texts[j];
-            }
-            out += CsvField(texts);
-            break;
-        }
-        }
+        AppendCsvField(out, std::string_view(keys_).substr(key, fields_[i].keyEnd - key));
+        key = fields_[i].keyEnd;
     }
     return out;
 }
@@ -607,43 +683,54 @@ std::size_t TextWidth(std::string_view text)
     return width;
 }
 
-void Table::Row(const std::string& name, const std::string& value, const std::string& unit)
+void Table::Row(std::string_view name, std::string_view value, std::string_view unit)
 {
-    entries_.push_back({false, name, value, unit});
+    if (entries_.empty()) {
+        entries_.reserve(16);
+        texts_.reserve(512);
+    }
+    Entry e{false, 0, 0, 0, static_cast<std::uint32_t>(TextWidth(name)), static_cast<std::uint32_t>(TextWidth(value))};
+    texts_.append(name);
+    e.nameEnd = static_cast<std::uint32_t>(texts_.size());
+    texts_.append(value);
+    e.valueEnd = static_cast<std::uint32_t>(texts_.size());
+    texts_.append(unit);
+    e.unitEnd = static_cast<std::uint32_t>(texts_.size());
+    nameWidth_ = std::max<std::size_t>(nameWidth_, e.nameWidth);
+    valueWidth_ = std::max<std::size_t>(valueWidth_, e.valueWidth);
+    entries_.push_back(e);
 }
 
-void Table::Line(const std::string& text) { entries_.push_back({true, text, {}, {}}); }
+void Table::Line(std::string_view text)
+{
+    texts_.append(text);
+    const auto end = static_cast<std::uint32_t>(texts_.size());
+    entries_.push_back({true, end, end, end, 0, 0});
+}
 
 std::string Table::Render() const
 {
-    std::size_t nameWidth = 0;
-    std::size_t valueWidth = 0;
-    for (const Entry& e : entries_) {
-        if (e.line)
-            continue;
-        nameWidth = std::max(nameWidth, TextWidth(e.name));
-        valueWidth = std::max(valueWidth, TextWidth(e.value));
-    }
     std::string out;
+    out.reserve(texts_.size() + entries_.size() * (nameWidth_ + valueWidth_ + 4));
+    const std::string_view texts(texts_);
+    std::size_t start = 0;
     for (const Entry& e : entries_) {
-        if (e.line) {
-            out += e.name;
-            out += '\n';
-            continue;
+        const std::size_t lineStart = out.size();
+        out.append(texts.substr(start, e.nameEnd - start));
+        if (!e.line) {
+            out.append(nameWidth_ - e.nameWidth + 2, ' ');
+            // Numbers right-aligned, so their magnitudes line up.
+            out.append(valueWidth_ - e.valueWidth, ' ');
+            out.append(texts.substr(e.nameEnd, e.valueEnd - e.nameEnd));
+            if (e.unitEnd != e.valueEnd) {
+                out += ' ';
+                out.append(texts.substr(e.valueEnd, e.unitEnd - e.valueEnd));
+            }
+            while (out.size() > lineStart && out.back() == ' ')
+                out.pop_back();
         }
-        std::string line = e.name;
-        line.append(nameWidth - TextWidth(e.name) + 2, ' ');
-        // Numbers right-aligned, so their magnitudes line up.
-        line.append(valueWidth - TextWidth(e.value), ' ');
-        line += e.value;
-        if (!e.unit.empty()) {
-            line += ' ';
-            line += e.unit;
-        }
-        while (!line.empty() && line.back() == ' ')
-            line.pop_back();
-        out += line;
         out += '\n';
+        start = e.unitEnd;
     }
     return out;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -106,21 +107,53 @@ double ParsePlainNumber(std::string_view text, char localeSeparator, const std::
 int ParseInteger(std::string_view text, int low, int high, const std::string& option,
                  const std::string& command);
 
-struct QuantityValues {
-    std::vector<double> si;   // one value, or every value of a range, in SI
-    bool range = false;
-    int unit = 0;             // the unit written, 0 (SI) when none
+// The values START, START+STEP, ... up to STOP inclusive, with a tolerance
+// for rounding; the last one is STOP itself when it lands within it. Each
+// value is computed when asked for, so a long range holds no memory.
+class ValueRange {
+public:
+    ValueRange() = default;                  // the one value 0
+    explicit ValueRange(double value) : start_(value), stop_(value) {}
+    std::size_t Size() const { return count_; }
+    double operator[](std::size_t i) const;
+
+private:
+    friend ValueRange ExpandRange(double, double, double, const std::string&, const std::string&);
+    double start_ = 0;
+    double stop_ = 0;
+    double step_ = 0;
+    std::size_t count_ = 1;
 };
 
 // Most rows a command line may ask for, so a typo in a step cannot hang
-// the program or exhaust memory.
+// the program.
 inline constexpr std::size_t kMaxRows = 1000000;
 
+// A range from its three numbers. UsageError (naming the option) unless
+// all three are finite, the step is not 0 and leads from START towards
+// STOP, and there are at most kMaxRows values.
+ValueRange ExpandRange(double start, double stop, double step, const std::string& option,
+                       const std::string& command);
+
+// What a value option holds: one value, or every value of a range, in the
+// unit written.
+struct QuantityValues {
+    ValueRange shown;
+    bool range = false;
+    int quantity = 0;
+    int unit = 0;             // the unit written, 0 (SI) when none
+
+    std::size_t Size() const { return shown.Size(); }
+    // Value i through ToSI.
+    double SI(std::size_t i) const;
+};
+
 // "NUMBER [UNIT]" or, when ranges are allowed, "START:STOP:STEP [UNIT]"
-// (inclusive, in the unit written). Units from the quantity's list; the
-// values go through ToSI. Errors list the valid units.
-// Values that are not finite (inf, nan, or too large for SI) pass through:
-// the property models refuse them with a message of their own.
+// (inclusive, in the unit written). Units from the quantity's list.
+// Errors list the valid units.
+// A single value that is not finite (inf, nan, or too large for SI)
+// passes through: the property models refuse it with a message of their
+// own. A range needs finite numbers.
 QuantityValues ParseQuantityValue(std::string_view text, int quantity, char localeSeparator, bool allowRange,
                                   const std::string& option, const std::string& command);
 
@@ -130,29 +163,27 @@ QuantityValues ParseQuantityValue(std::string_view text, int quantity, char loca
 double FiniteQuantityValue(std::string_view text, int quantity, char localeSeparator, const std::string& option,
                            const std::string& command);
 
-// The values START, START+STEP, ... up to STOP inclusive, with a tolerance
-// for rounding; the last one is STOP itself when it lands within it.
-std::vector<double> ExpandRange(double start, double stop, double step, const std::string& option,
-                                const std::string& command);
-
 // -------------------------------------------------------------------- output
 
 // Machine-readable number: 17 significant digits, always a full stop,
 // "inf", "-inf" and "nan" for non-finite values (quoted in JSON).
 std::string MachineNumber(double value);
+void AppendMachineNumber(std::string& text, double value);
 
 // One output record: keys in order, each a number, no number (null in
 // JSON, an empty CSV field), an integer, a boolean, a text, or a list of
-// integers or of texts.
+// integers or of texts. Every value is turned into text once, as it is
+// added, and kept with the others in one string: a record of a long sweep
+// costs little more than formatting its numbers.
 class Record {
 public:
-    void Number(const std::string& key, double value);
-    void Null(const std::string& key);
-    void Integer(const std::string& key, long long value);
-    void Boolean(const std::string& key, bool value);
-    void Text(const std::string& key, const std::string& value);
-    void IntegerList(const std::string& key, const std::vector<int>& values);
-    void TextList(const std::string& key, const std::vector<std::string>& values);
+    void Number(std::string_view key, double value);
+    void Null(std::string_view key);
+    void Integer(std::string_view key, long long value);
+    void Boolean(std::string_view key, bool value);
+    void Text(std::string_view key, std::string_view value);
+    void IntegerList(std::string_view key, const std::vector<int>& values);
+    void TextList(std::string_view key, const std::vector<std::string>& values);
 
     std::vector<std::string> Keys() const;
     std::string Json() const;
@@ -160,40 +191,53 @@ public:
     // separated by blanks, lists of texts joined by "; ".
     std::string CsvRow() const;
     std::string CsvHeader() const;
+    // The same texts added to the end of out.
+    void AppendJson(std::string& out) const;
+    void AppendCsvRow(std::string& out) const;
 
 private:
-    enum class Kind { Number, Null, Integer, Boolean, Text, List, TextList };
+    enum class Kind : unsigned char { Number, Null, Integer, Boolean, Text, List, TextList };
     struct Field {
-        std::string key;
-        Kind kind = Kind::Number;
-        double number = 0;
-        long long integer = 0;
-        std::string text;
-        std::vector<int> list;
-        std::vector<std::string> texts;
+        Kind kind;
+        bool finite;                 // a number: JSON quotes inf and nan
+        std::uint32_t keyEnd;        // where its key ends in keys_
+        std::uint32_t valueEnd;      // where its value's text ends in values_
     };
+    void Add(Kind kind, std::string_view key, bool finite = true);
+
     std::vector<Field> fields_;
+    std::string keys_;     // the keys one after another
+    std::string values_;   // numbers as machine numbers, booleans as true and false, texts as
+                           // they are, lists as their numbers separated by blanks,
+                           // lists of texts as each text after a '\0'; nothing for null
 };
 
 std::string JsonString(std::string_view text);
+void AppendJsonString(std::string& out, std::string_view text);
 std::string CsvField(std::string_view text);
+void AppendCsvField(std::string& out, std::string_view text);
 
 // Display width of UTF-8 text (code points), for aligned tables.
 std::size_t TextWidth(std::string_view text);
 
-// Name, value and unit columns, names padded to one width.
+// Name, value and unit columns, names padded to one width. The texts are
+// kept one after another in one string, as a sweep makes a table per row.
 class Table {
 public:
-    void Row(const std::string& name, const std::string& value, const std::string& unit = {});
-    void Line(const std::string& text);   // a line of its own, not aligned
+    void Row(std::string_view name, std::string_view value, std::string_view unit = {});
+    void Line(std::string_view text);   // a line of its own, not aligned
     std::string Render() const;
 
 private:
     struct Entry {
         bool line;
-        std::string name, value, unit;
+        std::uint32_t nameEnd, valueEnd, unitEnd;   // where each text ends in texts_
+        std::uint32_t nameWidth, valueWidth;
     };
     std::vector<Entry> entries_;
+    std::string texts_;
+    std::size_t nameWidth_ = 0;
+    std::size_t valueWidth_ = 0;
 };
 
 // Sets the decimal separator for a scope and restores it.

@@ -23,12 +23,12 @@ std::vector<MediumStep> ParseMediumSteps(const ParsedArguments& args, const std:
         step.option = option;
         if (const auto it = quantities.find(option); it != quantities.end()) {
             step.quantity = it->second;
-            QuantityValues v = ParseQuantityValue(text, step.quantity, context.localeSeparator, true, option, command);
+            const QuantityValues v =
+                ParseQuantityValue(text, step.quantity, context.localeSeparator, true, option, command);
             step.unit = v.unit;
-            step.values = std::move(v.si);
+            step.shown = v.shown;
         } else {
             step.choice = choice(option, text);
-            step.values = {0};
         }
         steps.push_back(std::move(step));
     }
@@ -40,27 +40,33 @@ void ForEachRow(const std::vector<MediumStep>& steps, const std::function<void(c
 {
     double total = 1;
     for (const MediumStep& s : steps)
-        total *= static_cast<double>(s.values.size());
+        total *= static_cast<double>(s.Count());
     if (total > static_cast<double>(kMaxRows))
         throw UsageError("the ranges make more than " + std::to_string(kMaxRows) + " rows", command);
     std::vector<std::size_t> index(steps.size(), 0);
     std::vector<double> values(steps.size(), 0);
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        values[i] = steps[i].Value(0);
     for (;;) {
-        for (std::size_t i = 0; i < steps.size(); ++i)
-            values[i] = steps[i].values[index[i]];
         row(values);
-        // Odometer: the last step turns fastest; done when all wrap.
+        // Odometer: the last step turns fastest; done when all wrap. Only
+        // the values that turned are computed again.
         bool advanced = false;
         for (std::size_t i = steps.size(); i > 0 && !advanced; --i) {
-            if (++index[i - 1] < steps[i - 1].values.size())
+            const std::size_t k = i - 1;
+            if (++index[k] < steps[k].Count())
                 advanced = true;
             else
-                index[i - 1] = 0;
+                index[k] = 0;
+            if (steps[k].Count() > 1)
+                values[k] = steps[k].Value(index[k]);
         }
         if (!advanced)
             return;
     }
 }
+
+double MediumStep::Value(std::size_t i) const { return quantity == 0 ? 0 : ToSI(quantity, unit, shown[i]); }
 
 void SetterLog::Add(const MediumStep& step, double value, int message, const std::string& limitText,
                     bool showsMessage)
@@ -120,7 +126,15 @@ void SetterLog::AddRefusals(Table& table) const
     }
 }
 
-std::string SIUnit(int quantity) { return UnitName(quantity, 0); }
+const std::string& SIUnit(int quantity)
+{
+    // Kept, since a sweep prints the same few on every row.
+    static std::map<int, std::string> names;
+    auto it = names.find(quantity);
+    if (it == names.end())
+        it = names.emplace(quantity, UnitName(quantity, 0)).first;
+    return it->second;
+}
 
 std::vector<std::string> NoteTexts(const std::vector<int>& notes, bool shown)
 {
@@ -169,25 +183,24 @@ std::string JsonHelp(const std::string& keys, std::size_t indent)
     return help + '\n';
 }
 
-int EmitMediumRows(Context& context, const std::vector<MediumRow>& rows)
+void MediumRowWriter::Add(const MediumRow& row)
 {
-    bool refused = false;
-    for (const MediumRow& r : rows)
-        refused = refused || r.refused;
-    if (context.format == OutputFormat::Table) {
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (i != 0)
-                context.out += '\n';
-            context.out += rows[i].table;
-        }
+    refused_ = refused_ || row.refused;
+    if (context_.format == OutputFormat::Table) {
+        if (any_)
+            context_.out += '\n';
+        context_.out += row.table;
     } else {
-        std::vector<Record> records;
-        records.reserve(rows.size());
-        for (const MediumRow& r : rows)
-            records.push_back(r.record);
-        EmitRecords(context, records);
+        records_.Add(row.record);
     }
-    return refused ? kExitMessage : kExitOk;
+    any_ = true;
+}
+
+int MediumRowWriter::Finish()
+{
+    if (context_.format != OutputFormat::Table)
+        records_.Finish();
+    return refused_ ? kExitMessage : kExitOk;
 }
 
 } // namespace cli

@@ -22,7 +22,11 @@ struct MediumStep {
     int quantity = 0;            // 0 for a choice (regime, mode)
     int unit = 0;                // the unit written, for messages
     int choice = 0;              // regime or input mode
-    std::vector<double> values;  // SI; several for a range
+    ValueRange shown;            // in the unit written; several for a range
+
+    std::size_t Count() const { return shown.Size(); }
+    // Value i in SI; 0 for a choice.
+    double Value(std::size_t i) const;
 };
 
 // Parses every value option of the command in order. quantities maps a
@@ -34,6 +38,7 @@ std::vector<MediumStep> ParseMediumSteps(const ParsedArguments& args, const std:
 
 // Calls row(values) for every combination of the steps' values, the first
 // range varying slowest; values[i] is step i's value (0 for a choice).
+// UsageError, before the first row, when there would be more than kMaxRows.
 void ForEachRow(const std::vector<MediumStep>& steps, const std::function<void(const std::vector<double>&)>& row,
                 const std::string& command);
 
@@ -66,18 +71,31 @@ private:
 };
 
 // SI unit name of a quantity.
-std::string SIUnit(int quantity);
+const std::string& SIUnit(int quantity);
 
-// Writes one row's table or collects its record; returns the exit status
-// contribution (kExitMessage when a setter refused a value).
+// One row of a property command: its readable table or its record, as
+// the context's format asks.
 struct MediumRow {
     Record record;
     std::string table;
-    bool refused = false;
+    bool refused = false;   // a setter refused its value
 };
 
-// Emits the rows as the context's format asks; status 1 when any refused.
-int EmitMediumRows(Context& context, const std::vector<MediumRow>& rows);
+// Writes the rows as they come: tables one after another with a blank line
+// between, or records through a RecordWriter. Finish returns the exit
+// status: kExitMessage when a setter of any row refused its value.
+class MediumRowWriter {
+public:
+    explicit MediumRowWriter(Context& context) : context_(context), records_(context) {}
+    void Add(const MediumRow& row);
+    int Finish();
+
+private:
+    Context& context_;
+    RecordWriter records_;
+    bool any_ = false;
+    bool refused_ = false;
+};
 
 // ------------------------------------------------ from a medium's property table
 
@@ -92,12 +110,24 @@ std::map<std::string, int> OptionQuantities(std::span<const PropertyRow<Model>> 
     return options;
 }
 
+// Whether an option is the one of a key ("mass-flow" of "mass_flow"), as
+// OptionName has it, without making the option's text: this runs per row.
+inline bool IsOptionOf(std::string_view option, std::string_view key)
+{
+    if (option.size() != key.size())
+        return false;
+    for (std::size_t i = 0; i < key.size(); ++i)
+        if (option[i] != (key[i] == '_' ? '-' : key[i]))
+            return false;
+    return true;
+}
+
 // The typed field an option sets; nullptr for any other option.
 template <class Model>
-const PropertyRow<Model>* RowOfOption(std::span<const PropertyRow<Model>> table, const std::string& option)
+const PropertyRow<Model>* RowOfOption(std::span<const PropertyRow<Model>> table, std::string_view option)
 {
     for (const PropertyRow<Model>& row : table)
-        if (row.IsTyped() && OptionName(row.key) == option)
+        if (row.IsTyped() && IsOptionOf(option, row.key))
             return &row;
     return nullptr;
 }
@@ -115,10 +145,28 @@ void CallSetter(Model& model, const PropertyRow<Model>& row, const MediumStep& s
 template <class Model>
 void AddPropertyRow(Table& table, const PropertyRow<Model>& row, const Model& model, bool shown)
 {
-    std::string text;
-    if (shown)
-        text = row.IsBelowRange(model) ? "< " + FormatG(row.lowest) : FormatG((model.*row.get)());
-    table.Row(PlainLabel(row.label), text, SIUnit(row.quantity));
+    std::string label;
+    std::string value;
+    AddPropertyRow(table, row, model, shown, label, value);
+}
+
+// The same with the caller's buffers, so a long sweep makes no strings per row.
+template <class Model>
+void AddPropertyRow(Table& table, const PropertyRow<Model>& row, const Model& model, bool shown,
+                    std::string& label, std::string& value)
+{
+    label.clear();
+    AppendPlainLabel(label, row.label);
+    value.clear();
+    if (shown) {
+        if (row.IsBelowRange(model)) {
+            value += "< ";
+            AppendG(value, row.lowest, 6);
+        } else {
+            AppendG(value, (model.*row.get)(), 6);
+        }
+    }
+    table.Row(label, value, SIUnit(row.quantity));
 }
 
 // The readable table's rows: every field that means something for the
@@ -127,9 +175,11 @@ void AddPropertyRow(Table& table, const PropertyRow<Model>& row, const Model& mo
 template <class Model>
 void AddPropertyRows(Table& table, std::span<const PropertyRow<Model>> rows, const Model& model, bool showOutputs)
 {
+    std::string label;
+    std::string value;
     for (const PropertyRow<Model>& row : rows)
         if (row.IsRelevant(model))
-            AddPropertyRow(table, row, model, row.role != PropertyRole::Output || showOutputs);
+            AddPropertyRow(table, row, model, row.role != PropertyRole::Output || showOutputs, label, value);
 }
 
 // Every field's value in SI under its key, whatever the model's state; a

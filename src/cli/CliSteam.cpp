@@ -25,7 +25,7 @@ int Run(const ParsedArguments& args, Context& context)
         args, OptionQuantities(kSteamTable), [](const std::string&, const std::string& text) { return RegimeOf(text); },
         context, kCommand);
 
-    std::vector<MediumRow> rows;
+    MediumRowWriter rows(context);
     ForEachRow(
         steps,
         [&](const std::vector<double>& values) {
@@ -57,10 +57,10 @@ int Run(const ParsedArguments& args, Context& context)
                 r.Text("limit_text", steam.GetLimitText());
                 AddNotes(r, notes);
             }
-            rows.push_back(std::move(row));
+            rows.Add(row);
         },
         kCommand);
-    return EmitMediumRows(context, rows);
+    return rows.Finish();
 }
 
 } // namespace

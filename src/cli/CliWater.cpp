@@ -17,7 +17,7 @@ int Run(const ParsedArguments& args, Context& context)
         },
         context, kCommand);
 
-    std::vector<MediumRow> rows;
+    MediumRowWriter rows(context);
     ForEachRow(
         steps,
         [&](const std::vector<double>& values) {
@@ -42,10 +42,10 @@ int Run(const ParsedArguments& args, Context& context)
                 r.Text("limit_text", water.GetLimitText());
                 AddNotes(r, notes);
             }
-            rows.push_back(std::move(row));
+            rows.Add(row);
         },
         kCommand);
-    return EmitMediumRows(context, rows);
+    return rows.Finish();
 }
 
 } // namespace

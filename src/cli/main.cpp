@@ -1,6 +1,8 @@
 // zentaro-cli: the Zentaro engine on the command line.
+#include <csignal>
 #include <cstdio>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "base/NumberText.h"
@@ -8,15 +10,14 @@
 
 int main(int argc, char** argv)
 {
+    // A reader that goes away (head, a closed pipe) is a write error like a
+    // full disk: EPIPE from write, exit status 3, not death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
     SetDecimalSeparator(SeparatorFromEnvironment());
-    std::vector<std::string> args(argv + 1, argv + argc);
-    const cli::Outcome outcome = cli::RunCli(args);
-    std::fwrite(outcome.out.data(), 1, outcome.out.size(), stdout);
-    std::fwrite(outcome.err.data(), 1, outcome.err.size(), stderr);
-    // A full disk or a closed pipe must not pass for success.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-        std::fputs("zentaro-cli: cannot write the output\n", stderr);
-        return cli::kExitOutputFailed;
-    }
-    return outcome.status;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    cli::FileOutput out(STDOUT_FILENO);
+    std::string err;
+    const int status = cli::RunCli(args, out, err);
+    std::fwrite(err.data(), 1, err.size(), stderr);
+    return status;
 }

@@ -5,14 +5,21 @@
 std::string PlainLabel(std::string_view label)
 {
     std::string plain;
-    plain.reserve(label.size());
-    for (std::size_t i = 0; i < label.size(); ++i) {
-        // "&x" shows x; "&&" shows one '&'; a trailing '&' shows nothing.
-        if (label[i] == '&' && ++i == label.size())
-            break;
-        plain += label[i];
-    }
+    AppendPlainLabel(plain, label);
     return plain;
+}
+
+void AppendPlainLabel(std::string& text, std::string_view label)
+{
+    // "&x" shows x; "&&" shows one '&'; a trailing '&' shows nothing.
+    for (std::size_t amp; (amp = label.find('&')) != std::string_view::npos;) {
+        text.append(label.substr(0, amp));
+        if (amp + 1 == label.size())
+            return;
+        text += label[amp + 1];
+        label.remove_prefix(amp + 2);
+    }
+    text.append(label);
 }
 
 std::string StateName(const char* stateName, int quantity)

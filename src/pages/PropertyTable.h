@@ -50,6 +50,7 @@ constexpr std::size_t RowOf(std::span<const PropertyRow<Model>> table, std::stri
 
 // The label as shown: without the mnemonic's '&' ("&&" stays one '&').
 std::string PlainLabel(std::string_view label);
+void AppendPlainLabel(std::string& text, std::string_view label);
 // The name a state text gives a field: its own, or its quantity's name.
 std::string StateName(const char* stateName, int quantity);
 // The command-line option of a key: "mass_flow" is "mass-flow".

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -25,21 +27,16 @@ struct Run {
     std::string err;
 };
 
-// Runs zentaro-cli with the arguments under the given LC_ALL.
-inline Run RunProgram(const std::vector<std::string>& args, const std::string& locale = "C")
+// Starts zentaro-cli with the arguments under the given LC_ALL, standard
+// output on outFd and standard error on errFd; closes both in the parent.
+inline pid_t Spawn(const std::vector<std::string>& args, const std::string& locale, int outFd, int errFd)
 {
-    int outPipe[2];
-    int errPipe[2];
-    if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
-        throw std::runtime_error("pipe");
     const pid_t pid = fork();
     if (pid == 0) {
-        dup2(outPipe[1], 1);
-        dup2(errPipe[1], 2);
-        close(outPipe[0]);
-        close(errPipe[0]);
-        close(outPipe[1]);
-        close(errPipe[1]);
+        dup2(outFd, 1);
+        dup2(errFd, 2);
+        for (int fd = 3; fd < 64; ++fd)
+            close(fd);
         setenv("LC_ALL", locale.c_str(), 1);
         std::vector<char*> argv;
         std::string program = ZENTARO_CLI_PATH;
@@ -51,17 +48,33 @@ inline Run RunProgram(const std::vector<std::string>& args, const std::string& l
         execv(program.c_str(), argv.data());
         _exit(127);
     }
-    close(outPipe[1]);
-    close(errPipe[1]);
-    Run run;
-    pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+    close(outFd);
+    close(errFd);
+    return pid;
+}
+
+// The exit status as the shell reports it: 128 + the signal's number for a
+// program a signal ended (141 for SIGPIPE).
+inline int ExitStatus(int status)
+{
+    if (WIFEXITED(status))
+        return WEXITSTATUS(status);
+    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : -1;
+}
+
+// Reads the two descriptors until both close, handing each chunk to
+// take(stream, text, size), stream 0 for the first.
+template <class Take>
+void Drain(int first, int second, Take take)
+{
+    pollfd fds[2] = {{first, POLLIN, 0}, {second, POLLIN, 0}};
     int open = 2;
-    char buffer[65536];
+    static char buffer[65536];
     while (open > 0) {
         if (poll(fds, 2, -1) < 0)
             break;
         for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || (fds[i].revents & (POLLIN | POLLHUP)) == 0)
+            if (fds[i].fd < 0 || (fds[i].revents & (POLLIN | POLLHUP | POLLERR)) == 0)
                 continue;
             const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
             if (n <= 0) {
@@ -69,13 +82,94 @@ inline Run RunProgram(const std::vector<std::string>& args, const std::string& l
                 fds[i].fd = -1;
                 --open;
             } else {
-                (i == 0 ? run.out : run.err).append(buffer, static_cast<std::size_t>(n));
+                take(i, buffer, static_cast<std::size_t>(n));
             }
         }
     }
+}
+
+// Runs zentaro-cli with the arguments under the given LC_ALL.
+inline Run RunProgram(const std::vector<std::string>& args, const std::string& locale = "C")
+{
+    int outPipe[2];
+    int errPipe[2];
+    if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
+        throw std::runtime_error("pipe");
+    const pid_t pid = Spawn(args, locale, outPipe[1], errPipe[1]);
+    Run run;
+    Drain(outPipe[0], errPipe[0], [&](int stream, const char* text, std::size_t size) {
+        (stream == 0 ? run.out : run.err).append(text, size);
+    });
     int status = 0;
     waitpid(pid, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.status = ExitStatus(status);
+    return run;
+}
+
+// Runs zentaro-cli with standard output on a descriptor the caller opened
+// (a file, a pipe nobody reads); run.out stays empty.
+inline Run RunWithOutput(const std::vector<std::string>& args, int outFd)
+{
+    int errPipe[2];
+    if (pipe(errPipe) != 0)
+        throw std::runtime_error("pipe");
+    const pid_t pid = Spawn(args, "C", outFd, errPipe[1]);
+    Run run;
+    char buffer[4096];
+    for (ssize_t n; (n = read(errPipe[0], buffer, sizeof buffer)) > 0;)
+        run.err.append(buffer, static_cast<std::size_t>(n));
+    close(errPipe[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.status = ExitStatus(status);
+    return run;
+}
+
+// A run whose standard output is read and let go as it comes, so the
+// test holds no more of it than the program should: its lines counted, the
+// first and the last kept, and the program's peak resident memory.
+struct Streamed {
+    int status = -1;
+    std::size_t lines = 0;
+    std::string first;
+    std::string last;
+    std::string err;
+    long peakKilobytes = 0;
+};
+
+inline Streamed RunStreamed(const std::vector<std::string>& args, const std::string& locale = "C")
+{
+    int outPipe[2];
+    int errPipe[2];
+    if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
+        throw std::runtime_error("pipe");
+    const pid_t pid = Spawn(args, locale, outPipe[1], errPipe[1]);
+    Streamed run;
+    std::string line;   // the line being read
+    Drain(outPipe[0], errPipe[0], [&](int stream, const char* text, std::size_t size) {
+        if (stream == 1) {
+            run.err.append(text, size);
+            return;
+        }
+        for (std::size_t start = 0; start < size;) {
+            const char* end = static_cast<const char*>(std::memchr(text + start, '\n', size - start));
+            const std::size_t stop = end != nullptr ? static_cast<std::size_t>(end - text) : size;
+            line.append(text + start, stop - start);
+            start = stop;
+            if (end != nullptr) {
+                if (run.lines++ == 0)
+                    run.first = line;
+                run.last.swap(line);
+                line.clear();
+                ++start;
+            }
+        }
+    });
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    run.status = ExitStatus(status);
+    run.peakKilobytes = usage.ru_maxrss;
     return run;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "CliTestSupport.h"
 #include "base/NumberText.h"
@@ -125,16 +126,16 @@ TEST_P(CliNumbers, ValuesWithUnitsGoThroughToSI)
 {
     const char sep = GetParam();
     QuantityValues t = ParseQuantityValue("20 st C", kQuantityTemperature, sep, false, "temperature", "water");
-    ASSERT_EQ(t.si.size(), 1u);
-    EXPECT_DOUBLE_EQ(t.si[0], 293.15);
+    ASSERT_EQ(t.Size(), 1u);
+    EXPECT_DOUBLE_EQ(t.SI(0), 293.15);
     EXPECT_EQ(t.unit, 1);
     EXPECT_FALSE(t.range);
-    EXPECT_DOUBLE_EQ(ParseQuantityValue("1 bar", kQuantityPressure, sep, false, "p", "w").si[0], 100000);
-    EXPECT_DOUBLE_EQ(ParseQuantityValue("68st F", kQuantityTemperature, sep, false, "t", "w").si[0],
+    EXPECT_DOUBLE_EQ(ParseQuantityValue("1 bar", kQuantityPressure, sep, false, "p", "w").SI(0), 100000);
+    EXPECT_DOUBLE_EQ(ParseQuantityValue("68st F", kQuantityTemperature, sep, false, "t", "w").SI(0),
                      ToSI(kQuantityTemperature, 2, 68));
-    EXPECT_DOUBLE_EQ(ParseQuantityValue("300", kQuantityTemperature, sep, false, "t", "w").si[0], 300); // SI by default
+    EXPECT_DOUBLE_EQ(ParseQuantityValue("300", kQuantityTemperature, sep, false, "t", "w").SI(0), 300); // SI by default
     if (sep == ',')
-        EXPECT_DOUBLE_EQ(ParseQuantityValue("1,5 bar", kQuantityPressure, sep, false, "p", "w").si[0], 150000);
+        EXPECT_DOUBLE_EQ(ParseQuantityValue("1,5 bar", kQuantityPressure, sep, false, "p", "w").SI(0), 150000);
     else
         EXPECT_THROW(ParseQuantityValue("1,5 bar", kQuantityPressure, sep, false, "p", "w"), UsageError);
 }
@@ -164,9 +165,9 @@ TEST(CliValues, BadValuesListTheValidUnits)
 TEST(CliValues, NonFiniteValuesReachTheModelsOnly)
 {
     // The property commands leave them to the models' own message.
-    EXPECT_TRUE(std::isnan(ParseQuantityValue("nan K", kQuantityTemperature, '.', true, "temperature", "water").si[0]));
-    EXPECT_TRUE(std::isinf(ParseQuantityValue("1e308 bar", kQuantityPressure, '.', true, "pressure", "water").si[0]));
-    EXPECT_TRUE(std::isinf(ParseQuantityValue("-inf", kQuantityPressure, '.', false, "pressure", "water").si[0]));
+    EXPECT_TRUE(std::isnan(ParseQuantityValue("nan K", kQuantityTemperature, '.', true, "temperature", "water").SI(0)));
+    EXPECT_TRUE(std::isinf(ParseQuantityValue("1e308 bar", kQuantityPressure, '.', true, "pressure", "water").SI(0)));
+    EXPECT_TRUE(std::isinf(ParseQuantityValue("-inf", kQuantityPressure, '.', false, "pressure", "water").SI(0)));
     // The analyses take none.
     auto message = [](const std::string& text, int quantity) {
         try {
@@ -187,18 +188,55 @@ TEST(CliValues, RangesAreInclusiveInTheUnitWritten)
     const QuantityValues r =
         ParseQuantityValue("0:100:10 st C", kQuantityTemperature, '.', true, "temperature", "water");
     EXPECT_TRUE(r.range);
-    ASSERT_EQ(r.si.size(), 11u);
-    EXPECT_DOUBLE_EQ(r.si.front(), 273.15);
-    EXPECT_DOUBLE_EQ(r.si.back(), 373.15);
+    ASSERT_EQ(r.Size(), 11u);
+    EXPECT_DOUBLE_EQ(r.SI(0), 273.15);
+    EXPECT_DOUBLE_EQ(r.SI(10), 373.15);
     // Steps that do not add up exactly still reach the end.
-    const std::vector<double> tenths = ExpandRange(0, 1, 0.1, "x", "c");
-    ASSERT_EQ(tenths.size(), 11u);
-    EXPECT_EQ(tenths.back(), 1.0);
+    const ValueRange tenths = ExpandRange(0, 1, 0.1, "x", "c");
+    ASSERT_EQ(tenths.Size(), 11u);
+    EXPECT_EQ(tenths[10], 1.0);
     EXPECT_DOUBLE_EQ(tenths[3], 0.3);
-    EXPECT_EQ(ExpandRange(0, 0.3, 0.1, "x", "c").size(), 4u);
-    EXPECT_EQ(ExpandRange(10, 0, -2.5, "x", "c").size(), 5u);
-    EXPECT_EQ(ExpandRange(5, 5, 1, "x", "c"), (std::vector<double>{5}));
-    EXPECT_EQ(ExpandRange(0, 0.95, 0.1, "x", "c").size(), 10u);   // the end need not be reached
+    EXPECT_EQ(ExpandRange(0, 0.3, 0.1, "x", "c").Size(), 4u);
+    const ValueRange down = ExpandRange(10, 0, -2.5, "x", "c");
+    ASSERT_EQ(down.Size(), 5u);
+    EXPECT_EQ(down[1], 7.5);
+    EXPECT_EQ(down[4], 0.0);
+    const ValueRange single = ExpandRange(5, 5, 1, "x", "c");
+    ASSERT_EQ(single.Size(), 1u);
+    EXPECT_EQ(single[0], 5.0);
+    EXPECT_EQ(ExpandRange(0, 0.95, 0.1, "x", "c").Size(), 10u);   // the end need not be reached
+}
+
+TEST(CliValues, RangesRefuseWhatCannotBeCounted)
+{
+    auto message = [](double start, double stop, double step) {
+        try {
+            const ValueRange r = ExpandRange(start, stop, step, "t", "water");
+            return "values: " + std::to_string(r.Size());
+        } catch (const UsageError& e) {
+            EXPECT_EQ(e.Command(), "water");
+            return std::string(e.what());
+        }
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::nan("");
+    const std::string notFinite = "--t: the start, end and step of a range must be finite numbers";
+    for (const auto& [start, stop, step] : {std::tuple{0.0, 1.0, inf}, {0.0, 1.0, -inf}, {0.0, 1.0, nan},
+                                            {0.0, inf, 1.0}, {-inf, 0.0, 1.0}, {nan, 1.0, 1.0}, {0.0, nan, 1.0}})
+        EXPECT_EQ(message(start, stop, step), notFinite) << start << ":" << stop << ":" << step;
+    EXPECT_EQ(message(0, 1e300, 1e-300), "--t: the range has more than 1000000 values");
+    EXPECT_EQ(message(0, 1e6 - 1, 1), "values: 1000000");
+    EXPECT_EQ(message(0, 1e6, 1), "--t: the range has more than 1000000 values");
+    EXPECT_EQ(message(1e308, -1e308, 1e307), "--t: the range is empty (the step goes away from the end)");
+    // A span wider than the largest double still counts its steps.
+    const ValueRange wide = ExpandRange(-1e308, 1e308, 1e307, "t", "water");
+    ASSERT_EQ(wide.Size(), 21u);
+    EXPECT_EQ(wide[0], -1e308);
+    EXPECT_EQ(wide[20], 1e308);
+    EXPECT_EQ(wide[10], 0.0);
+    // The same through the text a user types.
+    EXPECT_THROW(ParseQuantityValue("0:1:inf K", kQuantityTemperature, '.', true, "t", "water"), UsageError);
+    EXPECT_THROW(ParseQuantityValue("nan:1:1", kQuantityTemperature, '.', true, "t", "water"), UsageError);
 }
 
 TEST(CliOutput, MachineNumbersIgnoreTheLocale)
@@ -267,6 +305,34 @@ TEST(CliOutput, TablesAlignPolishNames)
                           "Gęstość          998.316 kg/m^3\n"
                           "Liczba Prandtla  6.94185 bez miana\n"
                           "Entalpia                 J/kg\n");
+}
+
+} // namespace
+
+#include "cli/CliMedium.h"
+#include "pages/SteamTable.h"
+#include "pages/WaterTable.h"
+
+namespace {
+
+template <class Model>
+void ExpectEveryOptionFindsItsRow(std::span<const PropertyRow<Model>> table)
+{
+    for (const PropertyRow<Model>& row : table) {
+        const std::string option = OptionName(row.key);
+        EXPECT_TRUE(cli::IsOptionOf(option, row.key)) << option;
+        EXPECT_EQ(cli::RowOfOption(table, option), row.IsTyped() ? &row : nullptr) << option;
+    }
+}
+
+TEST(CliOptions, OptionsFindTheirRowsAsOptionNameSpellsThem)
+{
+    ExpectEveryOptionFindsItsRow(kWaterTable);
+    ExpectEveryOptionFindsItsRow(kSteamTable);
+    EXPECT_FALSE(cli::IsOptionOf("mass_flow", "mass_flow"));   // the key is not the option
+    EXPECT_FALSE(cli::IsOptionOf("mass-flo", "mass_flow"));
+    EXPECT_FALSE(cli::IsOptionOf("mass-flows", "mass_flow"));
+    EXPECT_EQ(cli::RowOfOption(kWaterTable, "dryness"), nullptr);
 }
 
 } // namespace

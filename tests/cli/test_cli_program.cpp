@@ -79,6 +79,24 @@ TEST(CliConvert, ConvertsAsTheConverterPage)
     EXPECT_EQ(RunProgram({"convert", "-5", "m", "mm", "--csv"}).out, "value\n-5000\n");
 }
 
+TEST(CliConvert, AResultTooLargeIsRefused)
+{
+    // Shown as the converter page shows it, with status 1 and the models'
+    // message on standard error.
+    clitest::Run run = RunProgram({"convert", "1e308", "km", "m"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "1e+308 km = inf m\n");
+    EXPECT_EQ(run.err, "zentaro-cli convert: 1e+308 km in m: Wartość nie jest liczbą skończoną\n");
+    run = RunProgram({"convert", "-1,5e308", "km", "mm", "--json"}, "pl_PL.UTF-8");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(ParseJson(run.out)["value"].string, "-inf");
+    EXPECT_EQ(run.err, "zentaro-cli convert: -1,5e+308 km in mm: Wartość nie jest liczbą skończoną\n");
+    run = RunProgram({"convert", "1e308", "st F", "st C", "--quantity", "3100", "--csv"});
+    EXPECT_EQ(run.status, 0);   // 5/9 of it fits
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(RunProgram({"convert", "1e-300", "mm", "km"}).status, 0);   // to 0 is no overflow
+}
+
 TEST(CliConvert, UsageErrors)
 {
     ExpectUsageError({"convert", "1", "m"}, "zentaro-cli convert: missing arguments (3 needed)");

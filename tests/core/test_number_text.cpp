@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
+#include <random>
+#include <vector>
 
 #include "base/NumberText.h"
 #include "SeparatorTest.h"
@@ -103,6 +108,10 @@ TEST_P(NumberTextTest, EveryFormatMatchesTheCLibrary)
         // The largest double with 60 decimals is 370 characters long.
         for (int p : {0, 1, 2, 5, 6, 11, 15, 17, 25, 60}) {
             EXPECT_EQ(FormatG(v, p), WithSep(CReference::Print("%.*g", p, v))) << v << " g " << p;
+            // Appended, the text before keeps its own full stop.
+            std::string appended = "a.b ";
+            AppendG(appended, v, p);
+            EXPECT_EQ(appended, "a.b " + WithSep(CReference::Print("%.*g", p, v))) << v << " g " << p;
             EXPECT_EQ(FormatFixed(v, p), WithSep(CReference::Print("%.*f", p, v))) << v << " f " << p;
             EXPECT_EQ(FormatExp(v, p), WithSep(CReference::Print("%.*e", p, v))) << v << " e " << p;
             EXPECT_EQ(FormatFixed(v, p, Point::Keep), WithSep(CReference::Print("%#.*f", p, v))) << v << " #f " << p;
@@ -110,6 +119,58 @@ TEST_P(NumberTextTest, EveryFormatMatchesTheCLibrary)
         }
         EXPECT_EQ(FormatG(v), WithSep(CReference::Print("%.*g", 6, v))) << v;
     }
+}
+
+// %g takes an exact shortcut for the numbers most texts show; it must give
+// what the general algorithm gives for every double. Compared widely: random
+// bit patterns (every exponent, where the shortcut mostly declines), values
+// where it applies, decimal-looking values, neighbours of powers of ten, and
+// exact halves, which round to even.
+TEST_P(NumberTextTest, GeneralFormatIsExactForEveryKindOfDouble)
+{
+    std::mt19937_64 random(20261201);
+    std::vector<double> values;
+    for (int i = 0; i < 60000; ++i)
+        values.push_back(std::bit_cast<double>(random()));
+    for (int i = 0; i < 60000; ++i) {
+        const std::uint64_t exponent = static_cast<std::uint64_t>(1023 - 90 + static_cast<int>(random() % 180));
+        values.push_back(std::bit_cast<double>((random() & ((std::uint64_t{1} << 52) - 1)) | exponent << 52 |
+                                               (random() & (std::uint64_t{1} << 63))));
+    }
+    for (int i = 0; i < 30000; ++i)
+        values.push_back(static_cast<double>(static_cast<std::int64_t>(random() % 2000001) - 1000000) /
+                         std::pow(10.0, static_cast<int>(random() % 12)));
+    for (int k = -40; k <= 40; ++k) {
+        double below = std::pow(10.0, k);
+        double above = below;
+        for (int n = 0; n < 4; ++n) {
+            values.push_back(below);
+            values.push_back(above);
+            below = std::nextafter(below, 0.0);
+            above = std::nextafter(above, 1e300);
+        }
+        values.push_back(9.5 * std::pow(10.0, k));
+        values.push_back(0.95 * std::pow(10.0, k));
+    }
+    for (int i = 0; i < 10000; ++i) {
+        // Odd 53-bit mantissas over 2, 4, 8: their last decimal digit is a 5.
+        const auto odd = static_cast<double>(((random() | 1) & ((std::uint64_t{1} << 53) - 1)) | std::uint64_t{1} << 52);
+        values.insert(values.end(), {odd / 2, odd / 4, odd / 8, odd * 5e-16});
+    }
+    for (double whole : {0.5, 1.5, 2.5, 999999.5, 123456.5, 9999995.0, 99999999999999995.0})
+        values.push_back(whole);
+
+    int mismatches = 0;
+    for (double v : values) {
+        for (int p : {1, 2, 3, 6, 10, 15, 16, 17}) {
+            char reference[64];
+            const auto end = std::to_chars(reference, reference + sizeof reference, v, std::chars_format::general, p).ptr;
+            const std::string expected = WithSep(std::string(reference, end));
+            if (FormatG(v, p) != expected && ++mismatches <= 10)
+                ADD_FAILURE() << std::hexfloat << v << " p " << p << ": " << FormatG(v, p) << " != " << expected;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST_P(NumberTextTest, OnlyTheDecimalMarkFollowsTheSeparator)
