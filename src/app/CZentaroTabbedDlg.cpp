@@ -45,11 +45,6 @@ CZentaroTabbedDlg::CZentaroTabbedDlg(const QString& caption, QWidget* parent, in
     m_tabs->addTab(m_powietrzePage, QStringLiteral("Wilgotne powietrze"));
     m_tabs->setCurrentIndex(firstPage);
 
-    m_flowDlg = new CAnalizaPrzeplywuDlg(this, this);
-    m_energyDlg = new CAnalizaEnergiiDlg(this, this);
-    m_massStreamDlg = new CRoznicaStrumieniDlg(this);
-    m_ductShapeDlg = new CKsztaltPrzewoduDlg(this);
-
     // The one button: it ends the program, as the close box does. It is
     // never the default, so Enter on a page never closes the window.
     m_finish = new QPushButton(this);
@@ -69,6 +64,35 @@ CZentaroTabbedDlg::CZentaroTabbedDlg(const QString& caption, QWidget* parent, in
 }
 
 CZentaroTabbedDlg::~CZentaroTabbedDlg() = default;
+
+// The dialogs are children of the sheet, so they go with it.
+CAnalizaPrzeplywuDlg& CZentaroTabbedDlg::FlowDialog()
+{
+    if (m_flowDlg == nullptr)
+        m_flowDlg = new CAnalizaPrzeplywuDlg(this, this);
+    return *m_flowDlg;
+}
+
+CAnalizaEnergiiDlg& CZentaroTabbedDlg::EnergyDialog()
+{
+    if (m_energyDlg == nullptr)
+        m_energyDlg = new CAnalizaEnergiiDlg(this, this);
+    return *m_energyDlg;
+}
+
+CRoznicaStrumieniDlg& CZentaroTabbedDlg::MassStreamDialog()
+{
+    if (m_massStreamDlg == nullptr)
+        m_massStreamDlg = new CRoznicaStrumieniDlg(this);
+    return *m_massStreamDlg;
+}
+
+CKsztaltPrzewoduDlg& CZentaroTabbedDlg::DuctShapeDialog()
+{
+    if (m_ductShapeDlg == nullptr)
+        m_ductShapeDlg = new CKsztaltPrzewoduDlg(this);
+    return *m_ductShapeDlg;
+}
 
 void CZentaroTabbedDlg::OnInitDialog()
 {

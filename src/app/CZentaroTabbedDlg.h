@@ -16,7 +16,9 @@ class CPowietrzePage;
 
 // The main window: five pages on tabs and the one "Zakończ" button. It owns
 // the pages and the analysis dialogs for the whole run; pages and dialogs
-// reach the analysis dialogs through IAnalysisHost.
+// reach the analysis dialogs through IAnalysisHost. A dialog is made when it
+// is first asked for and kept from then on: none is on screen at start, and
+// until its first opening nothing could have changed what it carries.
 class CZentaroTabbedDlg : public QDialog, public IAnalysisHost {
     Q_OBJECT
 public:
@@ -28,10 +30,10 @@ public:
     CWodaPage& WodaPage() { return *m_wodaPage; }
     CParaWodnaPage& ParaWodnaPage() { return *m_paraWodnaPage; }
     CPowietrzePage& PowietrzePage() { return *m_powietrzePage; }
-    CAnalizaPrzeplywuDlg& FlowDialog() override { return *m_flowDlg; }
-    CAnalizaEnergiiDlg& EnergyDialog() override { return *m_energyDlg; }
-    CRoznicaStrumieniDlg& MassStreamDialog() override { return *m_massStreamDlg; }
-    CKsztaltPrzewoduDlg& DuctShapeDialog() override { return *m_ductShapeDlg; }
+    CAnalizaPrzeplywuDlg& FlowDialog() override;
+    CAnalizaEnergiiDlg& EnergyDialog() override;
+    CRoznicaStrumieniDlg& MassStreamDialog() override;
+    CKsztaltPrzewoduDlg& DuctShapeDialog() override;
 
     QTabWidget* Tabs() const { return m_tabs; }
     QPushButton* FinishButton() const { return m_finish; }
