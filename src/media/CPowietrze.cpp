@@ -82,17 +82,25 @@ double CPowietrze::Enthalpy(double temperature, double humidity)
 {
     if (!InState(temperature, humidity))
         return 0;
-    const double x = MoistureContent(temperature, humidity);
+    return EnthalpyOf(temperature, MoistureContent(temperature, humidity));
+}
+
+double CPowietrze::EnthalpyOf(double temperature, double moisture)
+{
     const double t = temperature - 273.15;
-    return (x * (1.86 * t + 2500) + 1.006 * t) * 1000;
+    return (moisture * (1.86 * t + 2500) + 1.006 * t) * 1000;
 }
 
 double CPowietrze::SpecificVolume(double temperature, double humidity)
 {
     if (!InState(temperature, humidity))
         return 0;
-    const double x = MoistureContent(temperature, humidity);
-    return (x + 0.622) * 462 / (x + 1) * temperature / m_pressure;
+    return SpecificVolumeOf(temperature, MoistureContent(temperature, humidity));
+}
+
+double CPowietrze::SpecificVolumeOf(double temperature, double moisture) const
+{
+    return (moisture + 0.622) * 462 / (moisture + 1) * temperature / m_pressure;
 }
 
 double CPowietrze::VapourPressure(double temperature, double humidity)
