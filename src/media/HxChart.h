@@ -66,12 +66,12 @@ struct HxPick {
 class HxChart {
 public:
     // Line spacing: isotherms every 5 K, relative humidity every 10 %,
-    // isenthalps every 10 kJ/kg and specific volumes every 0.01 m³/kg, both
+    // isenthalps every 10 kJ/kg and specific volumes every 0.02 m³/kg, both
     // widened when a large range would crowd them.
     static constexpr double kIsothermStep = 5;            // K
     static constexpr double kHumidityStep = 10;           // %
     static constexpr double kIsenthalpStep = 10e3;        // J/kg
-    static constexpr double kVolumeStep = 0.01;           // m³/kg
+    static constexpr double kVolumeStep = 0.02;           // m³/kg
     static constexpr int kMostLinesOfAFamily = 40;
 
     // The model refuses a pressure outside 960 to 1040 hPa or not finite;
