@@ -1,5 +1,8 @@
 #include "controls/Modal.h"
 
+#include <QFileDialog>
+#include <algorithm>
+
 namespace {
 CDialog::ModalHook& DialogHook()
 {
@@ -9,6 +12,11 @@ CDialog::ModalHook& DialogHook()
 MessageHook& BoxHook()
 {
     static MessageHook hook;
+    return hook;
+}
+SaveFileHook& SaveHook()
+{
+    static SaveFileHook hook;
     return hook;
 }
 } // namespace
@@ -34,3 +42,17 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const MessageRequest
 }
 
 void SetMessageHook(MessageHook hook) { BoxHook() = std::move(hook); }
+
+SaveFileAnswer GetSaveFileName(QWidget* parent, const SaveFileRequest& request)
+{
+    if (SaveHook())
+        return SaveHook()(request);
+    QString chosen = request.filters.value(0);
+    SaveFileAnswer answer;
+    answer.path = QFileDialog::getSaveFileName(parent, request.caption, request.fileName,
+                                               request.filters.join(QStringLiteral(";;")), &chosen);
+    answer.filter = std::max(0, static_cast<int>(request.filters.indexOf(chosen)));
+    return answer;
+}
+
+void SetSaveFileHook(SaveFileHook hook) { SaveHook() = std::move(hook); }

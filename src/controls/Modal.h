@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QMessageBox>
+#include <QStringList>
 #include <functional>
 
 // A dialog whose set-up runs every time it is opened, as each opening
@@ -38,3 +39,21 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const MessageRequest
 
 using MessageHook = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
 void SetMessageHook(MessageHook hook);
+
+// The file dialog that asks where to save: the caption, the name proposed
+// (with its folder) and the file types offered ("Obraz PNG (*.png)").
+struct SaveFileRequest {
+    QString caption;
+    QString fileName;
+    QStringList filters;
+};
+
+struct SaveFileAnswer {
+    QString path;     // empty when the user cancelled
+    int filter = 0;   // the type chosen, an index into the request's filters
+};
+
+SaveFileAnswer GetSaveFileName(QWidget* parent, const SaveFileRequest& request);
+
+using SaveFileHook = std::function<SaveFileAnswer(const SaveFileRequest&)>;
+void SetSaveFileHook(SaveFileHook hook);
