@@ -69,6 +69,7 @@ CMediumPage::CMediumPage(IAnalysisHost* host, const MediumPageControls& controls
     analyses->addWidget(m_energy);
     analyses->addStretch(1);
     states->addLayout(analyses, 2, 0, 1, 2);
+    m_analyses = analyses;
     states->setRowStretch(1, 1);
 
     // The accuracy notes under the properties, in the normal text colour:
@@ -191,6 +192,12 @@ void CMediumPage::AddInputLine(QWidget* label, QWidget* control, QWidget* unitCo
     m_inputGrid->addWidget(control, m_inputLines, 1);
     m_inputGrid->addWidget(unitColumn, m_inputLines, 2);
     ++m_inputLines;
+}
+
+void CMediumPage::AddAnalysisButton(QWidget* button)
+{
+    // Before the stretch that closes the line.
+    m_analyses->insertWidget(m_analyses->count() - 1, button);
 }
 
 void CMediumPage::SetStateOrder(std::span<const std::size_t> fields)
@@ -321,6 +328,7 @@ void CMediumPage::StoreState(StateSlot slot)
     (initial ? m_initialBox : m_finalBox)->FilterOff();
     (initial ? m_initialText : m_finalText) = BuildStateText();
     WriteControls();
+    emit StateStored(slot);
 }
 
 // A mass flow an analysis hands back on OK.
