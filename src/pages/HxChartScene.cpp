@@ -420,6 +420,20 @@ HxScene BuildHxScene(const HxChart& chart, const std::vector<HxLine>& lines, con
     scene.title = Filled(LoadText(kIdsChartTitle), {Fixed(chart.Pressure() / 100, 0)});
     Labels labels(scene);
     labels.Place({HxInk::Title, {scene.width / 2, kMarginTop / 2}, scene.title, HxAlign::Centre, 0});
+    auto frame = [&] {
+        scene.strokes.push_back({HxInk::Frame,
+                                 {{plot.left, plot.top},
+                                  {plot.right, plot.top},
+                                  {plot.right, plot.bottom},
+                                  {plot.left, plot.bottom},
+                                  {plot.left, plot.top}}});
+    };
+    // A pressure the model refuses has no chart: an empty frame under the
+    // title that names it.
+    if (!chart.IsValid()) {
+        frame();
+        return scene;
+    }
 
     // The moisture scale, with a line of constant moisture at each label.
     const double perGram = plot.Width() / (range.maxMoisture * 1000);
@@ -451,12 +465,7 @@ HxScene BuildHxScene(const HxChart& chart, const std::vector<HxLine>& lines, con
             scene.strokes.push_back({ink, piece});
         drawn.emplace_back(&line, std::move(pieces));
     }
-    scene.strokes.push_back({HxInk::Frame,
-                             {{plot.left, plot.top},
-                              {plot.right, plot.top},
-                              {plot.right, plot.bottom},
-                              {plot.left, plot.bottom},
-                              {plot.left, plot.top}}});
+    frame();
 
     AddMarks(scene, labels, chart, view, marks);
 

@@ -242,6 +242,22 @@ TEST_F(HxSceneTest, TheRangeFollowsTheMarks)
     ASSERT_EQ(scene.dots.size(), 1u);
 }
 
+TEST(HxSceneInvalid, ARefusedPressureGivesAnEmptyFrameAndNoState)
+{
+    const HxChart chart(90000);
+    HxMarks marks;
+    marks.current = HxChart(100000).StateAt(HxChart(100000).PointOf(kC + 20, 50));
+    marks.initial = HxPoint{0.01, 40e3};
+    const HxRange range = chart.DefaultRange(marks.Points());
+    const HxView view(chart, range, 900, 700);
+    const HxScene scene = BuildHxScene(chart, chart.Lines(range), view, marks);
+    EXPECT_EQ(scene.title, "Wykres h-x powietrza wilgotnego, p = 900 hPa");
+    ASSERT_EQ(scene.strokes.size(), 1u);
+    EXPECT_EQ(scene.strokes[0].ink, HxInk::Frame);
+    EXPECT_TRUE(scene.dots.empty());
+    EXPECT_EQ(chart.StateAt(view.ToChart({450, 350})).where, HxWhere::Outside);
+}
+
 class HxTexts : public UnderSeparator {};
 
 TEST_P(HxTexts, StatusLine)
