@@ -65,6 +65,21 @@ std::vector<double> Multiples(double lo, double hi, double step)
 
 } // namespace
 
+HxState HxStateOf(const CPowietrze& air)
+{
+    HxState s;
+    if (!(air.GetSpecificVolume() > 0))
+        return s;
+    s.where = HxWhere::Air;
+    s.temperature = air.GetTemperature();
+    s.humidity = air.GetRelativeHumidity();
+    s.moisture = air.GetMoistureContent();
+    s.enthalpy = air.GetEnthalpy();
+    s.dewPoint = air.GetDewPoint();
+    s.wetBulb = air.GetWetBulbTemperature();
+    return s;
+}
+
 HxChart::HxChart(double pressure)
 {
     m_valid = std::isfinite(pressure)

@@ -52,6 +52,10 @@ struct HxState {
     double wetBulb = 0;      // K
 };
 
+// The state a model holds, as the chart marks it: Outside when the model
+// holds none (an accepted state always has a volume).
+HxState HxStateOf(const CPowietrze& air);
+
 // What a click at a point gives the page: the temperature and both
 // humidities, rounded to what a pixel resolves (0.1 K, 0.1 %, 0.01 g/kg)
 // and kept on the air side of the saturation curve, so that the model

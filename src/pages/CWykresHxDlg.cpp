@@ -85,18 +85,10 @@ void CWykresHxDlg::FollowPage()
     const HumidAirInput& air = m_page.Model();
     m_chart->SetPressure(air.GetBarometricPressure());
     HxMarks marks;
-    // An accepted state always has a volume.
-    if (m_page.ShowsProperties() && air.GetSpecificVolume() > 0) {
-        HxState s;
-        s.where = HxWhere::Air;
-        s.temperature = air.GetTemperature();
-        s.humidity = air.GetRelativeHumidity();
-        s.moisture = air.GetMoistureContent();
-        s.enthalpy = air.GetEnthalpy();
-        s.dewPoint = air.GetDewPoint();
-        s.wetBulb = air.GetWetBulbTemperature();
-        marks.current = s;
-    }
+    // The model keeps its last state when it refuses a value that is no
+    // number; the page's message line says whether a state stands.
+    if (m_page.ShowsProperties())
+        marks.current = HxStateOf(air);
     for (StateSlot slot : {StateSlot::Initial, StateSlot::Final}) {
         if (!m_page.IsStored(slot))
             continue;

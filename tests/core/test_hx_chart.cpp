@@ -185,6 +185,23 @@ TEST(HxChart, FogOutsideAndRefusedInput)
     }
 }
 
+TEST(HxChart, TheModelsStateIsAirOnlyWhileItHoldsOne)
+{
+    CPowietrze air = AirAt(100000);
+    EXPECT_EQ(HxStateOf(air).where, HxWhere::Outside);  // 0 K, nothing computed
+    air.SetTemperature(kC + 24, CPowietrze::kRelativeHumidityMode);
+    air.SetRelativeHumidity(45);
+    const HxState s = HxStateOf(air);
+    ASSERT_EQ(s.where, HxWhere::Air);
+    const HxState at = HxChart(100000).StateAt({s.moisture, s.enthalpy});
+    EXPECT_NEAR(at.temperature, s.temperature, 1e-9);
+    EXPECT_NEAR(at.humidity, s.humidity, 1e-9);
+    EXPECT_NEAR(at.dewPoint, s.dewPoint, 1e-6);
+    EXPECT_NEAR(at.wetBulb, s.wetBulb, 1e-6);
+    air.SetRelativeHumidity(120);
+    EXPECT_EQ(HxStateOf(air).where, HxWhere::Outside);
+}
+
 TEST(HxChart, ThePressureMovesTheCurvesAsTheModelSays)
 {
     const HxChart low(96000), high(104000);
