@@ -176,6 +176,13 @@ private slots:
         QVERIFY(CurrentDot(chart.Scene()) == nullptr);
         Type(*m_page, IDC_HUMIDITY, Num("30"));
         QVERIFY(CurrentDot(chart.Scene()) != nullptr);
+        // A pasted "inf" leaves the model's last state in place, but the
+        // page's message stands: no dot either.
+        Paste(*m_page, IDC_TEMPERATURE, QStringLiteral("inf"));
+        QVERIFY(m_page->Model().GetSpecificVolume() > 0);
+        QVERIFY(CurrentDot(chart.Scene()) == nullptr);
+        Type(*m_page, IDC_TEMPERATURE, Num("303.15"));
+        QVERIFY(CurrentDot(chart.Scene()) != nullptr);
 
         // The slider's pressure redraws the chart at it.
         QSlider* slider = Ctrl<QSlider>(*m_page, IDC_BAROMETER);
