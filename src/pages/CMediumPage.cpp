@@ -72,6 +72,7 @@ CMediumPage::CMediumPage(IAnalysisHost* host, const MediumPageControls& controls
     analyses->addWidget(m_flow);
     analyses->addWidget(m_energy);
     analyses->addStretch(1);
+    m_analyses = analyses;
     // The accuracy notes under the properties, in the normal text colour:
     // they qualify values that are shown, they refuse nothing.
     m_notesLabel = new QLabel(this);
@@ -223,6 +224,12 @@ void CMediumPage::AddInputLine(QWidget* label, QWidget* control, QWidget* unitCo
     ++m_inputLines;
 }
 
+void CMediumPage::AddAnalysisButton(QWidget* button)
+{
+    // Before the stretch that closes the line.
+    m_analyses->insertWidget(m_analyses->count() - 1, button);
+}
+
 void CMediumPage::SetStateOrder(std::span<const std::size_t> fields)
 {
     m_stateOrder.assign(fields.begin(), fields.end());
@@ -357,6 +364,7 @@ void CMediumPage::StoreState(StateSlot slot)
     (initial ? m_initialBox : m_finalBox)->FilterOff();
     (initial ? m_initialText : m_finalText) = BuildStateText();
     WriteControls();
+    emit StateStored(slot);
 }
 
 // A mass flow an analysis hands back on OK.
