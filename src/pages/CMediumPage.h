@@ -167,6 +167,8 @@ private:
 
     QVBoxLayout* m_leftColumn = nullptr;
     QHBoxLayout* m_analyses = nullptr;
+    std::vector<QWidget*> m_extraInputs;   // a page's own input lines
+    std::vector<QWidget*> m_extraButtons;  // a page's own buttons beside the analyses'
     QGridLayout* m_inputGrid = nullptr;
     QGridLayout* m_outputGrid = nullptr;
     int m_inputLines = 0;

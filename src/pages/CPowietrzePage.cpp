@@ -72,8 +72,6 @@ CPowietrzePage::CPowietrzePage(IAnalysisHost* host, QWidget* parent)
     m_chartButton = new CButtonEx(IDC_CHART, QStringLiteral("Wykres &h-x..."), this);
     m_chartButton->setAutoDefault(false);
     AddAnalysisButton(m_chartButton);
-    if (auto* energy = findChild<QWidget*>(ControlObjectName(IDC_ENERGY)))
-        setTabOrder(energy, m_chartButton);
     connect(m_chartButton, &QPushButton::clicked, this, &CPowietrzePage::OpenChart);
 
     OnInitDialog();
