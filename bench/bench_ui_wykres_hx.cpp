@@ -20,6 +20,7 @@
 #include "pages/CWykresHxCtrl.h"
 #include "pages/CWykresHxDlg.h"
 #include "pages/PageIds.h"
+#include "UiBenchMain.h"
 
 namespace {
 
@@ -87,17 +88,4 @@ BENCHMARK(BM_AirSliderStepWithChartOpen)->Repetitions(9)->ReportAggregatesOnly(t
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    SetDecimalSeparator(SeparatorFromEnvironment());
-    CSplashWnd::SetPicturePath(QString());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunUiBenchmarks(argc, argv); }
