@@ -68,8 +68,9 @@ CPowietrzePage::CPowietrzePage(IAnalysisHost* host, QWidget* parent)
             PressureChanged();
     });
 
-    // The chart's letter is one no other control of the page takes.
-    m_chartButton = new CButtonEx(IDC_CHART, QStringLiteral("Wykres &h-x..."), this);
+    // Its letter W is also the relative humidity's: Alt+W then moves the
+    // focus between the two, and Space or Enter presses the button.
+    m_chartButton = new CButtonEx(IDC_CHART, QStringLiteral("&Wykres h-x..."), this);
     m_chartButton->setAutoDefault(false);
     AddAnalysisButton(m_chartButton);
     connect(m_chartButton, &QPushButton::clicked, this, &CPowietrzePage::OpenChart);

@@ -126,7 +126,7 @@ private slots:
     void theButtonOpensOneWindowBesideThePage()
     {
         auto* button = Ctrl<QPushButton>(*m_page, IDC_CHART);
-        QCOMPARE(button->text(), QStringLiteral("Wykres &h-x..."));
+        QCOMPARE(button->text(), QStringLiteral("&Wykres h-x..."));
         // Its letter is no other control's on the page.
         const QChar letter = QChar('h');
         for (QAbstractButton* other : m_page->findChildren<QAbstractButton*>())
