@@ -19,6 +19,7 @@
 #include "controls/Modal.h"
 #include "pages/CWodaPage.h"
 #include "pages/PageIds.h"
+#include "UiBenchMain.h"
 
 namespace {
 
@@ -92,19 +93,11 @@ BENCHMARK(BM_FlowVelocityKeystroke);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    SetDecimalSeparator(SeparatorFromEnvironment());
-    CSplashWnd::SetPicturePath(QString());
-    CDialog::SetModalHook(ShowAndClose);
-    // The question after the flow analysis is not asked: no state is stored
-    // while the flow dialog opens, and its flow comes back unchanged.
-    SetMessageHook([](const MessageRequest&) { return QMessageBox::No; });
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunUiBenchmarks(argc, argv, [] {
+        CDialog::SetModalHook(ShowAndClose);
+        // The question after the flow analysis is not asked: no state is
+        // stored while the flow dialog opens, and its flow comes back
+        // unchanged.
+        SetMessageHook([](const MessageRequest&) { return QMessageBox::No; });
+    });
 }

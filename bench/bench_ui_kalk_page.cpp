@@ -16,6 +16,7 @@
 #include "base/NumberText.h"
 #include "calc/CKalkPage.h"
 #include "controls/HelpControls.h"
+#include "UiBenchMain.h"
 
 namespace {
 
@@ -154,17 +155,4 @@ BENCHMARK(BM_KeystrokeOnAnEarlierLine)->Apply(Lengths);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    SetDecimalSeparator(SeparatorFromEnvironment());
-    CSplashWnd::SetPicturePath(QString());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunUiBenchmarks(argc, argv); }

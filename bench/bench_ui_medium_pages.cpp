@@ -20,6 +20,7 @@
 #include "pages/CPowietrzePage.h"
 #include "pages/CWodaPage.h"
 #include "pages/PageIds.h"
+#include "UiBenchMain.h"
 
 namespace {
 
@@ -146,17 +147,4 @@ BENCHMARK(BM_AirSliderStep);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    SetDecimalSeparator(SeparatorFromEnvironment());
-    CSplashWnd::SetPicturePath(QString());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunUiBenchmarks(argc, argv); }

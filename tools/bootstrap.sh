@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Zentaro needs on Debian 12, if missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev
           libchm-dev fp-utils fonts-dejavu-core xvfb xauth libxcb1-dev
           desktop-file-utils appstream dpkg-dev file python3-iapws)
 missing=()

@@ -1,7 +1,11 @@
 // air: a fresh humid-air model, one setter per option in command-line
 // order; --mode sets the input mode that the following setters pass on.
+#include <fstream>
+#include <optional>
+
 #include "cli/CliMedium.h"
 #include "pages/AirTable.h"
+#include "pages/HxChartScene.h"
 #include "units/Quantities.h"
 
 namespace cli {
@@ -14,6 +18,10 @@ const std::string kBarometricPressure = "barometric-pressure";
 const std::string kBarometricPressureKey = "barometric_pressure";
 // Where the help's option descriptions start.
 constexpr std::size_t kOptionColumn = 28;
+// The h-x chart as an SVG file, at the chart window's size.
+const std::string kChart = "chart";
+constexpr double kChartWidth = 900;   // px
+constexpr double kChartHeight = 700;  // px
 
 int ModeOf(const std::string& text)
 {
@@ -31,11 +39,46 @@ std::map<std::string, int> AirOptions()
     return options;
 }
 
+// The chart at the model's barometric pressure, with its state when the
+// model holds one that no message refused; texts with the user's separator.
+void WriteChart(const std::string& path, const HumidAirInput& air, bool shown, const Context& context)
+{
+    const HxChart chart(air.GetBarometricPressure());
+    HxMarks marks;
+    if (shown)
+        marks.current = HxStateOf(air);
+    const HxRange range = chart.DefaultRange(marks.Points());
+    std::string svg;
+    {
+        const SeparatorScope texts(context.localeSeparator);
+        svg = HxSceneSvg(BuildHxScene(chart, chart.Lines(range), HxView(chart, range, kChartWidth, kChartHeight),
+                                      marks));
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << svg;
+    file.close();
+    if (!file)
+        throw UsageError("--chart: cannot write \"" + path + "\"", kCommand);
+}
+
 int Run(const ParsedArguments& args, Context& context)
 {
+    // --chart names a file; every other value option is a setter or --mode.
+    ParsedArguments setters = args;
+    std::erase_if(setters.options, [](const auto& option) { return option.first == kChart; });
+    const std::string* chartPath = args.Last(kChart);
+    if (chartPath != nullptr && chartPath->empty())
+        throw UsageError("--chart: no file name", kCommand);
+
     const std::vector<MediumStep> steps = ParseMediumSteps(
-        args, AirOptions(), [](const std::string&, const std::string& text) { return ModeOf(text); }, context,
+        setters, AirOptions(), [](const std::string&, const std::string& text) { return ModeOf(text); }, context,
         kCommand);
+    if (chartPath != nullptr)
+        for (const MediumStep& step : steps)
+            if (step.Count() > 1)
+                throw UsageError("--chart draws one state: --" + step.option + " is a range", kCommand);
+    std::optional<HumidAirInput> charted;
+    bool chartedShown = false;
 
     MediumRowWriter rows(context);
     ForEachRow(
@@ -55,6 +98,8 @@ int Run(const ParsedArguments& args, Context& context)
             MediumRow row;
             row.refused = log.AnyRefused();
             const bool shown = log.Shown() == 0;
+            charted = air;
+            chartedShown = shown;
             const std::vector<std::string> notes = NoteTexts(AccuracyNotes(air), shown);
             if (context.format == OutputFormat::Table) {
                 Table t;
@@ -81,6 +126,8 @@ int Run(const ParsedArguments& args, Context& context)
             rows.Add(row);
         },
         kCommand);
+    if (chartPath != nullptr && charted)
+        WriteChart(*chartPath, *charted, chartedShown, context);
     return rows.Finish();
 }
 
@@ -95,7 +142,7 @@ const Command& AirCommand()
         c.help =
             "Usage: zentaro-cli air [--mode rh|x] [--barometric-pressure P] [--temperature T]\n"
             "                       [--relative-humidity PHI] [--moisture-content X]\n"
-            "                       [--mass-flow M] [--json|--csv]\n"
+            "                       [--mass-flow M] [--chart FILE.svg] [--json|--csv]\n"
             "\n"
             "Properties of humid air from a fresh model: one setter per option, in the\n"
             "order given. --mode is no setter: it chooses the input mode that the\n"
@@ -112,6 +159,9 @@ const Command& AirCommand()
             "  --relative-humidity PHI   % (0 to 100)\n"
             "  --moisture-content X      kg/kg, g/kg\n"
             "  --mass-flow M             kg/s, kg/h, ... (humid air)\n"
+            "  --chart FILE.svg          also writes the h-x chart at the barometric\n"
+            "                            pressure, with the state unless a setter\n"
+            "                            refused its value, as SVG (no ranges)\n"
             + JsonHelp(kBarometricPressureKey + ", " + PropertyKeys(kAirTable), kOptionColumn) +
             "                            (a dew point or wet-bulb temperature below 253.15 K\n"
             "                            is null, an empty field in CSV)\n"
@@ -123,8 +173,9 @@ const Command& AirCommand()
             "  zentaro-cli air --temperature \"20 st C\" --relative-humidity 50\n"
             "  zentaro-cli air --mode x --temperature 293.15 --moisture-content \"10 g/kg\"\n"
             "  zentaro-cli air --barometric-pressure \"1013 hPa\" --temperature \"-10:40:1 st C\" \\\n"
-            "                  --relative-humidity 60 --csv\n";
-        c.spec.valueOptions = {"mode"};
+            "                  --relative-humidity 60 --csv\n"
+            "  zentaro-cli air --temperature \"26 st C\" --relative-humidity 55 --chart hx.svg\n";
+        c.spec.valueOptions = {"mode", kChart};
         for (const auto& [option, quantity] : AirOptions())
             c.spec.valueOptions.insert(option);
         c.spec.flags = {"csv"};

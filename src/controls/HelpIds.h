@@ -10,10 +10,10 @@ struct HelpIdPair {
     std::uint32_t helpId;
 };
 
-// 220 pairs (control id, help id), then the end marker (0, 0). A help id is
+// 225 pairs (control id, help id), then the end marker (0, 0). A help id is
 // 0x80000000 + window template number * 0x10000 + the text's own number, so
 // the popup file can be written per window. Control ids are unique.
-inline constexpr std::size_t kHelpIdPairCount = 220;
+inline constexpr std::size_t kHelpIdPairCount = 225;
 extern const HelpIdPair kHelpIdTable[kHelpIdPairCount + 1];
 
 // The help id of a control; 0 for a control without a pair.

@@ -1,5 +1,8 @@
 #include "controls/Modal.h"
 
+#include <QFileDialog>
+#include <algorithm>
+
 namespace {
 CDialog::ModalHook& DialogHook()
 {
@@ -14,6 +17,11 @@ MessageHook& BoxHook()
 MessageBoxHook& RealBoxHook()
 {
     static MessageBoxHook hook;
+    return hook;
+}
+SaveFileHook& SaveHook()
+{
+    static SaveFileHook hook;
     return hook;
 }
 } // namespace
@@ -43,3 +51,17 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const MessageRequest
 void SetMessageHook(MessageHook hook) { BoxHook() = std::move(hook); }
 
 void SetMessageBoxHook(MessageBoxHook hook) { RealBoxHook() = std::move(hook); }
+
+SaveFileAnswer GetSaveFileName(QWidget* parent, const SaveFileRequest& request)
+{
+    if (SaveHook())
+        return SaveHook()(request);
+    QString chosen = request.filters.value(0);
+    SaveFileAnswer answer;
+    answer.path = QFileDialog::getSaveFileName(parent, request.caption, request.fileName,
+                                               request.filters.join(QStringLiteral(";;")), &chosen);
+    answer.filter = std::max(0, static_cast<int>(request.filters.indexOf(chosen)));
+    return answer;
+}
+
+void SetSaveFileHook(SaveFileHook hook) { SaveHook() = std::move(hook); }

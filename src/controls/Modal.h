@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QMessageBox>
+#include <QStringList>
 #include <functional>
 
 // A dialog whose set-up runs every time it is opened, as each opening
@@ -44,3 +45,21 @@ void SetMessageHook(MessageHook hook);
 // buttons, the screenshots take its picture. The hook returns the button.
 using MessageBoxHook = std::function<QMessageBox::StandardButton(QMessageBox&)>;
 void SetMessageBoxHook(MessageBoxHook hook);
+
+// The file dialog that asks where to save: the caption, the name proposed
+// (with its folder) and the file types offered ("Obraz PNG (*.png)").
+struct SaveFileRequest {
+    QString caption;
+    QString fileName;
+    QStringList filters;
+};
+
+struct SaveFileAnswer {
+    QString path;     // empty when the user cancelled
+    int filter = 0;   // the type chosen, an index into the request's filters
+};
+
+SaveFileAnswer GetSaveFileName(QWidget* parent, const SaveFileRequest& request);
+
+using SaveFileHook = std::function<SaveFileAnswer(const SaveFileRequest&)>;
+void SetSaveFileHook(SaveFileHook hook);

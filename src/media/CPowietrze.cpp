@@ -26,13 +26,6 @@ constexpr int kMaxWetBulbPasses = 2000;
 // finished by bisection too; within it the false-position result stands.
 constexpr double kWetBulbTolerance = 2.0;
 
-// Specific enthalpy of air of moisture content x at T, J/kg of dry air.
-double EnthalpyOf(double temperature, double x)
-{
-    const double t = temperature - 273.15;
-    return (x * (1.86 * t + 2500) + 1.006 * t) * 1000;
-}
-
 // Specific volume of air of moisture content x at T and p, m³/kg of humid air.
 double VolumeOf(double temperature, double x, double pressure)
 {
@@ -137,11 +130,22 @@ double CPowietrze::Enthalpy(double temperature, double humidity)
     return EnthalpyOf(temperature, MoistureAt(temperature, humidity));
 }
 
+double CPowietrze::EnthalpyOf(double temperature, double moisture)
+{
+    const double t = temperature - 273.15;
+    return (moisture * (1.86 * t + 2500) + 1.006 * t) * 1000;
+}
+
 double CPowietrze::SpecificVolume(double temperature, double humidity)
 {
     if (!InState(temperature, humidity))
         return 0;
     return VolumeOf(temperature, MoistureAt(temperature, humidity), m_pressure);
+}
+
+double CPowietrze::SpecificVolumeOf(double temperature, double moisture) const
+{
+    return VolumeOf(temperature, moisture, m_pressure);
 }
 
 // Without the cap of the moisture content.

@@ -69,6 +69,12 @@ public:
     double DynamicViscosity(double temperature, double humidity);    // Pa s
     double KinematicViscosity(double temperature, double humidity);  // m²/s
 
+    // The two relations above as functions of the moisture content, without
+    // range checks: what the h-x chart draws and reads its points with.
+    // Both are affine in the temperature at a fixed moisture content.
+    static double EnthalpyOf(double temperature, double moisture);  // J/kg of dry air
+    double SpecificVolumeOf(double temperature, double moisture) const;  // m³/kg, at this pressure
+
 private:
     int RefuseNonFinite();
     bool InState(double temperature, double humidity) const;

@@ -72,6 +72,7 @@ CMediumPage::CMediumPage(IAnalysisHost* host, const MediumPageControls& controls
     analyses->addWidget(m_flow);
     analyses->addWidget(m_energy);
     analyses->addStretch(1);
+    m_analyses = analyses;
     // The accuracy notes under the properties, in the normal text colour:
     // they qualify values that are shown, they refuse nothing.
     m_notesLabel = new QLabel(this);
@@ -179,12 +180,18 @@ void CMediumPage::OrderTabs()
     const auto fields = [this, &chain](bool typed) {
         for (const BoundField& field : m_fields)
             if ((field.role != PropertyRole::Output) == typed) {
+                // A label that is a control (a mode's radio button) comes
+                // before the box it stands for.
+                if (field.label != nullptr && (field.label->focusPolicy() & Qt::TabFocus))
+                    chain.push_back(field.label);
                 chain.push_back(field.unit->Edit());
                 chain.push_back(field.unit->UnitCombo());
             }
     };
     fields(true);
+    chain.insert(chain.end(), m_extraInputs.begin(), m_extraInputs.end());
     chain.insert(chain.end(), {m_flow, m_energy});
+    chain.insert(chain.end(), m_extraButtons.begin(), m_extraButtons.end());
     fields(false);
     chain.insert(chain.end(), {m_storeInitial, m_storeFinal, m_initialBox, m_finalBox});
     SetTabChain(chain);
@@ -212,7 +219,7 @@ void CMediumPage::ReplaceLabel(std::size_t field, QWidget* label)
     grid->removeWidget(old);
     delete old;
     grid->addWidget(label, row, column, rowSpan, columnSpan);
-    old = label;
+    old = label;    OrderTabs();
 }
 
 void CMediumPage::AddInputLine(QWidget* label, QWidget* control, QWidget* unitColumn)
@@ -220,7 +227,15 @@ void CMediumPage::AddInputLine(QWidget* label, QWidget* control, QWidget* unitCo
     m_inputGrid->addWidget(label, m_inputLines, 0);
     m_inputGrid->addWidget(control, m_inputLines, 1);
     m_inputGrid->addWidget(unitColumn, m_inputLines, 2);
-    ++m_inputLines;
+    ++m_inputLines;    m_extraInputs.push_back(control);
+    OrderTabs();
+}
+
+void CMediumPage::AddAnalysisButton(QWidget* button)
+{
+    // Before the stretch that closes the line.
+    m_analyses->insertWidget(m_analyses->count() - 1, button);    m_extraButtons.push_back(button);
+    OrderTabs();
 }
 
 void CMediumPage::SetStateOrder(std::span<const std::size_t> fields)
@@ -357,6 +372,7 @@ void CMediumPage::StoreState(StateSlot slot)
     (initial ? m_initialBox : m_finalBox)->FilterOff();
     (initial ? m_initialText : m_finalText) = BuildStateText();
     WriteControls();
+    emit StateStored(slot);
 }
 
 // A mass flow an analysis hands back on OK.

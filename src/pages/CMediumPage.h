@@ -26,6 +26,7 @@ class CGroupBoxEx;
 class CMultiEditEx;
 class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLayout;
 class QLabel;
 class QVBoxLayout;
@@ -70,6 +71,10 @@ public:
     void OpenFlowAnalysis();
     void OpenEnergyAnalysis();
 
+signals:
+    // A state was stored (after its text is written).
+    void StateStored(StateSlot slot);
+
 protected:
     // What the flow analysis gets from the page.
     struct FlowMedium {
@@ -109,6 +114,8 @@ protected:
     // A line of the page's own under the typed fields in "Parametry": a
     // label, a control and what stands in the unit column.
     void AddInputLine(QWidget* label, QWidget* control, QWidget* unitColumn);
+    // A button of the page's own after the flow and energy buttons.
+    void AddAnalysisButton(QWidget* button);
     std::size_t FieldCount() const { return m_fields.size(); }
     // Outputs are writable unless a page makes them read-only.
     void SetOutputsReadOnly(bool readOnly);
@@ -159,6 +166,9 @@ private:
     QString m_finalText;
 
     QVBoxLayout* m_leftColumn = nullptr;
+    QHBoxLayout* m_analyses = nullptr;
+    std::vector<QWidget*> m_extraInputs;   // a page's own input lines
+    std::vector<QWidget*> m_extraButtons;  // a page's own buttons beside the analyses'
     QGridLayout* m_inputGrid = nullptr;
     QGridLayout* m_outputGrid = nullptr;
     int m_inputLines = 0;

@@ -4,7 +4,9 @@
 #include <limits>
 
 #include "base/NumberText.h"
+#include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
+#include "pages/CWykresHxDlg.h"
 #include "units/CUnitField.h"
 
 using namespace PowietrzeIds;
@@ -65,6 +67,13 @@ CPowietrzePage::CPowietrzePage(IAnalysisHost* host, QWidget* parent)
         if (!Exchange().IsBlocked())
             PressureChanged();
     });
+
+    // Its letter W is also the relative humidity's: Alt+W then moves the
+    // focus between the two, and Space or Enter presses the button.
+    m_chartButton = new CButtonEx(IDC_CHART, QStringLiteral("&Wykres h-x..."), this);
+    m_chartButton->setAutoDefault(false);
+    AddAnalysisButton(m_chartButton);
+    connect(m_chartButton, &QPushButton::clicked, this, &CPowietrzePage::OpenChart);
 
     OnInitDialog();
 }
@@ -141,6 +150,37 @@ void CPowietrzePage::ShowProperties(int message)
     }
     CMediumPage::ShowProperties(message);
     m_barometerText->setText(QString::fromStdString(BarometerText(m_air.GetBarometricPressure())));
+    m_shown = message;
+    emit Shown();
+}
+
+void CPowietrzePage::OpenChart()
+{
+    if (m_chart == nullptr)
+        m_chart = new CWykresHxDlg(*this);
+    m_chart->FollowPage();
+    m_chart->show();
+    m_chart->raise();
+    m_chart->activateWindow();
+}
+
+CWykresHxDlg* CPowietrzePage::ChartWindow() const { return m_chart; }
+
+void CPowietrzePage::TypeState(double temperature, double humidity, double moisture)
+{
+    TypeInto(kTemperature, temperature);
+    if (InputMode() == CPowietrze::kMoistureContentMode)
+        TypeInto(kMoisture, moisture);
+    else
+        TypeInto(kHumidity, humidity);
+}
+
+void CPowietrzePage::TypeInto(std::size_t field, double si)
+{
+    // A user's edit of the whole text: it runs the field's own handler.
+    CEditEx* edit = Field(field).Edit();
+    edit->selectAll();
+    edit->insert(Field(field).Format(si));
 }
 
 void CPowietrzePage::InputChanged(std::size_t field, double si)

@@ -126,5 +126,20 @@ enum : unsigned {
     IDC_BAROMETER_TEXT = 1176,
     IDC_HUMIDITY_MODE = 1243,
     IDC_MOISTURE_MODE = 1244,
+    // The h-x chart's button: no template has it, so its id lies above
+    // every template's ids, beside the accuracy notes.
+    IDC_CHART = 1310,
 };
 } // namespace PowietrzeIds
+
+// The h-x chart window that the humid-air page opens. No template has it;
+// its help ids take the window number below, one past the templates'.
+namespace WykresHxIds {
+enum : unsigned {
+    IDD_CHART = 139,
+    IDC_PLOT = 1311,
+    IDC_STATUS = 1312,
+    IDC_SAVE = 1313,
+    IDC_COPY = 1314,
+};
+} // namespace WykresHxIds

@@ -41,6 +41,7 @@
 #include "controls/TabOrder.h"
 #include "controls/UiString.h"
 #include "pages/CParaWodnaPage.h"
+#include "pages/CPowietrzePage.h"
 #include "pages/CWodaPage.h"
 #include "pages/PageIds.h"
 #include "units/CJednostkiPage.h"
@@ -492,6 +493,27 @@ private slots:
         QCOMPARE(std::vector<unsigned>(steam.begin(), steam.begin() + 4),
                  (std::vector<unsigned>{ParaIds::IDC_WET, ParaIds::IDC_TEMPERATURE, ParaIds::IDC_TEMPERATURE_UNIT,
                                         ParaIds::IDC_PRESSURE}));
+    }
+
+    // The humid-air page: the mode's radio button before the box it makes
+    // writable, the slider after the typed lines, the chart's button after
+    // the analyses'.
+    void airPageTabsInVisualOrder()
+    {
+        using namespace PowietrzeIds;
+        Sheet().Tabs()->setCurrentWidget(&Sheet().PowietrzePage());
+        const std::vector<unsigned> air = Ids(TabChain(&Sheet().PowietrzePage()));
+        const std::vector<unsigned> airExpected{
+            IDC_TEMPERATURE, IDC_TEMPERATURE_UNIT, IDC_HUMIDITY_MODE, IDC_HUMIDITY, IDC_HUMIDITY_UNIT, IDC_MOISTURE,
+            IDC_MOISTURE_UNIT, IDC_MASS_FLOW, IDC_MASS_FLOW_UNIT, IDC_BAROMETER, IDC_FLOW, IDC_CHART,
+            IDC_ENTHALPY, IDC_ENTHALPY_UNIT, IDC_SPECIFIC_VOLUME, IDC_SPECIFIC_VOLUME_UNIT,
+            IDC_VAPOUR_PRESSURE, IDC_VAPOUR_PRESSURE_UNIT, IDC_DEW_POINT, IDC_DEW_POINT_UNIT, IDC_WET_BULB,
+            IDC_WET_BULB_UNIT, IDC_DYNAMIC_VISCOSITY, IDC_DYNAMIC_VISCOSITY_UNIT,
+            IDC_KINEMATIC_VISCOSITY, IDC_KINEMATIC_VISCOSITY_UNIT,
+            IDC_STORE_INITIAL, IDC_STORE_FINAL, IDC_INITIAL_TEXT,
+            IDC_FINAL_TEXT,
+        };
+        QVERIFY2(air == airExpected, qPrintable(Describe(air)));
     }
 
     void dialogsOpenInTheirFirstWritableBox()

@@ -20,14 +20,13 @@
 #include "controls/HelpControls.h"
 #include "pages/CParaWodnaPage.h"
 #include "pages/PageIds.h"
+#include "PageTestSupport.h"
 #include "WidgetTestSupport.h"
 
 using namespace ParaIds;
 
 namespace {
 
-QComboBox* Combo(QWidget& w, unsigned id) { return Ctrl<QComboBox>(w, id); }
-QPushButton* Button(QWidget& w, unsigned id) { return Ctrl<QPushButton>(w, id); }
 QString Caption(QWidget& w) { return Ctrl<QGroupBox>(w, IDC_PROPERTIES)->title(); }
 
 const unsigned kOutputs[] = {
@@ -41,18 +40,10 @@ const unsigned kNeedProperties[] = {
     IDC_HEAT_OF_VAPORISATION_UNIT, IDC_DYNAMIC_VISCOSITY_UNIT, IDC_KINEMATIC_VISCOSITY_UNIT,
 };
 
-QString Lines(std::initializer_list<const char*> lines)
-{
-    QString text;
-    for (const char* line : lines)
-        text += Num(line) + QStringLiteral("\r\n");
-    return text;
-}
 
-
-std::function<int(CDialog&)> g_modal;
-std::vector<MessageRequest> g_questions;
-QMessageBox::StandardButton g_answer = QMessageBox::No;
+auto& g_modal = Answers().modal;
+auto& g_questions = Answers().questions;
+auto& g_answer = Answers().answer;
 
 } // namespace
 
@@ -62,44 +53,14 @@ class TestParaPage : public QObject {
     CZentaroTabbedDlg* m_sheet = nullptr;
     CParaWodnaPage* m_page = nullptr;
 
-    void ExpectProperties(bool shown)
-    {
-        CParaWodnaPage& p = *m_page;
-        for (unsigned id : kOutputs)
-            QVERIFY2(TextOf(p, id).isEmpty() != shown, qPrintable(QString::number(id)));
-        for (unsigned id : kNeedProperties)
-            QVERIFY2(Ctrl<QWidget>(p, id)->isEnabled() == shown, qPrintable(QString::number(id)));
-    }
+    void ExpectProperties(bool shown) { ::ExpectProperties(*m_page, kOutputs, kNeedProperties, shown); }
 
 private slots:
-    void initTestCase()
-    {
-        SetDecimalSeparator(SeparatorFromEnvironment());
-        CSplashWnd::SetPicturePath(QString());
-        CDialog::SetModalHook([](CDialog& dialog) {
-            if (!g_modal)
-                qFatal("unexpected modal dialog %s", dialog.metaObject()->className());
-            return g_modal(dialog);
-        });
-        SetMessageHook([](const MessageRequest& r) {
-            g_questions.push_back(r);
-            return g_answer;
-        });
-    }
-    void cleanupTestCase()
-    {
-        CDialog::SetModalHook({});
-        SetMessageHook({});
-    }
+    void initTestCase() { InstallPageTestHooks(SeparatorFromEnvironment()); }
+    void cleanupTestCase() { RemovePageTestHooks(); }
     void init()
     {
-        g_modal = nullptr;
-        g_questions.clear();
-        g_answer = QMessageBox::No;
-        m_sheet = new CZentaroTabbedDlg(QStringLiteral("Zentaro"));
-        m_page = &m_sheet->ParaWodnaPage();
-        m_sheet->Tabs()->setCurrentWidget(m_page);
-        m_sheet->show();
+        m_sheet = ShowSheetAt(&CZentaroTabbedDlg::ParaWodnaPage, m_page);
         QVERIFY(QTest::qWaitForWindowExposed(m_sheet));
     }
     void cleanup()

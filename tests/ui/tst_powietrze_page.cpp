@@ -26,14 +26,13 @@
 #include "media/AccuracyNotes.h"
 #include "pages/CPowietrzePage.h"
 #include "pages/PageIds.h"
+#include "PageTestSupport.h"
 #include "WidgetTestSupport.h"
 
 using namespace PowietrzeIds;
 
 namespace {
 
-QComboBox* Combo(QWidget& w, unsigned id) { return Ctrl<QComboBox>(w, id); }
-QPushButton* Button(QWidget& w, unsigned id) { return Ctrl<QPushButton>(w, id); }
 QString Caption(QWidget& w) { return Ctrl<QGroupBox>(w, IDC_PROPERTIES)->title(); }
 QSlider* Barometer(QWidget& w) { return Ctrl<QSlider>(w, IDC_BAROMETER); }
 QString BarometerLabel(QWidget& w) { return Ctrl<QLabel>(w, IDC_BAROMETER_TEXT)->text(); }
@@ -52,13 +51,6 @@ const unsigned kNeedProperties[] = {
     IDC_KINEMATIC_VISCOSITY_UNIT,
 };
 
-QString Lines(std::initializer_list<const char*> lines)
-{
-    QString text;
-    for (const char* line : lines)
-        text += Num(line) + QStringLiteral("\r\n");
-    return text;
-}
 
 // The slider moved by the user, one key at a time.
 void SlideTo(QWidget& w, int position)
@@ -71,9 +63,9 @@ void SlideTo(QWidget& w, int position)
         QTest::keyClick(slider, Qt::Key_Right);
 }
 
-std::function<int(CDialog&)> g_modal;
-std::vector<MessageRequest> g_questions;
-QMessageBox::StandardButton g_answer = QMessageBox::No;
+auto& g_modal = Answers().modal;
+auto& g_questions = Answers().questions;
+auto& g_answer = Answers().answer;
 
 } // namespace
 
@@ -83,44 +75,14 @@ class TestPowietrzePage : public QObject {
     CZentaroTabbedDlg* m_sheet = nullptr;
     CPowietrzePage* m_page = nullptr;
 
-    void ExpectProperties(bool shown)
-    {
-        CPowietrzePage& p = *m_page;
-        for (unsigned id : kOutputs)
-            QVERIFY2(TextOf(p, id).isEmpty() != shown, qPrintable(QString::number(id)));
-        for (unsigned id : kNeedProperties)
-            QVERIFY2(Ctrl<QWidget>(p, id)->isEnabled() == shown, qPrintable(QString::number(id)));
-    }
+    void ExpectProperties(bool shown) { ::ExpectProperties(*m_page, kOutputs, kNeedProperties, shown); }
 
 private slots:
-    void initTestCase()
-    {
-        SetDecimalSeparator(SeparatorFromEnvironment());
-        CSplashWnd::SetPicturePath(QString());
-        CDialog::SetModalHook([](CDialog& dialog) {
-            if (!g_modal)
-                qFatal("unexpected modal dialog %s", dialog.metaObject()->className());
-            return g_modal(dialog);
-        });
-        SetMessageHook([](const MessageRequest& r) {
-            g_questions.push_back(r);
-            return g_answer;
-        });
-    }
-    void cleanupTestCase()
-    {
-        CDialog::SetModalHook({});
-        SetMessageHook({});
-    }
+    void initTestCase() { InstallPageTestHooks(SeparatorFromEnvironment()); }
+    void cleanupTestCase() { RemovePageTestHooks(); }
     void init()
     {
-        g_modal = nullptr;
-        g_questions.clear();
-        g_answer = QMessageBox::No;
-        m_sheet = new CZentaroTabbedDlg(QStringLiteral("Zentaro"));
-        m_page = &m_sheet->PowietrzePage();
-        m_sheet->Tabs()->setCurrentWidget(m_page);
-        m_sheet->show();
+        m_sheet = ShowSheetAt(&CZentaroTabbedDlg::PowietrzePage, m_page);
         QVERIFY(QTest::qWaitForWindowExposed(m_sheet));
     }
     void cleanup()

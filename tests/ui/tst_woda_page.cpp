@@ -20,14 +20,13 @@
 #include "controls/UiString.h"
 #include "pages/CWodaPage.h"
 #include "pages/PageIds.h"
+#include "PageTestSupport.h"
 #include "WidgetTestSupport.h"
 
 using namespace WodaIds;
 
 namespace {
 
-QComboBox* Combo(QWidget& w, unsigned id) { return Ctrl<QComboBox>(w, id); }
-QPushButton* Button(QWidget& w, unsigned id) { return Ctrl<QPushButton>(w, id); }
 CGroupBoxEx* Properties(QWidget& w) { return Ctrl<CGroupBoxEx>(w, IDC_PROPERTIES); }
 
 const unsigned kOutputs[] = {IDC_DENSITY,      IDC_EXPANSION,         IDC_SPECIFIC_HEAT,       IDC_ENTHALPY,
@@ -44,7 +43,7 @@ const unsigned kNeedProperties[] = {IDC_STORE_INITIAL, IDC_STORE_FINAL, IDC_FLOW
 // density's linear term over the density).
 QString FreshStateText()
 {
-    const char* lines[] = {
+    return Lines({
         "Temperatura 273.15 K",
         "Ciśnienie 100000 Pa",
         "Strumień masy 1 kg/s",
@@ -57,17 +56,13 @@ QString FreshStateText()
         "Lepkość kinematyczna 1.79725e-06 m^2/s",
         "Napięcie powierzchniowe 0.075687 N/m",
         "Liczba Prandtla 13.2979 bez miana",
-    };
-    QString text;
-    for (const char* line : lines)
-        text += Num(line) + QStringLiteral("\r\n");
-    return text;
+    });
 }
 
 // What the modal analyses do when opened: the test sets it.
-std::function<int(CDialog&)> g_modal;
-std::vector<MessageRequest> g_questions;
-QMessageBox::StandardButton g_answer = QMessageBox::No;
+auto& g_modal = Answers().modal;
+auto& g_questions = Answers().questions;
+auto& g_answer = Answers().answer;
 
 } // namespace
 
@@ -78,34 +73,11 @@ class TestWodaPage : public QObject {
     CWodaPage* m_page = nullptr;
 
 private slots:
-    void initTestCase()
-    {
-        SetDecimalSeparator(SystemDecimalSeparator());
-        CSplashWnd::SetPicturePath(QString());
-        CDialog::SetModalHook([](CDialog& dialog) {
-            if (!g_modal)
-                qFatal("unexpected modal dialog %s", dialog.metaObject()->className());
-            return g_modal(dialog);
-        });
-        SetMessageHook([](const MessageRequest& r) {
-            g_questions.push_back(r);
-            return g_answer;
-        });
-    }
-    void cleanupTestCase()
-    {
-        CDialog::SetModalHook({});
-        SetMessageHook({});
-    }
+    void initTestCase() { InstallPageTestHooks(SystemDecimalSeparator()); }
+    void cleanupTestCase() { RemovePageTestHooks(); }
     void init()
     {
-        g_modal = nullptr;
-        g_questions.clear();
-        g_answer = QMessageBox::No;
-        m_sheet = new CZentaroTabbedDlg(QStringLiteral("Zentaro"));
-        m_page = &m_sheet->WodaPage();
-        m_sheet->Tabs()->setCurrentWidget(m_page);
-        m_sheet->show();
+        m_sheet = ShowSheetAt(&CZentaroTabbedDlg::WodaPage, m_page);
         QVERIFY(QTest::qWaitForWindowExposed(m_sheet));
     }
     void cleanup()

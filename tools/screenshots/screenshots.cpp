@@ -38,7 +38,9 @@
 #include "controls/QtTranslation.h"
 #include "controls/UiString.h"
 #include "pages/CParaWodnaPage.h"
+#include "pages/CPowietrzePage.h"
 #include "pages/CWodaPage.h"
+#include "pages/CWykresHxDlg.h"
 #include "pages/PageIds.h"
 #include "units/JednostkiIds.h"
 
@@ -49,7 +51,7 @@ const QSize kSheetSize(920, 660);
 
 // The pictures the package's metainfo and the README name: a run that
 // misses one fails.
-const char* const kRequired[] = {"kalkulator", "jednostki", "woda", "para", "powietrze", "przeplyw", "energia"};
+const char* const kRequired[] = {"kalkulator", "jednostki", "woda", "para", "powietrze", "wykres-hx", "przeplyw", "energia"};
 
 // The size a window opens at on a 1024 x 768 screen: its size hint where
 // that fits, never below its minimum.
@@ -271,15 +273,29 @@ void HumidAir(CZentaroTabbedDlg& sheet)
     using namespace PowietrzeIds;
     sheet.Tabs()->setCurrentIndex(4);
     QWidget& page = *sheet.Tabs()->currentWidget();
-    // Air at 25 °C and 50 %, stored as the initial state; a page without
-    // its controls yet is pictured as it stands.
+    // Outdoor winter air heated for a supply (the initial and final states
+    // stored) and a warm room as the current state; a page without its
+    // controls yet is pictured as it stands.
     if (page.findChild<QLineEdit*>(ControlObjectName(IDC_TEMPERATURE)) != nullptr) {
         Choose(page, IDC_TEMPERATURE_UNIT, QStringLiteral("st C"));
-        Type(page, IDC_TEMPERATURE, Num("25"));
-        Type(page, IDC_HUMIDITY, Num("50"));
+        Type(page, IDC_TEMPERATURE, Num("5"));
+        Type(page, IDC_HUMIDITY, Num("80"));
         Click(page, IDC_STORE_INITIAL);
+        Type(page, IDC_TEMPERATURE, Num("22"));
+        Type(page, IDC_HUMIDITY, Num("30"));
+        Click(page, IDC_STORE_FINAL);
+        Type(page, IDC_TEMPERATURE, Num("26"));
+        Type(page, IDC_HUMIDITY, Num("55"));
     }
     Save(sheet, "powietrze");
+    // The h-x chart beside it, following the page.
+    if (auto* air = dynamic_cast<CPowietrzePage*>(&page)) {
+        air->OpenChart();
+        if (CWykresHxDlg* chart = air->ChartWindow()) {
+            Save(*chart, "wykres-hx");
+            chart->close();
+        }
+    }
 }
 
 void About(CZentaroTabbedDlg& sheet)
