@@ -137,16 +137,20 @@ private slots:
     {
         Sheet sheet(QStringLiteral("Zentaro"));
         sheet.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+        sheet.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
         QTabWidget* tabs = sheet.Tabs();
         QSignalSpy changes(tabs, &QTabWidget::currentChanged);
 
+        // The focus leaves the calculator for the new page's first control.
+        sheet.KalkPage().TapeList()->setFocus();
         ClickTab(sheet, Sheet::kParaWodnaTab);
         QCOMPARE(changes.count(), 1);
         QCOMPARE(changes.at(0).at(0).toInt(), int(Sheet::kParaWodnaTab));
         CParaWodnaPage& steam = sheet.ParaWodnaPage();
         QCOMPARE(tabs->currentWidget(), &steam);
         QVERIFY(steam.isVisible());
+        QCOMPARE(QApplication::focusWidget(), TabChain(&steam).front());
         QCOMPARE(BuiltPages(sheet), 2);
 
         // Asked for, a page is built on its own tab, hidden; the tab on
