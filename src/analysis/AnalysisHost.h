@@ -1,5 +1,6 @@
-// The analysis dialogs live with the main window for the whole run, so that
-// what the user set in them carries over between openings. Pages and
+// The analysis dialogs live with the main window from their first use to the
+// end of the run, so that what the user set in them carries over between
+// openings; the host makes each one when it is first asked for. Pages and
 // dialogs reach them through this interface, which the main window
 // implements, and never include the window itself.
 #pragma once

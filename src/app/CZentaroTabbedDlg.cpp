@@ -1,8 +1,11 @@
 #include "app/CZentaroTabbedDlg.h"
 
+#include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QtMath>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -23,6 +26,37 @@
 #include "pages/CWodaPage.h"
 #include "units/CJednostkiPage.h"
 
+namespace {
+
+// What a tab shows until its page is built: nothing, but it asks for the
+// room the largest page takes, so that the window has its final size from
+// the start and does not grow when a page first appears. The room is
+// counted in the font's units, as the pages' texts set their size.
+class CPageStandIn : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    QSize sizeHint() const override { return Room(kHintWidth, kHintHeight); }
+    QSize minimumSizeHint() const override { return Room(kMinimumWidth, kMinimumHeight); }
+
+private:
+    // In average letter widths and line heights.
+    static constexpr double kHintWidth = 118.5;
+    static constexpr double kHintHeight = 40.0;
+    static constexpr double kMinimumWidth = 112.0;
+    static constexpr double kMinimumHeight = 33.2;
+
+    QSize Room(double letters, double lines) const
+    {
+        const QFontMetricsF metrics(font());
+        static const QString kLetters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+        const double letter = metrics.horizontalAdvance(kLetters) / double(kLetters.size());
+        return QSize(qCeil(letters * letter), qCeil(lines * metrics.height()));
+    }
+};
+
+} // namespace
+
 CZentaroTabbedDlg::CZentaroTabbedDlg(const QString& caption, QWidget* parent, int firstPage) : QDialog(parent)
 {
     setWindowTitle(caption);
@@ -33,22 +67,14 @@ CZentaroTabbedDlg::CZentaroTabbedDlg(const QString& caption, QWidget* parent, in
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
-    m_kalkPage = new CKalkPage(m_tabs);
-    m_jednostkiPage = new CJednostkiPage(m_tabs);
-    m_wodaPage = new CWodaPage(this, m_tabs);
-    m_paraWodnaPage = new CParaWodnaPage(this, m_tabs);
-    m_powietrzePage = new CPowietrzePage(this, m_tabs);
-    m_tabs->addTab(m_kalkPage, QStringLiteral("Kalkulator"));
-    m_tabs->addTab(m_jednostkiPage, QStringLiteral("Jednostki miar"));
-    m_tabs->addTab(m_wodaPage, QStringLiteral("Woda"));
-    m_tabs->addTab(m_paraWodnaPage, QStringLiteral("Para wodna"));
-    m_tabs->addTab(m_powietrzePage, QStringLiteral("Wilgotne powietrze"));
-    m_tabs->setCurrentIndex(firstPage);
-
-    m_flowDlg = new CAnalizaPrzeplywuDlg(this, this);
-    m_energyDlg = new CAnalizaEnergiiDlg(this, this);
-    m_massStreamDlg = new CRoznicaStrumieniDlg(this);
-    m_ductShapeDlg = new CKsztaltPrzewoduDlg(this);
+    for (const QString& title : {QStringLiteral("Kalkulator"), QStringLiteral("Jednostki miar"), QStringLiteral("Woda"),
+                                 QStringLiteral("Para wodna"), QStringLiteral("Wilgotne powietrze")})
+        m_tabs->addTab(new CPageStandIn, title);
+    // First, so that whoever else listens to the tabs finds the page built.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0 && index < kTabCount)
+            EnsurePage(index);
+    });
 
     // The one button: it ends the program, as the close box does. It is
     // never the default, so Enter on a page never closes the window.
@@ -66,9 +92,121 @@ CZentaroTabbedDlg::CZentaroTabbedDlg(const QString& caption, QWidget* parent, in
     layout->addLayout(buttons);
 
     OnInitDialog();
+    m_tabs->setCurrentIndex(firstPage);
+    EnsurePage(m_tabs->currentIndex());
 }
 
 CZentaroTabbedDlg::~CZentaroTabbedDlg() = default;
+
+QWidget* CZentaroTabbedDlg::MakePage(int index)
+{
+    switch (index) {
+    case kKalkTab:
+        return m_kalkPage = new CKalkPage(m_tabs);
+    case kJednostkiTab:
+        return m_jednostkiPage = new CJednostkiPage(m_tabs);
+    case kWodaTab:
+        return m_wodaPage = new CWodaPage(this, m_tabs);
+    case kParaWodnaTab:
+        return m_paraWodnaPage = new CParaWodnaPage(this, m_tabs);
+    default:
+        return m_powietrzePage = new CPowietrzePage(this, m_tabs);
+    }
+}
+
+QWidget& CZentaroTabbedDlg::EnsurePage(int index)
+{
+    if (m_pages[index] != nullptr)
+        return *m_pages[index];
+    QWidget* page = MakePage(index);
+    m_pages[index] = page;
+
+    // The page goes on the tab in front of its stand-in, which then goes:
+    // the current tab stays what it was, and whoever listens to the tabs
+    // hears of no change.
+    {
+        const QSignalBlocker quiet(m_tabs);
+        QWidget* standIn = m_tabs->widget(index);
+        const bool shown = m_tabs->currentIndex() == index;
+        m_tabs->insertTab(index, page, m_tabs->tabText(index));
+        if (shown)
+            m_tabs->setCurrentIndex(index);
+        m_tabs->removeTab(index + 1);
+        standIn->deleteLater();
+    }
+
+    // A page built now stands after the buttons in the order of Tab; the
+    // buttons go back to the end, after every page, as when all were built
+    // at start.
+    QWidget* last = previousInFocusChain();
+    while (last != this && last->focusPolicy() == Qt::NoFocus)
+        last = last->previousInFocusChain();
+    if (last != this && last != m_finish && last != m_menuButton) {
+        QWidget::setTabOrder(last, m_finish);
+        if (m_menuButton != nullptr)
+            QWidget::setTabOrder(m_finish, m_menuButton);
+    }
+    return *page;
+}
+
+CKalkPage& CZentaroTabbedDlg::KalkPage()
+{
+    EnsurePage(kKalkTab);
+    return *m_kalkPage;
+}
+
+CJednostkiPage& CZentaroTabbedDlg::JednostkiPage()
+{
+    EnsurePage(kJednostkiTab);
+    return *m_jednostkiPage;
+}
+
+CWodaPage& CZentaroTabbedDlg::WodaPage()
+{
+    EnsurePage(kWodaTab);
+    return *m_wodaPage;
+}
+
+CParaWodnaPage& CZentaroTabbedDlg::ParaWodnaPage()
+{
+    EnsurePage(kParaWodnaTab);
+    return *m_paraWodnaPage;
+}
+
+CPowietrzePage& CZentaroTabbedDlg::PowietrzePage()
+{
+    EnsurePage(kPowietrzeTab);
+    return *m_powietrzePage;
+}
+
+// The dialogs are children of the sheet, so they go with it.
+CAnalizaPrzeplywuDlg& CZentaroTabbedDlg::FlowDialog()
+{
+    if (m_flowDlg == nullptr)
+        m_flowDlg = new CAnalizaPrzeplywuDlg(this, this);
+    return *m_flowDlg;
+}
+
+CAnalizaEnergiiDlg& CZentaroTabbedDlg::EnergyDialog()
+{
+    if (m_energyDlg == nullptr)
+        m_energyDlg = new CAnalizaEnergiiDlg(this, this);
+    return *m_energyDlg;
+}
+
+CRoznicaStrumieniDlg& CZentaroTabbedDlg::MassStreamDialog()
+{
+    if (m_massStreamDlg == nullptr)
+        m_massStreamDlg = new CRoznicaStrumieniDlg(this);
+    return *m_massStreamDlg;
+}
+
+CKsztaltPrzewoduDlg& CZentaroTabbedDlg::DuctShapeDialog()
+{
+    if (m_ductShapeDlg == nullptr)
+        m_ductShapeDlg = new CKsztaltPrzewoduDlg(this);
+    return *m_ductShapeDlg;
+}
 
 void CZentaroTabbedDlg::OnInitDialog()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 #include "analysis/AnalysisHost.h"
 
@@ -17,21 +18,35 @@ class CPowietrzePage;
 // The main window: five pages on tabs and the one "Zakończ" button. It owns
 // the pages and the analysis dialogs for the whole run; pages and dialogs
 // reach the analysis dialogs through IAnalysisHost.
+//
+// What is not on screen is not built yet, which keeps the start small and
+// quick. A page is built when its tab is first shown (or when it is asked
+// for) and then takes the place of a blank stand-in on its tab, so the tabs
+// hold the pages themselves from then on. A page depends on nothing outside
+// itself, so built late it starts as it would have at start. A dialog is
+// made when it is first asked for and kept from then on: none is on screen
+// at start, and until its first opening nothing could have changed what it
+// carries.
 class CZentaroTabbedDlg : public QDialog, public IAnalysisHost {
     Q_OBJECT
 public:
-    explicit CZentaroTabbedDlg(const QString& caption, QWidget* parent = nullptr, int firstPage = 0);
+    // The tabs, in order.
+    enum PageIndex : int { kKalkTab, kJednostkiTab, kWodaTab, kParaWodnaTab, kPowietrzeTab, kTabCount };
+
+    explicit CZentaroTabbedDlg(const QString& caption, QWidget* parent = nullptr, int firstPage = kKalkTab);
     ~CZentaroTabbedDlg() override;
 
-    CKalkPage& KalkPage() { return *m_kalkPage; }
-    CJednostkiPage& JednostkiPage() { return *m_jednostkiPage; }
-    CWodaPage& WodaPage() { return *m_wodaPage; }
-    CParaWodnaPage& ParaWodnaPage() { return *m_paraWodnaPage; }
-    CPowietrzePage& PowietrzePage() { return *m_powietrzePage; }
-    CAnalizaPrzeplywuDlg& FlowDialog() override { return *m_flowDlg; }
-    CAnalizaEnergiiDlg& EnergyDialog() override { return *m_energyDlg; }
-    CRoznicaStrumieniDlg& MassStreamDialog() override { return *m_massStreamDlg; }
-    CKsztaltPrzewoduDlg& DuctShapeDialog() override { return *m_ductShapeDlg; }
+    // Each builds its page if it is not built yet; the current tab stays.
+    CKalkPage& KalkPage();
+    CJednostkiPage& JednostkiPage();
+    CWodaPage& WodaPage();
+    CParaWodnaPage& ParaWodnaPage();
+    CPowietrzePage& PowietrzePage();
+    bool IsPageBuilt(int index) const { return index >= 0 && index < kTabCount && m_pages[index] != nullptr; }
+    CAnalizaPrzeplywuDlg& FlowDialog() override;
+    CAnalizaEnergiiDlg& EnergyDialog() override;
+    CRoznicaStrumieniDlg& MassStreamDialog() override;
+    CKsztaltPrzewoduDlg& DuctShapeDialog() override;
 
     QTabWidget* Tabs() const { return m_tabs; }
     QPushButton* FinishButton() const { return m_finish; }
@@ -50,6 +65,9 @@ protected:
 
 private:
     void OnInitDialog();
+    // The page of a tab, built (and put on its tab) if need be.
+    QWidget& EnsurePage(int index);
+    QWidget* MakePage(int index);
 
     QTabWidget* m_tabs = nullptr;
     QPushButton* m_finish = nullptr;
@@ -64,5 +82,7 @@ private:
     CAnalizaEnergiiDlg* m_energyDlg = nullptr;
     CRoznicaStrumieniDlg* m_massStreamDlg = nullptr;
     CKsztaltPrzewoduDlg* m_ductShapeDlg = nullptr;
+    // The built pages by tab; null until built.
+    std::array<QWidget*, kTabCount> m_pages{};
     bool m_initialised = false;
 };

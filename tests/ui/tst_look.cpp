@@ -44,6 +44,7 @@
 #include "pages/CPowietrzePage.h"
 #include "pages/CWodaPage.h"
 #include "pages/PageIds.h"
+#include "units/CJednostkiPage.h"
 #include "units/JednostkiIds.h"
 #include "WidgetTestSupport.h"
 
@@ -630,7 +631,7 @@ private slots:
         auto base = [](QWidget* w) { return w->palette().color(QPalette::Active, QPalette::Base); };
         auto text = [](QWidget* w) { return w->palette().color(QPalette::Active, QPalette::Text); };
         CZentaroTabbedDlg& sheet = Sheet();
-        QWidget& converter = *sheet.Tabs()->widget(1);
+        QWidget& converter = sheet.JednostkiPage();
         // The converter's result, the steam page's outputs, the state boxes.
         for (QWidget* box : {static_cast<QWidget*>(Edit(converter, JednostkiIds::IDC_RESULT)),
                              static_cast<QWidget*>(Edit(sheet.ParaWodnaPage(), ParaIds::IDC_ENTHALPY)),
