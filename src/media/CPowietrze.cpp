@@ -44,14 +44,18 @@ double VolumeOf(double temperature, double x, double pressure)
     return volume;
 }
 
-// Dry air; the humidity does not enter.
+// Dry air; the humidity does not enter. The cubic turns negative near
+// 663 °C, below the 1073.15 K a model accepts before its first pressure:
+// there it gives no viscosity, 0 like the properties of a state outside
+// the limits, never a negative one.
 double DryAirViscosity(double temperature)
 {
     const double t = temperature - 273.15;
     const double t2 = t * t;
     const double t3 = t2 * t;
-    return 5.00144601700329e-08 * t + 1.71638187380215e-05 - 8.37571870853837e-12 * t2
-           - 1.6726866185067e-13 * t3;
+    return std::max(5.00144601700329e-08 * t + 1.71638187380215e-05 - 8.37571870853837e-12 * t2
+                        - 1.6726866185067e-13 * t3,
+                    0.0);
 }
 
 }  // namespace

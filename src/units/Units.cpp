@@ -155,7 +155,14 @@ double ConvertUnits(int quantity, int fromUnit, int toUnit, double value)
         const ConversionPairResult& p = kTemperature[fromUnit][toUnit];
         return p.multiplier * value + p.offset;
     }
-    return value * UnitFactor(quantity, fromUnit) / UnitFactor(quantity, toUnit);
+    const double from = UnitFactor(quantity, fromUnit);
+    const double to = UnitFactor(quantity, toUnit);
+    const double result = value * from / to;
+    // value x from may overflow where the result fits (1e307 km in m... in
+    // miles): then through the ratio, which cannot overflow on the way.
+    if (std::isinf(result) && std::isfinite(value))
+        return value * (from / to);
+    return result;
 }
 
 double ToSI(int quantity, int unit, double shown)

@@ -147,6 +147,24 @@ TEST(AirStates, HotAirBeforeAnyPressureIsAccepted)
     EXPECT_DIGITS(air.GetMoistureContent(), "0.933");
 }
 
+// The dry-air viscosity fit turns over near 663 °C; a fresh model accepts
+// up to 1073.15 K, where it then gives no viscosity rather than a negative one.
+TEST(AirStates, HotAirHasNoNegativeViscosity)
+{
+    for (double temperature = 900; temperature <= 1073.15; temperature += 0.5) {
+        CPowietrze air;
+        ASSERT_EQ(air.SetTemperature(temperature, kRh), 0);
+        EXPECT_GE(air.GetDynamicViscosity(), 0) << temperature;
+        EXPECT_GE(air.GetKinematicViscosity(), 0) << temperature;
+        EXPECT_GE(air.DynamicViscosity(temperature, 0), 0) << temperature;
+        EXPECT_GE(air.KinematicViscosity(temperature, 0), 0) << temperature;
+        EXPECT_GT(air.GetSpecificVolume(), 0) << temperature;
+    }
+    CPowietrze air;
+    ASSERT_EQ(air.SetTemperature(900, kRh), 0);
+    EXPECT_GT(air.GetDynamicViscosity(), 0);
+}
+
 TEST(AirStates, SaturatedAboveBoilingGivesLargestMoisture)
 {
     CPowietrze air;
