@@ -130,7 +130,11 @@ void RunEnergy(fuzz::Input& in, EnergyAnalysis& energy, LinearPair& display)
         FUZZ_CHECK(!asked || choice == answer, "the user's choice not taken");
         break;
     }
-    case 1: energy.Open(); break;
+    case 1:
+        // The opening resets the units, the temperature's pairs included.
+        energy.Open();
+        display = {};
+        break;
     case 2: energy.SetMode(static_cast<EnergyMode>(1 + in.Below(3))); break;
     case 3: energy.OnEdit(static_cast<EnergyField>(in.Below(kEnergyFieldCount)), AnyText(in)); break;
     case 4: energy.OnValue(static_cast<EnergyField>(in.Below(kEnergyFieldCount)), in.Double(-1e6, 1e6)); break;

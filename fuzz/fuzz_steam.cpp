@@ -12,10 +12,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               {}, {}, 2};
     run.accepted = [](const CPara& s, const PropertyRow<CPara>& row) {
         // A dryness is judged on the last point of the saturation line; a
-        // model that has none on the line (a fresh one, or one whose
-        // pressures were all refused) has no state to judge: zeros.
-        if (row.set == &CPara::SetDryness && CPara::TemperatureOnLine(s.GetSaturationPointPressure()) == 0)
-            return;
+        // model with none within the limits (a fresh one, or one whose
+        // pressures were refused) has no state to judge: zeros.
+        if (row.set == &CPara::SetDryness) {
+            CPara probe;
+            const int message = probe.SetPressure(s.GetSaturationPointPressure());
+            if (message == kMsgPressureBelowMinimum || message == kMsgPressureAboveCritical)
+                return;
+        }
         // Superheated, a temperature given before any pressure (or after a
         // refused one) is judged by the pressure's setter, when it comes.
         if (row.set == &CPara::SetTemperature && s.GetRegime() == CPara::kSuperheated) {

@@ -33,7 +33,7 @@ int AnyButton(fuzz::Input& in)
         return ids;
     }();
     if (in.Below(32) == 0)
-        return in.Int() + kIdTapeList;
+        return in.Int();
     return buttons[in.Below(static_cast<unsigned>(buttons.size()))];
 }
 

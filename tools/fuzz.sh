@@ -24,7 +24,9 @@ fi
 build="${FUZZ_BUILD:-build-fuzz}"
 jobs="${FUZZ_JOBS:-$(nproc)}"
 flags="-O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-cmake -S . -B "$build" -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="$flags" \
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build" "${launcher[@]}" -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="$flags" \
   -DZENTARO_CORE_ONLY=ON -DZENTARO_BENCH=OFF -DZENTARO_FUZZ=ON >/dev/null
 cmake --build "$build" -j"$jobs" --target fuzz_targets
 
