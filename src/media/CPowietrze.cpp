@@ -33,6 +33,15 @@ double EnthalpyOf(double temperature, double x)
     return (x * (1.86 * t + 2500) + 1.006 * t) * 1000;
 }
 
+// The enthalpy as a state shows it. Air that is all vapour (saturated at or
+// above the boiling temperature before a pressure is set) has the largest
+// double as its moisture content, and so overflows the enthalpy per kg of
+// dry air: it is written the same way, a number, never inf.
+double ShownEnthalpy(double enthalpy)
+{
+    return std::isinf(enthalpy) ? std::copysign(std::numeric_limits<double>::max(), enthalpy) : enthalpy;
+}
+
 // Specific volume of air of moisture content x at T and p, m³/kg of humid air.
 double VolumeOf(double temperature, double x, double pressure)
 {
@@ -138,7 +147,7 @@ double CPowietrze::Enthalpy(double temperature, double humidity)
 {
     if (!InState(temperature, humidity))
         return 0;
-    return EnthalpyOf(temperature, MoistureAt(temperature, humidity));
+    return ShownEnthalpy(EnthalpyOf(temperature, MoistureAt(temperature, humidity)));
 }
 
 double CPowietrze::SpecificVolume(double temperature, double humidity)
@@ -345,6 +354,7 @@ double CPowietrze::ComputeProperties()
     m_vapourPressure = LinePressure(m_temperature) * (m_humidity / 100);
     m_dewPoint = DewPointOf(x);
     m_wetBulb = WetBulbOf(m_temperature, m_enthalpy, m_dewPoint);
+    m_enthalpy = ShownEnthalpy(m_enthalpy);
     m_dynamicViscosity = DryAirViscosity(m_temperature);
     m_kinematicViscosity = m_dynamicViscosity * m_volume;
     return x;
