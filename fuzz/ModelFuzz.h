@@ -99,6 +99,11 @@ void RunSetters(Input& in, ModelRun<Model>& run)
             SetDecimalSeparator(in.Bit() ? ',' : '.');
             continue;
         }
+        // FUZZ_TRACE=1 in the environment lists the operations of an input.
+        static const bool trace = std::getenv("FUZZ_TRACE") != nullptr;
+        if (trace)
+            std::fprintf(stderr, "op %u row %s arg %.17g -> %d\n", op, row != nullptr ? row->key : "-", argument,
+                         message);
         CheckMessage(message);
         const std::vector<double> after = Getters(run.model, run.table, run.extra);
         if (!std::isfinite(argument)) {
