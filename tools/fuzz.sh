@@ -9,7 +9,10 @@
 #
 # Usage: tools/fuzz.sh [SECONDS] [NAME...]    (default 60 s, every target)
 # Environment: FUZZ_JOBS (parallel runs, default the number of cores),
-# FUZZ_BUILD (build folder, default build-fuzz).
+# FUZZ_BUILD (build folder, default build-fuzz), FUZZ_RUNS (stop a target
+# after this many executions, within SECONDS), FUZZ_GROW=0 (keep new
+# coverage out of the corpus: only failing inputs are added).
+# Status 77 when clang or its fuzzer runtime is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -17,9 +20,12 @@ seconds="${1:-60}"
 shift || true
 
 cxx="$(command -v clang++-14 || command -v clang++ || true)"
-if [ -z "$cxx" ]; then
-  echo "tools/fuzz.sh: clang++ (clang-14 and libclang-rt-14-dev) is needed" >&2
-  exit 2
+probe="$(mktemp -d)"
+trap 'rm -rf "$probe"' EXIT
+printf 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }\n' >"$probe/p.cpp"
+if [ -z "$cxx" ] || ! "$cxx" -fsanitize=fuzzer,address,undefined "$probe/p.cpp" -o "$probe/p" 2>/dev/null; then
+  echo "tools/fuzz.sh: clang++ with its fuzzer runtime (clang-14, libclang-rt-14-dev) is needed" >&2
+  exit 77
 fi
 build="${FUZZ_BUILD:-build-fuzz}"
 jobs="${FUZZ_JOBS:-$(nproc)}"
@@ -47,13 +53,16 @@ run_one() {
   local found="$root/$build/found/$1" crashes="$root/$build/crashes/$1"
   local options=(-max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -max_len=4096 -print_final_stats=1)
   [ -f "$root/fuzz/$1.dict" ] && options+=(-dict="$root/fuzz/$1.dict")
+  [ -n "${FUZZ_RUNS:-}" ] && options+=(-runs="$FUZZ_RUNS")
   rm -rf "$found" "$crashes"
   mkdir -p "$found" "$crashes" "$corpus"
   local status=0
   ASAN_OPTIONS=detect_leaks=1 "$program" "${options[@]}" -artifact_prefix="$crashes/" "$found" "$corpus" \
     >"$root/$logs/$1.log" 2>&1 || status=$?
   # What reaches new code joins the corpus, in as few inputs as carry it.
-  "$program" -merge=1 "$corpus" "$found" >>"$root/$logs/$1.log" 2>&1 || true
+  if [ "${FUZZ_GROW:-1}" != 0 ]; then
+    "$program" -merge=1 "$corpus" "$found" >>"$root/$logs/$1.log" 2>&1 || true
+  fi
   local runs
   runs="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$root/$logs/$1.log" | grep -o '[0-9]*$' | tail -1)"
   if [ "$status" -ne 0 ]; then
