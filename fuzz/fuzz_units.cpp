@@ -242,7 +242,8 @@ void CheckCommandLine(fuzz::Input& in)
         for (std::size_t i : {std::size_t{0}, n / 3, n / 2, n - 1}) {
             const double v = r[i];
             FUZZ_CHECK(std::isfinite(v) && v >= lo - slack && v <= hi + slack,
-                       "value " + std::to_string(i) + " of the range is " + Show(v));
+                       "value " + std::to_string(i) + " of the range " + Show(start) + ":" + Show(stop) + ":"
+                           + Show(step) + " is " + Show(v));
         }
     } catch (const UsageError& e) {
         FUZZ_CHECK(e.Command() == "air", "a range error without its command");
