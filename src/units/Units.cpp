@@ -88,7 +88,6 @@ constexpr double kFactors[kQuantityCount][kMaxUnits] = {
 constexpr int kUnitCounts[kQuantityCount] = {9, 11, 12, 6, 14, 7, 8, 6, 5, 24, 4, 5, 9, 24, 22, 9,
                                              5, 7,  5,  5, 5,  4, 1, 1, 4, 4,  9, 1, 5, 5,  2};
 
-constexpr int kTemperatureIndex = (kQuantityTemperature - kQuantityFirst) / kQuantityStep;
 constexpr int kTemperatureUnits = 4;
 
 // value in "to" = multiplier x value in "from" + offset; units "K", "st C",
