@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs the whole test suite: the release
 # build's tests (core, widgets offscreen, command line), then the core's
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# tests and the fuzz corpora again under AddressSanitizer and
+# UndefinedBehaviorSanitizer; then, where clang and its fuzzer runtime are
+# installed, a short fuzzing run of every target (ZENTARO_FUZZ_SECONDS each,
+# default 20; 0 skips it), whose failing inputs join fuzz/corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/bootstrap.sh
@@ -13,3 +16,13 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZENTARO_CORE_ONLY=ON -DZ
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && ctest --output-on-failure -j"$jobs")
+seconds="${ZENTARO_FUZZ_SECONDS:-20}"
+if [ "$seconds" != 0 ]; then
+  status=0
+  FUZZ_GROW=0 tools/fuzz.sh "$seconds" || status=$?
+  if [ "$status" -eq 77 ]; then
+    echo "tools/test.sh: no fuzzing run (clang-14 and libclang-rt-14-dev are not installed)"
+  elif [ "$status" -ne 0 ]; then
+    exit "$status"
+  fi
+fi

@@ -316,7 +316,10 @@ double ValueRange::operator[](std::size_t i) const
     double v = start_ + static_cast<double>(i) * step_;
     if (!std::isfinite(v))   // i * step past the largest double, in a span that wide
         v = 2 * (start_ / 2 + static_cast<double>(i) * (step_ / 2));
-    if (std::fabs(v - stop_) <= std::fabs(step_) * 1e-9)
+    // Within the tolerance that counted the values (1e-9 of a step per
+    // step) the value is the end: a last value counted in must not lie past
+    // the end.
+    if (std::fabs(v - stop_) <= std::fabs(step_) * 1e-9 * std::max(1.0, static_cast<double>(i)))
         v = stop_;
     return v;
 }

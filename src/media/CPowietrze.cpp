@@ -26,6 +26,15 @@ constexpr int kMaxWetBulbPasses = 2000;
 // finished by bisection too; within it the false-position result stands.
 constexpr double kWetBulbTolerance = 2.0;
 
+// The enthalpy as a state shows it. Air that is all vapour (saturated at or
+// above the boiling temperature before a pressure is set) has the largest
+// double as its moisture content, and so overflows the enthalpy per kg of
+// dry air: it is written the same way, a number, never inf.
+double ShownEnthalpy(double enthalpy)
+{
+    return std::isinf(enthalpy) ? std::copysign(std::numeric_limits<double>::max(), enthalpy) : enthalpy;
+}
+
 // Specific volume of air of moisture content x at T and p, m³/kg of humid air.
 double VolumeOf(double temperature, double x, double pressure)
 {
@@ -37,14 +46,18 @@ double VolumeOf(double temperature, double x, double pressure)
     return volume;
 }
 
-// Dry air; the humidity does not enter.
+// Dry air; the humidity does not enter. The cubic turns negative near
+// 663 °C, below the 1073.15 K a model accepts before its first pressure:
+// there it gives no viscosity, 0 like the properties of a state outside
+// the limits, never a negative one.
 double DryAirViscosity(double temperature)
 {
     const double t = temperature - 273.15;
     const double t2 = t * t;
     const double t3 = t2 * t;
-    return 5.00144601700329e-08 * t + 1.71638187380215e-05 - 8.37571870853837e-12 * t2
-           - 1.6726866185067e-13 * t3;
+    return std::max(5.00144601700329e-08 * t + 1.71638187380215e-05 - 8.37571870853837e-12 * t2
+                        - 1.6726866185067e-13 * t3,
+                    0.0);
 }
 
 }  // namespace
@@ -127,7 +140,7 @@ double CPowietrze::Enthalpy(double temperature, double humidity)
 {
     if (!InState(temperature, humidity))
         return 0;
-    return EnthalpyOf(temperature, MoistureAt(temperature, humidity));
+    return ShownEnthalpy(EnthalpyOf(temperature, MoistureAt(temperature, humidity)));
 }
 
 double CPowietrze::EnthalpyOf(double temperature, double moisture)
@@ -345,6 +358,7 @@ double CPowietrze::ComputeProperties()
     m_vapourPressure = LinePressure(m_temperature) * (m_humidity / 100);
     m_dewPoint = DewPointOf(x);
     m_wetBulb = WetBulbOf(m_temperature, m_enthalpy, m_dewPoint);
+    m_enthalpy = ShownEnthalpy(m_enthalpy);
     m_dynamicViscosity = DryAirViscosity(m_temperature);
     m_kinematicViscosity = m_dynamicViscosity * m_volume;
     return x;

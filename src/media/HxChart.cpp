@@ -22,6 +22,10 @@ constexpr double kRoomTemperature = 2;      // K
 constexpr double kRoomMoisture = 0.001;     // kg/kg
 constexpr double kNarrowestTemperature = 1; // K
 constexpr double kNarrowestMoisture = 0.001;// kg/kg
+// The widest range: 100 kg of vapour per kg of dry air is air in name only,
+// and a point further out (a stored state of all vapour) lies off the
+// chart rather than stretching its scale past what a double can step.
+constexpr double kWidestMoisture = 100;     // kg/kg
 
 // Humidity curves bend gently: a point every half kelvin is well under a
 // pixel off the curve at any size the window takes.
@@ -116,6 +120,8 @@ HxRange HxChart::Clamped(const HxRange& range) const
         r.maxMoisture = kDefaultMoisture;
     else if (r.maxMoisture < kNarrowestMoisture)
         r.maxMoisture = kNarrowestMoisture;
+    else if (r.maxMoisture > kWidestMoisture)
+        r.maxMoisture = kWidestMoisture;
     return r;
 }
 

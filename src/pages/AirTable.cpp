@@ -8,24 +8,41 @@ std::string BarometerText(double pressure)
     return AlignRight(FormatFixed(pressure / kPascalsPerHectopascal, 0), 8) + " hPa";
 }
 
-int HumidAirInput::WithTemperatureMessage(int message, int givenMode)
+int HumidAirInput::WithStandingMessage(int message, int givenMode)
 {
-    // An accepted state always has a volume; none means the stored
-    // temperature is outside the limits. Setting it again in the mode where
-    // the humidity just set is the given one changes no value (the
-    // properties and the derived humidity are 0 already, the given one
-    // stays) and gives the temperature's own message and limit text.
-    if (message == kMsgNone && !(GetSpecificVolume() > 0))
-        return SetTemperature(GetTemperature(), givenMode);
-    return message;
+    // An accepted state always has a volume. None after a setter that gave
+    // no message means a value set before is still refused: setting it
+    // again in the current mode changes no value (the properties and the
+    // derived humidity are 0 already) and gives its own message and limit
+    // text, so that no refused state is shown as valid. The temperature
+    // first, then the humidity given in givenMode (the one just set, or
+    // the one the current mode gives).
+    if (message != kMsgNone || GetSpecificVolume() > 0)
+        return message;
+    const int temperature = SetTemperature(GetTemperature(), givenMode);
+    if (temperature != kMsgNone || GetSpecificVolume() > 0)
+        return temperature;
+    if (givenMode == kMoistureContentMode)
+        return SetMoistureContent(GetMoistureContent() + kStoredMoistureOffset);
+    return SetRelativeHumidity(GetRelativeHumidity());
+}
+
+int HumidAirInput::SetTemperatureInMode(double temperature)
+{
+    return WithStandingMessage(SetTemperature(temperature, m_mode), m_mode);
+}
+
+int HumidAirInput::SetBarometricPressureChecked(double pressure)
+{
+    return WithStandingMessage(SetBarometricPressure(pressure, m_mode), m_mode);
 }
 
 int HumidAirInput::SetRelativeHumidityChecked(double humidity)
 {
-    return WithTemperatureMessage(SetRelativeHumidity(humidity), kRelativeHumidityMode);
+    return WithStandingMessage(SetRelativeHumidity(humidity), kRelativeHumidityMode);
 }
 
 int HumidAirInput::SetMoistureContentChecked(double moisture)
 {
-    return WithTemperatureMessage(SetMoistureContent(moisture), kMoistureContentMode);
+    return WithStandingMessage(SetMoistureContent(moisture), kMoistureContentMode);
 }

@@ -23,19 +23,24 @@ public:
     void SetMode(int mode) { m_mode = mode; }
     bool IsMoistureMode() const { return m_mode == kMoistureContentMode; }
 
-    int SetTemperatureInMode(double temperature) { return SetTemperature(temperature, m_mode); }
-    int SetBarometricPressureInMode(double pressure) { return SetBarometricPressure(pressure, m_mode); }
-    // The humidity setters, except that a humidity given while the
-    // temperature lies outside the model's limits is not taken as a state:
-    // the model computes nothing there, so the temperature's message (and
-    // its limit text) is returned instead of 0, as the temperature would
-    // give it with this humidity given (a moisture content: "below the dew
-    // point").
+    // The model's setters in the current mode, except that a value set
+    // while another one stands refused is not taken as a state: the model
+    // computes nothing there and returns 0, so the refused value's own
+    // message (and limit text) is returned instead: the temperature's, as
+    // it would give it in this mode (a moisture content given: "below the
+    // dew point"), else the given humidity's.
+    int SetTemperatureInMode(double temperature);
+    int SetBarometricPressureChecked(double pressure);
     int SetRelativeHumidityChecked(double humidity);
+    // The pressure as the model takes it: a fresh model's 0 K gives no
+    // message here, so a command line may set the pressure first.
+    int SetBarometricPressureInMode(double pressure) { return SetBarometricPressure(pressure, m_mode); }
     int SetMoistureContentChecked(double moisture);
 
 private:
-    int WithTemperatureMessage(int message, int givenMode);
+    // The model stores a given moisture content less this much.
+    static constexpr double kStoredMoistureOffset = 1e-07;
+    int WithStandingMessage(int message, int givenMode);
 
     int m_mode = kRelativeHumidityMode;
 };

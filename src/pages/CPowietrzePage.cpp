@@ -197,7 +197,7 @@ void CPowietrzePage::PressureChanged()
 {
     // The position alone: the boxes are not read first.
     m_air.SetMode(InputMode());
-    const int message = m_air.SetBarometricPressureInMode(BarometricPressureAt(m_barometer->value()));
+    const int message = m_air.SetBarometricPressureChecked(BarometricPressureAt(m_barometer->value()));
     ShowProperties(message);
     ShowModelMessage(message);
     WriteControls();

@@ -1,5 +1,8 @@
 #include "units/FieldValue.h"
 
+#include <cmath>
+#include <limits>
+
 #include "base/NumberText.h"
 #include "units/Units.h"
 
@@ -17,9 +20,13 @@ FieldScale MakeFieldScale(int quantity, FieldRole role)
 
 std::string FormatFieldValue(double si, const FieldScale& scale)
 {
-    if (scale.IsTemperature())
-        return FormatG(scale.displayMultiplier * si + scale.displayOffset);
-    return FormatG(si / scale.factor);
+    double shown = scale.IsTemperature() ? scale.displayMultiplier * si + scale.displayOffset : si / scale.factor;
+    // A finite value past the largest double in a smaller unit (9e307 kg/s
+    // in kg/h) is shown as the largest double, as near as a field can come,
+    // not as inf: inf would say the value is not a number.
+    if (std::isinf(shown) && std::isfinite(si))
+        shown = std::copysign(std::numeric_limits<double>::max(), shown);
+    return FormatG(shown);
 }
 
 double ParseFieldValue(std::string_view text, const FieldScale& scale)

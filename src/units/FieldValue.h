@@ -30,6 +30,8 @@ FieldScale MakeFieldScale(int quantity, FieldRole role);
 
 // "%g" of the value in the shown unit: temperature multiplier x SI + offset,
 // anything else SI / factor. Printed with the program's decimal separator.
+// A finite value that overflows in the shown unit prints as the largest
+// double of its sign; inf and nan print as such.
 std::string FormatFieldValue(double si, const FieldScale& scale);
 
 // The SI value of a field text, read as atof reads (its number prefix, 0

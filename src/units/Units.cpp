@@ -88,7 +88,6 @@ constexpr double kFactors[kQuantityCount][kMaxUnits] = {
 constexpr int kUnitCounts[kQuantityCount] = {9, 11, 12, 6, 14, 7, 8, 6, 5, 24, 4, 5, 9, 24, 22, 9,
                                              5, 7,  5,  5, 5,  4, 1, 1, 4, 4,  9, 1, 5, 5,  2};
 
-constexpr int kTemperatureIndex = (kQuantityTemperature - kQuantityFirst) / kQuantityStep;
 constexpr int kTemperatureUnits = 4;
 
 // value in "to" = multiplier x value in "from" + offset; units "K", "st C",
@@ -155,7 +154,14 @@ double ConvertUnits(int quantity, int fromUnit, int toUnit, double value)
         const ConversionPairResult& p = kTemperature[fromUnit][toUnit];
         return p.multiplier * value + p.offset;
     }
-    return value * UnitFactor(quantity, fromUnit) / UnitFactor(quantity, toUnit);
+    const double from = UnitFactor(quantity, fromUnit);
+    const double to = UnitFactor(quantity, toUnit);
+    const double result = value * from / to;
+    // value x from may overflow where the result fits (1e307 km in m... in
+    // miles): then through the ratio, which cannot overflow on the way.
+    if (std::isinf(result) && std::isfinite(value))
+        return value * (from / to);
+    return result;
 }
 
 double ToSI(int quantity, int unit, double shown)

@@ -207,6 +207,18 @@ TEST(CliValues, RangesAreInclusiveInTheUnitWritten)
     EXPECT_EQ(ExpandRange(0, 0.95, 0.1, "x", "c").Size(), 10u);   // the end need not be reached
 }
 
+TEST(CliValues, NoValueOfARangeLiesPastItsEnd)
+{
+    // 100000 steps that fall short of the end by 2e-6 of a step: counted in
+    // by the tolerance, so the last value is the end itself.
+    const double start = -2.0973355504329626e-05, stop = -984313.72549019603, step = -9.8431372549019613;
+    const ValueRange r = ExpandRange(start, stop, step, "t", "water");
+    ASSERT_EQ(r.Size(), 100001u);
+    EXPECT_EQ(r[r.Size() - 1], stop);
+    for (std::size_t i = 0; i < r.Size(); ++i)
+        ASSERT_TRUE(r[i] <= start && r[i] >= stop) << i << ": " << r[i];
+}
+
 TEST(CliValues, RangesRefuseWhatCannotBeCounted)
 {
     auto message = [](double start, double stop, double step) {

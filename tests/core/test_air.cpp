@@ -147,6 +147,24 @@ TEST(AirStates, HotAirBeforeAnyPressureIsAccepted)
     EXPECT_DIGITS(air.GetMoistureContent(), "0.933");
 }
 
+// The dry-air viscosity fit turns over near 663 °C; a fresh model accepts
+// up to 1073.15 K, where it then gives no viscosity rather than a negative one.
+TEST(AirStates, HotAirHasNoNegativeViscosity)
+{
+    for (double temperature = 900; temperature <= 1073.15; temperature += 0.5) {
+        CPowietrze air;
+        ASSERT_EQ(air.SetTemperature(temperature, kRh), 0);
+        EXPECT_GE(air.GetDynamicViscosity(), 0) << temperature;
+        EXPECT_GE(air.GetKinematicViscosity(), 0) << temperature;
+        EXPECT_GE(air.DynamicViscosity(temperature, 0), 0) << temperature;
+        EXPECT_GE(air.KinematicViscosity(temperature, 0), 0) << temperature;
+        EXPECT_GT(air.GetSpecificVolume(), 0) << temperature;
+    }
+    CPowietrze air;
+    ASSERT_EQ(air.SetTemperature(900, kRh), 0);
+    EXPECT_GT(air.GetDynamicViscosity(), 0);
+}
+
 TEST(AirStates, SaturatedAboveBoilingGivesLargestMoisture)
 {
     CPowietrze air;
@@ -160,6 +178,15 @@ TEST(AirStates, SaturatedAboveBoilingGivesLargestMoisture)
     EXPECT_EQ(air.GetDewPoint(), air.GetWetBulbTemperature());
     EXPECT_NEAR(air.GetSpecificVolume(), 462 * 380 / 1e5, 1e-12);
     EXPECT_NEAR(air.GetKinematicViscosity(), air.GetDynamicViscosity() * 462 * 380 / 1e5, 1e-16);
+    // Its enthalpy per kg of dry air is written like its moisture content:
+    // the largest double, not inf, whichever setter made the state.
+    EXPECT_EQ(air.GetEnthalpy(), std::numeric_limits<double>::max());
+    EXPECT_EQ(air.Enthalpy(380, 100), std::numeric_limits<double>::max());
+    CPowietrze typed;
+    ASSERT_EQ(typed.SetTemperature(664.4, kRh), 0);
+    ASSERT_EQ(typed.SetMoistureContent(3.7e198), 0);
+    EXPECT_TRUE(std::isfinite(typed.GetEnthalpy()));
+    EXPECT_GT(typed.GetEnthalpy(), 1e200);
 }
 
 // A hair short of saturation above the boiling temperature: an enormous but

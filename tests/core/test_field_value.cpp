@@ -90,6 +90,25 @@ TEST_P(FieldValueTest, NonFiniteValuesPrintAsSuch)
     EXPECT_EQ(FormatFieldValue(std::nan(""), p).find("nan") != std::string::npos, true);
 }
 
+TEST_P(FieldValueTest, AFiniteValueThatOverflowsInTheShownUnitIsNoInf)
+{
+    const double max = std::numeric_limits<double>::max();
+    FieldScale flow = MakeFieldScale(kQuantityMassFlow, FieldRole::Input);
+    for (int unit = 0; unit < UnitCount(kQuantityMassFlow); ++unit) {
+        ASSERT_TRUE(SelectFieldUnit(flow, unit));
+        for (double si : {0.9 * max, -0.9 * max}) {
+            const std::string text = FormatFieldValue(si, flow);
+            EXPECT_TRUE(std::isfinite(ParseNumber(text))) << text << " in unit " << unit;
+            EXPECT_GT(std::fabs(ParseNumber(text)), 1e307) << text << " in unit " << unit;
+        }
+    }
+    FieldScale t = MakeFieldScale(kQuantityTemperature, FieldRole::Output);
+    for (int unit = 0; unit < UnitCount(kQuantityTemperature); ++unit) {
+        ASSERT_TRUE(SelectFieldUnit(t, unit));
+        EXPECT_TRUE(std::isfinite(ParseNumber(FormatFieldValue(-max, t)))) << unit;
+    }
+}
+
 TEST_P(FieldValueTest, SingleUnitFieldsNeverChange)
 {
     FieldScale pr = MakeFieldScale(kPrandtl, FieldRole::Output);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "media/HxChart.h"
+#include "pages/HxChartScene.h"
 #include "media/Messages.h"
 
 namespace {
@@ -269,6 +270,17 @@ TEST(HxChart, TheDefaultRangeWidensToHoldItsPointsWithinTheModel)
     const HxRange narrow = chart.Clamped({kC + 30, kC + 10, -1});
     EXPECT_GT(narrow.maxTemperature, narrow.minTemperature);
     EXPECT_GT(narrow.maxMoisture, 0);
+
+    // A stored state of (nearly) all vapour lies off a chart of bounded
+    // width, whose scales and lines stay a picture's worth.
+    for (double x : {1e17, 1e300}) {
+        HxMarks marks;
+        marks.initial = HxPoint{x, 1e5};
+        const HxRange range = chart.DefaultRange(marks.Points());
+        EXPECT_LE(range.maxMoisture, 100);
+        const HxScene scene = BuildHxScene(chart, chart.Lines(range), HxView(chart, range, 900, 700), marks);
+        EXPECT_LT(scene.strokes.size() + scene.texts.size(), 1000u);
+    }
 }
 
 // What a click gives the page is accepted by the model whichever humidity

@@ -195,6 +195,33 @@ TEST(HumidAirInput, TemperatureAndPressureTakeTheMode)
     EXPECT_EQ(air.GetBarometricPressure(), 96000);
 }
 
+// A pressure or a temperature set while another value stands refused is no
+// state: the model computes nothing and says nothing, so the refused value's
+// own message is given, never a "no message" with a volume of 0 (which the
+// flow analysis would take as an infinite density).
+TEST(HumidAirInput, NoStateIsAcceptedWhileARefusedValueStands)
+{
+    HumidAirInput air;
+    ASSERT_EQ(air.SetTemperatureInMode(293.15), kMsgNone);
+    ASSERT_EQ(air.SetRelativeHumidityChecked(50), kMsgNone);
+    EXPECT_EQ(air.SetTemperatureInMode(-5e13), kMsgTemperatureBelowMinimum);
+    EXPECT_EQ(air.SetBarometricPressureChecked(101500), kMsgTemperatureBelowMinimum);
+    EXPECT_EQ(air.GetTemperature(), -5e13);
+    EXPECT_EQ(air.GetBarometricPressure(), 101500);
+
+    ASSERT_EQ(air.SetTemperatureInMode(293.15), kMsgNone);
+    EXPECT_EQ(air.SetRelativeHumidityChecked(150), kMsgHumidityAbove100);
+    EXPECT_EQ(air.SetTemperatureInMode(300), kMsgHumidityAbove100);
+    EXPECT_EQ(air.SetBarometricPressureChecked(99000), kMsgHumidityAbove100);
+    EXPECT_EQ(air.GetRelativeHumidity(), 150);
+    EXPECT_EQ(air.GetSpecificVolume(), 0);
+
+    air.SetMode(CPowietrze::kMoistureContentMode);
+    ASSERT_EQ(air.SetMoistureContentChecked(0.01), kMsgNone);
+    EXPECT_GT(air.GetSpecificVolume(), 0);
+    EXPECT_EQ(air.SetBarometricPressureChecked(100000), kMsgNone);
+}
+
 TEST(HumidAirInput, HumidityAtATemperatureOutsideTheLimitsKeepsTheTemperaturesMessage)
 {
     // The model alone takes the humidity (0) and computes nothing; the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -263,6 +264,31 @@ TEST(UnitConversion, ExtremeValuesPassThrough)
     EXPECT_EQ(ConvertUnits(kQuantityLength, 7, 0, -inf), -inf);
     EXPECT_TRUE(std::isnan(ConvertUnits(kQuantityTemperature, 1, 2, std::nan(""))));
     EXPECT_EQ(ConvertUnits(kQuantityLength, 0, 1, 0.0), 0.0);
+}
+
+TEST(UnitConversion, AResultThatFitsADoubleIsGivenWhereTheProductOverflows)
+{
+    const double max = std::numeric_limits<double>::max();
+    for (int q : AllQuantities()) {
+        if (q == kQuantityTemperature)
+            continue;
+        for (int f = 0; f < UnitCount(q); ++f)
+            for (int t = 0; t < UnitCount(q); ++t) {
+                const double ratio = UnitFactor(q, f) / UnitFactor(q, t);
+                for (double sign : {1.0, -1.0}) {
+                    const double v = sign * 0.5 * max / std::max(ratio, 1.0);
+                    const double converted = ConvertUnits(q, f, t, v);
+                    ASSERT_TRUE(std::isfinite(converted)) << q << " from " << f << " to " << t;
+                    EXPECT_NEAR(converted / (v * ratio), 1.0, 1e-15) << q << " from " << f << " to " << t;
+                }
+            }
+    }
+    // What does not fit stays infinite.
+    for (int u = 0; u < UnitCount(kQuantityLength); ++u) {
+        if (UnitFactor(kQuantityLength, u) > 1) {
+            EXPECT_EQ(ConvertUnits(kQuantityLength, u, 0, max), std::numeric_limits<double>::infinity()) << u;
+        }
+    }
 }
 
 TEST(UnitCatalogue, Comments)
