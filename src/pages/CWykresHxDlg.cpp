@@ -1,14 +1,11 @@
 #include "pages/CWykresHxDlg.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 
 #include "base/StringTable.h"
@@ -28,7 +25,6 @@ namespace {
 // 96 dpi, so that it prints at the size it is shown and stays sharp.
 constexpr double kPngScale = 2;
 constexpr int kPngDotsPerMetre = 7559;  // 192 dpi
-constexpr int kSvgResolution = 96;      // dpi
 
 const QString kPngSuffix = QStringLiteral("png");
 const QString kSvgSuffix = QStringLiteral("svg");
@@ -153,21 +149,13 @@ bool CWykresHxDlg::SavePng(const QString& path)
 
 bool CWykresHxDlg::SaveSvg(const QString& path)
 {
-    const HxScene& scene = m_chart->Scene();
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setResolution(kSvgResolution);
-    generator.setSize(QSize(qRound(scene.width), qRound(scene.height)));
-    generator.setViewBox(QRectF(0, 0, scene.width, scene.height));
-    generator.setTitle(QString::fromStdString(scene.title));
-    {
-        QPainter painter(&generator);
-        CWykresHxCtrl::Paint(painter, scene);
-    }
+    // The core's own SVG text of the scene on screen, as the command line
+    // writes it.
+    const std::string svg = HxSceneSvg(m_chart->Scene());
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(buffer.data()) == buffer.size() && file.commit();
+    return file.open(QIODevice::WriteOnly)
+           && file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size())
+           && file.commit();
 }
 
 void CWykresHxDlg::CopyToClipboard() { QGuiApplication::clipboard()->setImage(m_chart->Picture(1)); }
