@@ -11,6 +11,7 @@
 #include "analysis/AnalysisHost.h"
 #include "analysis/CAnalizaEnergiiDlg.h"
 #include "analysis/CAnalizaPrzeplywuDlg.h"
+#include "base/NumberText.h"
 #include "controls/ContextHelp.h"
 #include "controls/HelpControls.h"
 #include "controls/Modal.h"
@@ -420,4 +421,17 @@ void CMediumPage::OpenEnergyAnalysis()
                                         final.enthalpy, final.temperature);
     if (energy.DoModal() == QDialog::Accepted)
         TakeMassFlow(m_memory.MediumMassFlow(stream, energy.GetMassFlow()));
+}
+
+CMediumPage::FlowMedium CMediumPage::FlowMedium::OfVolume(const char* medium, double volume,
+                                                          double kinematicViscosity, double massFlow)
+{
+    FlowMedium flow;
+    flow.caption = QStringLiteral("Analiza przepływu dla ") + QString::fromUtf8(medium)
+                   + QStringLiteral(" o objętości właściwej ") + QString::fromStdString(FormatG(volume))
+                   + QStringLiteral(" m^3/kg.");
+    flow.density = 1 / volume;
+    flow.kinematicViscosity = kinematicViscosity;
+    flow.massFlow = massFlow;
+    return flow;
 }

@@ -82,6 +82,11 @@ protected:
         double density = 0;             // kg/m³
         double kinematicViscosity = 0;  // m²/s
         double massFlow = 0;            // kg/s
+
+        // A medium known by its specific volume: the caption "Analiza
+        // przepływu dla <medium> o objętości właściwej <v> m^3/kg." and the
+        // density 1 / v.
+        static FlowMedium OfVolume(const char* medium, double volume, double kinematicViscosity, double massFlow);
     };
 
     // Builds the fields of the table, bound to the model, which must

@@ -160,14 +160,8 @@ StoredState CParaWodnaPage::CurrentState() const
 
 CMediumPage::FlowMedium CParaWodnaPage::FlowMediumOf() const
 {
-    const double volume = m_para.GetSpecificVolume();
-    FlowMedium medium;
-    medium.caption = QStringLiteral("Analiza przepływu dla pary wodnej o objętości właściwej ")
-                     + QString::fromStdString(FormatG(volume)) + QStringLiteral(" m^3/kg.");
-    medium.density = 1 / volume;
-    medium.kinematicViscosity = m_para.GetKinematicViscosity();
-    medium.massFlow = m_para.GetMassFlow();
-    return medium;
+    return FlowMedium::OfVolume("pary wodnej", m_para.GetSpecificVolume(), m_para.GetKinematicViscosity(),
+                                m_para.GetMassFlow());
 }
 
 QString CParaWodnaPage::StateHeading() const { return QString::fromUtf8(SteamRegimeName(m_para.GetRegime())); }

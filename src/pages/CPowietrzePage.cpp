@@ -212,12 +212,6 @@ StoredState CPowietrzePage::CurrentState() const
 
 CMediumPage::FlowMedium CPowietrzePage::FlowMediumOf() const
 {
-    const double volume = m_air.GetSpecificVolume();
-    FlowMedium medium;
-    medium.caption = QStringLiteral("Analiza przepływu dla powietrza wilgotnego o objętości właściwej ")
-                     + QString::fromStdString(FormatG(volume)) + QStringLiteral(" m^3/kg.");
-    medium.density = 1 / volume;
-    medium.kinematicViscosity = m_air.GetKinematicViscosity();
-    medium.massFlow = m_air.GetMassFlow();
-    return medium;
+    return FlowMedium::OfVolume("powietrza wilgotnego", m_air.GetSpecificVolume(), m_air.GetKinematicViscosity(),
+                                m_air.GetMassFlow());
 }
