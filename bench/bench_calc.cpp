@@ -114,6 +114,37 @@ void BM_BackspaceOnTheFirstOfManyTerms(benchmark::State& state)
 }
 BENCHMARK(BM_BackspaceOnTheFirstOfManyTerms)->Apply(Lengths);
 
+// One expression of n terms "1 + 1 + ... + 1 =" with its result: a digit
+// and Backspace by turns on its first, middle or last number (range 1:
+// 0, 1, 2), each recomputing the result. Only the partial results the
+// number is an operand of change: n of them for the first number of this
+// left-to-right chain, one for the last.
+void BM_EditInsideOneLongExpression(benchmark::State& state)
+{
+    static std::map<int, std::unique_ptr<CTasma>> tapes;
+    const int terms = static_cast<int>(state.range(0));
+    std::unique_ptr<CTasma>& tape = tapes[terms];
+    if (!tape) {
+        tape = std::make_unique<CTasma>();
+        for (int i = 0; i < terms; ++i) {
+            tape->PressButton(kIdDigit0 + 1);
+            tape->PressButton(i + 1 < terms ? kIdAdd : kIdResult);
+        }
+    }
+    const int lastNumber = 2 * (terms - 1);
+    const int at = state.range(1) == 0 ? 0 : state.range(1) == 1 ? lastNumber / 4 * 2 : lastNumber;
+    tape->Select(at);
+    bool digit = true;
+    for (auto _ : state) {
+        tape->PressButton(digit ? kIdDigit0 + 4 : kIdBackspace);
+        digit = !digit;
+        Refresh(*tape);
+    }
+    if (!digit)
+        tape->PressButton(kIdBackspace);
+}
+BENCHMARK(BM_EditInsideOneLongExpression)->ArgsProduct({{10, 100, 1000, 10000}, {0, 1, 2}});
+
 void BM_ResultKey(benchmark::State& state)
 {
     CTasma tape;

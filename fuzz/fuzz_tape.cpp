@@ -8,7 +8,9 @@
 //     count is the number of links to it;
 //   - the rows a list built from TakeDisplayChanges() alone equal the
 //     tape's lines, and those equal the lines built from scratch;
-//   - every node can be evaluated (Info asks any of them).
+//   - every node can be evaluated (Info asks any of them);
+//   - a result recomputed after a key is what its expression gives when
+//     computed anew from the tokens.
 // Flashes name buttons; a line is bounded whatever the nesting.
 #include <optional>
 #include <unordered_map>
@@ -17,6 +19,7 @@
 #include "FuzzInput.h"
 #include "base/NumberText.h"
 #include "calc/Tasma.h"
+#include "calc_reference.h"
 
 namespace {
 
@@ -42,10 +45,17 @@ bool IsButton(int id)
     return (id >= kIdPi && id <= kIdClearAll) || (id >= kIdCloseBracket && id <= kIdFunction24);
 }
 
-void CheckEffect(const KeyEffect& effect)
+void CheckEffect(CTasma& tape, const KeyEffect& effect)
 {
     for (int id : effect.flashes)
         FUZZ_CHECK(IsButton(id), "a flash of " + std::to_string(id));
+    // A result kept up to date edit by edit reads as one computed anew.
+    const int mark = tape.Tokens().NextResultMark(tape.Cursor());
+    if (!effect.reevaluated || mark < 0)
+        return;
+    const std::string expected = tape.FormatResult(calctest::WholeRecomputation(tape.Tokens()).ValueBefore(mark));
+    FUZZ_CHECK(tape.Token(mark)->m_valueText == expected,
+               "result \"" + tape.Token(mark)->m_valueText + "\", computed anew \"" + expected + "\"");
 }
 
 // The rows of a list that learns of the tape only through its changes.
@@ -145,13 +155,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int key = 0; !in.Empty(); ++key) {
         const unsigned what = in.Below(32);
         if (what < 20) {
-            CheckEffect(tape.PressButton(AnyButton(in)));
+            CheckEffect(tape, tape.PressButton(AnyButton(in)));
         } else if (what < 24) {
             // A selection in the list, sometimes outside it.
             const int count = tape.TokenCount();
             tape.Select(in.Below(8) == 0 ? in.Int() : static_cast<int>(in.Below(static_cast<unsigned>(count + 2))) - 1);
         } else if (what < 27) {
-            CheckEffect(tape.Paste(AnyPaste(in, tape)));
+            CheckEffect(tape, tape.Paste(AnyPaste(in, tape)));
         } else if (what < 28) {
             const std::optional<std::string> copied = tape.CopyText();
             if (copied)
@@ -159,12 +169,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(!tape.InfoText().empty(), "an empty Info text");
         } else {
             switch (in.Below(7)) {
-            case 0: CheckEffect(tape.SetFix(in.Bit())); break;
-            case 1: CheckEffect(tape.SetDecimals(in.Below(4) == 0 ? in.Int() : static_cast<int>(in.Below(12)))); break;
+            case 0: CheckEffect(tape, tape.SetFix(in.Bit())); break;
+            case 1: CheckEffect(tape, tape.SetDecimals(in.Below(4) == 0 ? in.Int() : static_cast<int>(in.Below(12)))); break;
             case 2: tape.StoreDecimals(in.Below(4) == 0 ? in.Int() : static_cast<int>(in.Below(12))); break;
-            case 3: CheckEffect(tape.SetExponentY(in.Double(-10, 10))); break;
-            case 4: CheckEffect(tape.SetAngleMode(static_cast<AngleMode>(in.Below(4)))); break;
-            case 5: CheckEffect(tape.SetConversion(in.Double(0, 10), in.Double(-500, 500))); break;
+            case 3: CheckEffect(tape, tape.SetExponentY(in.Double(-10, 10))); break;
+            case 4: CheckEffect(tape, tape.SetAngleMode(static_cast<AngleMode>(in.Below(4)))); break;
+            case 5: CheckEffect(tape, tape.SetConversion(in.Double(0, 10), in.Double(-500, 500))); break;
             default: {
                 const std::string text = tape.FormatResult(in.Double());
                 FUZZ_CHECK(!text.empty(), "an empty result text");

@@ -38,14 +38,16 @@ CTasma::CTasma() : m_separator(DecimalSeparator())
     m_tokens.m_parsePosition = 0;
 }
 
-CStala* CTasma::NumberAtCursor()
+template <class Edit>
+bool CTasma::EditNumber(Edit&& edit)
 {
     CWezel* node = m_tokens.At(m_cursor);
     if (node == nullptr || node->m_kind != kKindStala)
-        return nullptr;
-    // It is asked for to be edited.
+        return false;
+    edit(static_cast<CStala&>(*node));
     Touch(m_cursor);
-    return static_cast<CStala*>(node);
+    m_tokens.ValueChanged(m_cursor);
+    return true;
 }
 
 void CTasma::EnsureNumber()
@@ -83,6 +85,7 @@ void CTasma::ReparameterizeCurrent()
     const auto [factor, offset] = BracketParameters(bracket->m_function);
     bracket->SetFunction(bracket->m_function, factor, offset);
     Touch(m_cursor);
+    m_tokens.ValueChanged(m_cursor);
 }
 
 void CTasma::Reevaluate(KeyEffect& effect)
@@ -145,8 +148,7 @@ KeyEffect CTasma::Digit(int digit)
     if (digit < 0 || digit > 9)
         return effect;
     EnsureNumber();
-    if (CStala* number = NumberAtCursor())
-        effect.beep = !number->EnterDigit(static_cast<char>('0' + digit));
+    EditNumber([&](CStala& number) { effect.beep = !number.EnterDigit(static_cast<char>('0' + digit)); });
     Reevaluate(effect);
     effect.flashes.push_back(kIdDigit0 + digit);
     effect.refresh = true;
@@ -157,8 +159,7 @@ KeyEffect CTasma::Pi()
 {
     KeyEffect effect;
     EnsureNumber();
-    if (CStala* number = NumberAtCursor())
-        number->EnterPi();
+    EditNumber([](CStala& number) { number.EnterPi(); });
     Reevaluate(effect);
     effect.flashes.push_back(kIdPi);
     effect.refresh = true;
@@ -169,8 +170,7 @@ KeyEffect CTasma::Separator()
 {
     KeyEffect effect;
     EnsureNumber();
-    if (CStala* number = NumberAtCursor())
-        effect.beep = !number->StartFraction();
+    EditNumber([&](CStala& number) { effect.beep = !number.StartFraction(); });
     effect.flashes.push_back(kIdSeparator);
     effect.refresh = true;
     return effect;
@@ -179,8 +179,7 @@ KeyEffect CTasma::Separator()
 KeyEffect CTasma::Exp()
 {
     KeyEffect effect;
-    if (CStala* number = NumberAtCursor())
-        effect.beep = !number->StartExponent();
+    EditNumber([&](CStala& number) { effect.beep = !number.StartExponent(); });
     effect.flashes.push_back(kIdExp);
     effect.refresh = true;
     return effect;
@@ -189,8 +188,7 @@ KeyEffect CTasma::Exp()
 KeyEffect CTasma::ToggleSign()
 {
     KeyEffect effect;
-    if (CStala* number = NumberAtCursor())
-        number->ToggleSign();
+    EditNumber([](CStala& number) { number.ToggleSign(); });
     Reevaluate(effect);
     effect.flashes.push_back(kIdSign);
     effect.refresh = true;
@@ -200,8 +198,7 @@ KeyEffect CTasma::ToggleSign()
 KeyEffect CTasma::ClearNumber()
 {
     KeyEffect effect;
-    if (CStala* number = NumberAtCursor())
-        number->Clear();
+    EditNumber([](CStala& number) { number.Clear(); });
     effect.flashes.push_back(kIdClear);
     effect.refresh = true;
     return effect;
@@ -225,15 +222,14 @@ KeyEffect CTasma::Backspace()
     KeyEffect effect;
     if (m_cursor == 0 || !CursorOnLast()) {
         // The first token and earlier tokens are only ever shortened.
-        if (CStala* number = NumberAtCursor())
-            number->DeleteLast();
+        EditNumber([](CStala& number) { number.DeleteLast(); });
     } else {
         CWezel* last = m_tokens.At(LastIndex());
         switch (last != nullptr ? last->m_kind : kKindWezel) {
         case kKindStala:
             if (last->Evaluate() != 0.0) {
-                static_cast<CStala*>(last)->DeleteLast();
-                Touch(LastIndex());
+                // The cursor is on it.
+                EditNumber([](CStala& number) { number.DeleteLast(); });
                 break;
             }
             RemoveToken(LastIndex());
@@ -288,7 +284,7 @@ KeyEffect CTasma::Operator(int kind)
         break;
     case kKindWynik: {
         // The carried number is the result as printed, not the full value.
-        const double value = m_tokens.At(LastIndex())->Evaluate();
+        const double value = m_tokens.ValueOf(LastIndex());
         auto carried = std::make_unique<CStala>();
         carried->m_valueText = m_resultStyle ? FormatInResultStyle(value) : FormatResult(value);
         AppendToken(std::move(carried));
@@ -446,19 +442,20 @@ KeyEffect CTasma::Paste(const std::optional<std::string>& text)
     const int kind = m_tokens.KindAt(m_cursor);
     const double value = ParseNumber(*text);
     if (kind == kKindStala) {
-        CStala* number = NumberAtCursor();
-        if (value == 0.0) {
-            number->Clear();
-        } else {
-            number->m_valueText = FormatResult(value);
-            number->DeriveEntryState();
-        }
+        EditNumber([&](CStala& number) {
+            if (value == 0.0) {
+                number.Clear();
+            } else {
+                number.m_valueText = FormatResult(value);
+                number.DeriveEntryState();
+            }
+        });
     } else if ((IsOperatorKind(kind) || kind == kKindLewyNaw || kind == kKindWynik) && CursorOnLast()) {
         EnsureNumber();
-        if (CStala* number = NumberAtCursor()) {
-            number->m_valueText = FormatResult(value);
-            number->DeriveEntryState();
-        }
+        EditNumber([&](CStala& number) {
+            number.m_valueText = FormatResult(value);
+            number.DeriveEntryState();
+        });
     }
     Reevaluate(effect);
     effect.refresh = true;
@@ -478,7 +475,7 @@ std::string CTasma::InfoText() const
     const CWezel* node = m_tokens.At(m_cursor);
     std::string text = kInfoHeading;
     if (node != nullptr && m_resultStyle)
-        text += FormatInResultStyle(node->Evaluate());
+        text += FormatInResultStyle(m_tokens.ValueOf(m_cursor));
     return text;
 }
 

@@ -120,8 +120,11 @@ public:
 private:
     bool CursorOnLast() const { return m_cursor == m_tokens.Count() - 1; }
     int LastIndex() const { return m_tokens.Count() - 1; }
-    // The number at the cursor, to be edited; null for other tokens.
-    CStala* NumberAtCursor();
+    // Edits the number at the cursor, if the cursor is on a number, and
+    // brings its line and the values that depend on it up to date; false
+    // for other tokens.
+    template <class Edit>
+    bool EditNumber(Edit&& edit);
     void EnsureNumber();
     void ReparameterizeCurrent();
     void Reevaluate(KeyEffect& effect);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/NumberText.h"
+
 CWezel* CTokenList::At(int index) const
 {
     if (index < 0 || index >= Count())
@@ -36,6 +38,7 @@ CWezel* CTokenList::Replace(int index, std::unique_ptr<CWezel> node)
         m_resultMarks.erase(std::lower_bound(m_resultMarks.begin(), m_resultMarks.end(), index));
     if (isMark && !wasMark)
         m_resultMarks.insert(std::lower_bound(m_resultMarks.begin(), m_resultMarks.end(), index), index);
+    StructureChanged(index);
     return slot.get();
 }
 
@@ -53,6 +56,7 @@ void CTokenList::Remove(int index)
         --*mark;
     if (m_parsePosition > Count())
         m_parsePosition = Count();
+    StructureChanged(index);
 }
 
 void CTokenList::Clear()
@@ -121,11 +125,24 @@ void CTokenList::Unlink(int index)
     }
 }
 
-CWezel* CTokenList::ParseSum() { return Parse(Rule::Sum); }
+// A parse from outside may relink nodes of any expression.
+CWezel* CTokenList::ParseSum()
+{
+    m_walkFloor = m_nextWalk;
+    return Parse(Rule::Sum);
+}
 
-CWezel* CTokenList::ParseProduct() { return Parse(Rule::Product); }
+CWezel* CTokenList::ParseProduct()
+{
+    m_walkFloor = m_nextWalk;
+    return Parse(Rule::Product);
+}
 
-CWezel* CTokenList::ParsePrimary() { return Parse(Rule::Primary); }
+CWezel* CTokenList::ParsePrimary()
+{
+    m_walkFloor = m_nextWalk;
+    return Parse(Rule::Primary);
+}
 
 // Recursive descent with the calls on an explicit stack:
 //   sum     = product, then any number of ("+" or "-") product;
@@ -210,14 +227,65 @@ void CTokenList::EvaluateResult(int k, const ResultFormatter& formatter)
     if (mark == nullptr || mark->m_kind != kKindWynik)
         return;
     m_parsePosition = PreviousResultMark(k) + 1;
-    Link(mark, true, ParseSum());
-    mark->m_valueText = formatter(mark->Evaluate());
+    Link(mark, true, Parse(Rule::Sum));
+    static_cast<CWynik*>(mark)->m_walkSeparator = DecimalSeparator();
+    mark->m_valueText = formatter(EvaluateAndRecord(*mark, m_nextWalk++));
 }
 
 int CTokenList::ReevaluateFrom(int c, const ResultFormatter& formatter)
 {
     const int mark = NextResultMark(c < 0 ? 0 : c);
-    if (mark >= 0)
+    if (mark < 0)
+        return mark;
+    if (TreeCurrent(mark)) {
+        CWezel* node = At(mark);
+        node->m_valueText = formatter(node->m_value);
+    } else {
         EvaluateResult(mark, formatter);
+    }
     return mark;
+}
+
+bool CTokenList::TreeCurrent(int mark) const
+{
+    const CWezel* node = At(mark);
+    return node != nullptr && node->m_kind == kKindWynik && node->m_walk >= m_walkFloor
+        && static_cast<const CWynik*>(node)->m_walkSeparator == DecimalSeparator();
+}
+
+void CTokenList::StructureChanged(int index)
+{
+    const int mark = NextResultMark(index);
+    if (mark < 0)
+        return;
+    At(mark)->m_walk = 0;
+    if (mark == index) {
+        // A mark that came splits the expression the next mark had.
+        const int next = NextResultMark(index + 1);
+        if (next >= 0)
+            At(next)->m_walk = 0;
+    }
+}
+
+void CTokenList::ValueChanged(int index)
+{
+    CWezel* node = At(index);
+    const int mark = NextResultMark(index);
+    // Outside a current tree there is nothing recorded to update: the next
+    // walk computes everything.
+    if (node == nullptr || mark < 0 || !TreeCurrent(mark) || node->m_walk != At(mark)->m_walk)
+        return;
+    for (CWezel* up = node; up != nullptr; up = up->m_parent)
+        up->m_value = RecomputeFromOperands(*up);
+}
+
+double CTokenList::ValueOf(int index) const
+{
+    const CWezel* node = At(index);
+    if (node == nullptr)
+        return 0.0;
+    const int mark = NextResultMark(index);
+    if (mark >= 0 && TreeCurrent(mark) && node->m_walk == At(mark)->m_walk)
+        return node->m_value;
+    return node->Evaluate();
 }

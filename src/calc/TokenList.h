@@ -2,6 +2,7 @@
 // links the nodes of one expression into a tree.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -45,8 +46,17 @@ public:
     // result mark) and stores the formatted value as its text.
     void EvaluateResult(int k, const ResultFormatter& formatter);
     // Recomputes the first result mark at or after index c; returns its
-    // index, -1 when there is none.
+    // index, -1 when there is none. When nothing but values changed in its
+    // expression since it was last computed (each through ValueChanged),
+    // the value it already holds is only formatted anew.
     int ReevaluateFrom(int c, const ResultFormatter& formatter);
+    // The value of the node at an index may have changed (a number's text,
+    // a bracket's function parameters): the recorded values of the nodes
+    // it is an operand of, up to its result mark, are computed anew. The
+    // time is that of the path to the mark, whatever the tape's length.
+    void ValueChanged(int index);
+    // A node's value: the recorded one where it is current, else computed.
+    double ValueOf(int index) const;
 
     int m_parsePosition = 0;
 
@@ -70,11 +80,19 @@ private:
     // cut so that any node can still be evaluated afterwards. The node at
     // `index` is the one going.
     void Unlink(int index);
-    // The marks' positions after a node at `index` came or went.
-    void MarkAdded(int index);
-    void MarkRemoved(int index);
+    // Whether the tree of the result mark at an index holds its values:
+    // nothing in its expression came, went or was relinked since its walk.
+    bool TreeCurrent(int mark) const;
+    // Tokens came, went or were replaced at an index: the tree of its
+    // expression's mark is out of date, and when the token there is a mark
+    // now, so is the next one's.
+    void StructureChanged(int index);
 
     std::vector<std::unique_ptr<CWezel>> m_nodes;
     std::vector<int> m_resultMarks; // positions of the result marks, ascending
     std::vector<ParseFrame> m_parseStack; // kept to spare an allocation per parse
+    // Walks are numbered from 1; trees walked before m_walkFloor are out of
+    // date (links were made by a parse that no walk followed).
+    std::uint64_t m_nextWalk = 1;
+    std::uint64_t m_walkFloor = 1;
 };

@@ -285,6 +285,49 @@ double EvaluateSubtree(const CWezel& root)
     return values.back();
 }
 
+double EvaluateAndRecord(CWezel& root, std::uint64_t walk)
+{
+    // As EvaluateSubtree; a node is recorded when its value is known.
+    struct Visit {
+        CWezel* node;
+        bool operandsDone;
+    };
+    thread_local std::vector<Visit> visits;
+    visits.clear();
+    root.m_parent = nullptr;
+    visits.push_back({&root, false});
+    while (!visits.empty()) {
+        const Visit visit = visits.back();
+        visits.pop_back();
+        CWezel& node = *visit.node;
+        const int count = node.OperandCount();
+        if (count > 0 && !visit.operandsDone) {
+            visits.push_back({&node, true});
+            if (count > 1) {
+                node.m_right->m_parent = &node;
+                visits.push_back({node.m_right, false});
+            }
+            node.m_left->m_parent = &node;
+            visits.push_back({node.m_left, false});
+            continue;
+        }
+        node.m_value = RecomputeFromOperands(node);
+        node.m_walk = walk;
+    }
+    return root.m_value;
+}
+
+double RecomputeFromOperands(const CWezel& node)
+{
+    const int count = node.OperandCount();
+    double operands[2] = {0.0, 0.0};
+    if (count > 0)
+        operands[0] = node.m_left->m_value;
+    if (count > 1)
+        operands[1] = node.m_right->m_value;
+    return node.ValueFrom(operands);
+}
+
 double CDzialanie::Evaluate() const { return EvaluateSubtree(*this); }
 
 double CWynik::Evaluate() const { return EvaluateSubtree(*this); }

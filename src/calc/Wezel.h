@@ -3,6 +3,7 @@
 // tree, and each node then computes the value of its subtree.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // What a node is; also the order of the classes below.
@@ -58,6 +59,13 @@ public:
     // makes every link and keeps the count, so that a node about to go
     // knows whether any link to it is left to cut.
     int m_linkedBy = 0;
+    // What the last walk over its expression's tree left here: the value
+    // of the node's subtree, the node whose operand it is, and which walk
+    // that was (0: none). An edited number then recomputes its ancestors
+    // only, not the whole expression.
+    double m_value = 0.0;
+    CWezel* m_parent = nullptr;
+    std::uint64_t m_walk = 0;
 
 protected:
     CWezel(int kind, std::string label) : m_kind(kind), m_label(std::move(label)) {}
@@ -185,12 +193,23 @@ public:
     void SetRight(CWezel*) override { m_right = nullptr; }
     int OperandCount() const override { return m_left != nullptr ? 1 : 0; }
     double ValueFrom(const double* operands) const override { return m_left != nullptr ? operands[0] : 0.0; }
+
+    // The decimal separator the numbers of the last walk were read with.
+    char m_walkSeparator = 0;
 };
 
 // The value of the tree below a node, walked on a stack of its own: no
 // depth of brackets or length of a chain of operators exhausts the
 // program's stack. The operands of a node are evaluated left first.
 double EvaluateSubtree(const CWezel& root);
+
+// The same walk, which also leaves in every node of the tree its value,
+// its parent and the walk's number.
+double EvaluateAndRecord(CWezel& root, std::uint64_t walk);
+
+// A node's value from its operands' recorded values, as the walk computes
+// it; for a number, from its text.
+double RecomputeFromOperands(const CWezel& node);
 
 // sin and cos as the calculator shows them: rounded to 11 decimals, so
 // that sin(30 deg) is 0.5 exactly.

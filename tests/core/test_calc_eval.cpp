@@ -84,7 +84,10 @@ TEST_P(Evaluation, ResultMarkCoversOnlyItsOwnExpression)
     // The first mark was never computed; ReevaluateFrom(0) computes it and
     // stops there.
     EXPECT_TRUE(list.At(3)->m_valueText.empty());
+    // An edit is announced; the mark's text changes only when it is
+    // recomputed.
     list.At(6)->m_valueText = Sep("5.");
+    list.ValueChanged(6);
     list.ReevaluateFrom(0, Plain);
     EXPECT_EQ(list.At(3)->m_valueText, "5");
     EXPECT_EQ(list.At(7)->m_valueText, "40");
@@ -226,9 +229,12 @@ TEST_P(Evaluation, FunctionLabelsComeFromTheStringTable)
     EXPECT_EQ(bracket.m_offset, 3.0);
     bracket.SetFunction(23, 1.0, 0.0);
     EXPECT_EQ(bracket.m_label, "A--->B(");
-    EXPECT_EQ(CPrawyNaw().m_label, "      )");
-    EXPECT_EQ(CWynik().m_label, "=");
-    EXPECT_EQ(CIloraz().m_label, "/");
+    const CPrawyNaw close;
+    const CWynik mark;
+    const CIloraz divide;
+    EXPECT_EQ(close.m_label, "      )");
+    EXPECT_EQ(mark.m_label, "=");
+    EXPECT_EQ(divide.m_label, "/");
 }
 
 TEST_P(Evaluation, NumbersReadTheLongestNumberPrefix)

@@ -1,7 +1,9 @@
 // The paper tape driven key by key: what each key does to the tokens, the
 // results, the display lines and what the page is told to do.
 #include <cmath>
+#include <random>
 
+#include "calc_reference.h"
 #include "calc_test_support.h"
 
 using calctest::Press;
@@ -241,6 +243,59 @@ TEST_P(Tape, EditingAnEarlierNumberRecomputesOnlyItsExpression)
     EXPECT_TRUE(effect.reevaluated);
     EXPECT_EQ(Picture(tape), Sep("2. + 35. =37.00000 5.00000 * 2. =10.00000"));
     EXPECT_EQ(tape.Cursor(), 2);
+}
+
+TEST_P(Tape, EditsAnywhereGiveTheResultOfAWholeRecomputation)
+{
+    // Keys, selections, pastes and parameter changes at random over tapes
+    // of several expressions: after every key that recomputes a result,
+    // that result is what the whole expression gives when computed anew.
+    const std::vector<std::string> keys = {"0", "1", "2", "7", "9", ".", "+", "-", "*", "/", "(", "sin(", "cos(",
+                                           "1/(", ")", "=", "BS", "+/-", "C", "PI", "EXP"};
+    std::mt19937 rng(GetParam() == ',' ? 31u : 32u);
+    int checked = 0;
+    for (int round = 0; round < 60; ++round) {
+        CTasma tape;
+        std::string trace;
+        for (int step = 0; step < 400; ++step) {
+            KeyEffect effect;
+            const unsigned choice = rng() % 100;
+            if (choice < 12 && tape.TokenCount() > 0) {
+                const int at = static_cast<int>(rng() % static_cast<unsigned>(tape.TokenCount()));
+                tape.Select(at);
+                trace += " select:" + std::to_string(at);
+                continue;
+            }
+            if (choice < 15) {
+                const double value = static_cast<double>(rng() % 2000) / 8.0 - 100.0;
+                effect = tape.Paste(FormatG(value));
+                trace += " paste:" + FormatG(value);
+            } else if (choice < 17) {
+                effect = tape.SetAngleMode(rng() % 2 == 0 ? AngleMode::Rad : AngleMode::Grad);
+                trace += " angle";
+            } else if (choice < 18) {
+                effect = tape.SetDecimals(static_cast<int>(rng() % 12));
+                trace += " decimals";
+            } else if (choice < 19) {
+                effect = tape.SetFix(rng() % 2 == 0);
+                trace += " fix";
+            } else {
+                const std::string& key = keys[rng() % keys.size()];
+                effect = Press(tape, key);
+                trace += " " + key;
+            }
+            if (!effect.reevaluated)
+                continue;
+            const int mark = tape.Tokens().NextResultMark(tape.Cursor());
+            if (mark < 0)
+                continue;
+            const double expected = calctest::WholeRecomputation(tape.Tokens()).ValueBefore(mark);
+            ASSERT_EQ(tape.Token(mark)->m_valueText, tape.FormatResult(expected)) << "after" << trace;
+            ++checked;
+        }
+    }
+    // The random keys reach results often enough to mean something.
+    EXPECT_GT(checked, 3000);
 }
 
 TEST_P(Tape, ReparameterisingASelectedBracket)
