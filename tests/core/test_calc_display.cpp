@@ -141,6 +141,19 @@ TEST_P(Display, AKeyOnAnEarlierLineChangesItsLineAndItsResultOnly)
     EXPECT_EQ(none.keptRows, none.rowCount);
 }
 
+TEST_P(Display, ManyEditsBetweenTwoLooksShowTheLastOfThem)
+{
+    // The lines are brought up to date in the middle of a long run of
+    // keys that nobody looks at; the key in progress must still show.
+    Press(tape, "1 + 1 =");
+    (void)tape.Lines();
+    tape.Select(0);
+    for (int i = 0; i < 33; ++i)
+        Press(tape, "+/-");
+    EXPECT_EQ(tape.Token(0)->m_valueText, Sep("-1."));
+    EXPECT_EQ(tape.Lines(), FromScratch(tape));
+}
+
 TEST_P(Display, KeysAtTheEndChangeTheLastRowsOnly)
 {
     for (int i = 0; i < 300; ++i)
