@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <map>
 
 #include "base/NumberText.h"
 #include "units/Units.h"
@@ -127,18 +128,28 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args, const Argum
 
 // --------------------------------------------------------------- quantities
 
-std::vector<std::string> UnitNames(int quantity)
+const std::vector<std::string>& UnitNames(int quantity)
 {
-    std::vector<std::string> names;
-    const int count = UnitCount(quantity);
-    for (int unit = 0; unit < count; ++unit)
-        names.push_back(UnitName(quantity, unit));
-    return names;
+    // The catalogue never changes: its names are read once, not on every
+    // lookup of a name among all the quantities.
+    static const std::map<int, std::vector<std::string>> catalogue = [] {
+        std::map<int, std::vector<std::string>> names;
+        std::vector<int> quantities = AllQuantities();
+        quantities.push_back(kQuantityPercent);
+        quantities.push_back(kQuantityDimensionless);
+        for (int q : quantities)
+            for (int unit = 0; unit < UnitCount(q); ++unit)
+                names[q].push_back(UnitName(q, unit));
+        return names;
+    }();
+    static const std::vector<std::string> none;
+    const auto found = catalogue.find(quantity);
+    return found != catalogue.end() ? found->second : none;
 }
 
 int FindUnit(int quantity, std::string_view name)
 {
-    const std::vector<std::string> names = UnitNames(quantity);
+    const std::vector<std::string>& names = UnitNames(quantity);
     for (std::size_t i = 0; i < names.size(); ++i)
         if (names[i] == name)
             return static_cast<int>(i);

@@ -64,8 +64,9 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args, const Argum
 
 // --------------------------------------------------------------- quantities
 
-// The unit names of a quantity in catalogue order.
-std::vector<std::string> UnitNames(int quantity);
+// The unit names of a quantity in catalogue order; none for a number that
+// is no quantity.
+const std::vector<std::string>& UnitNames(int quantity);
 
 // Position of a unit name in the quantity's list: exact match first, then
 // a match that ignores letter case if exactly one unit has it; -1 if none.
