@@ -25,7 +25,8 @@ cmake --build build-sanitize -j"$jobs"
 cmake -S . -B build-sanitize-ui -DCMAKE_BUILD_TYPE=Debug -DZENTARO_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake --build build-sanitize-ui -j"$jobs" --target tst_monkey
-(cd build-sanitize-ui && ctest --output-on-failure -j"$jobs" -R '^tst_monkey_')
+# A finding names the random action's whole call chain, not just its line.
+(cd build-sanitize-ui && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs" -R '^tst_monkey_')
 seconds="${ZENTARO_FUZZ_SECONDS:-20}"
 if [ "$seconds" != 0 ]; then
   status=0
