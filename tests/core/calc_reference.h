@@ -2,7 +2,9 @@
 // fuzz target: no gtest here.
 #pragma once
 
+#include <cmath>
 #include <optional>
+#include <string>
 
 #include "base/NumberText.h"
 #include "calc/TokenList.h"
@@ -70,5 +72,16 @@ private:
     const CTokenList& m_tokens;
     int m_at = 0;
 };
+
+// Whether a result's text shows what the whole recomputation gives
+// (`expected`, printed as `expectedText`). Which of two NaN operands an
+// operation passes on, and so a NaN's sign, follows the order the compiler
+// chose for that operation's operands: any NaN text stands for a NaN.
+inline bool ShowsWholeResult(const std::string& text, const std::string& expectedText, double expected)
+{
+    if (std::isnan(expected))
+        return text.find("nan") != std::string::npos;
+    return text == expectedText;
+}
 
 } // namespace calctest
