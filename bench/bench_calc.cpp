@@ -63,6 +63,21 @@ void BM_DigitKeyAndRefresh(benchmark::State& state)
 }
 BENCHMARK(BM_DigitKeyAndRefresh)->Apply(Lengths);
 
+// A digit and Backspace by turns on the number at an index; the number is
+// left as it was, for the next run.
+void RetypeNumber(benchmark::State& state, CTasma& tape, int index)
+{
+    tape.Select(index);
+    bool digit = true;
+    for (auto _ : state) {
+        tape.PressButton(digit ? kIdDigit0 + 4 : kIdBackspace);
+        digit = !digit;
+        Refresh(tape);
+    }
+    if (!digit)
+        tape.PressButton(kIdBackspace);
+}
+
 // A digit and Backspace by turns on the first number of the middle
 // expression, whose result is recomputed at once.
 void BM_RetypeEarlierNumber(benchmark::State& state)
@@ -70,78 +85,51 @@ void BM_RetypeEarlierNumber(benchmark::State& state)
     const int expressions = static_cast<int>(state.range(0));
     CTasma& tape = TapeOf(expressions);
     const int middle = expressions / 2 * kTokensPerExpression;
-    tape.Select(middle);
     if (tape.Token(middle)->m_kind != kKindStala) {
         state.SkipWithError("not a number");
         return;
     }
-    bool digit = true;
-    for (auto _ : state) {
-        tape.PressButton(digit ? kIdDigit0 + 4 : kIdBackspace);
-        digit = !digit;
-        Refresh(tape);
-    }
-    // The number as it was, for the next run.
-    if (!digit)
-        tape.PressButton(kIdBackspace);
+    RetypeNumber(state, tape, middle);
 }
 BENCHMARK(BM_RetypeEarlierNumber)->Apply(Lengths);
 
-// Backspace on the first number of a tape whose one long expression has
-// no result yet: nothing after it needs computing.
-void BM_BackspaceOnTheFirstOfManyTerms(benchmark::State& state)
+// One expression of n terms "1 + 1 + ... + 1", closed by "=" or left
+// open, built once per length and kind.
+CTasma& ChainOf(int terms, bool result)
 {
-    static std::map<int, std::unique_ptr<CTasma>> tapes;
-    const int terms = static_cast<int>(state.range(0));
-    std::unique_ptr<CTasma>& tape = tapes[terms];
+    static std::map<std::pair<int, bool>, std::unique_ptr<CTasma>> tapes;
+    std::unique_ptr<CTasma>& tape = tapes[{terms, result}];
     if (!tape) {
         tape = std::make_unique<CTasma>();
         for (int i = 0; i < terms; ++i) {
             tape->PressButton(kIdDigit0 + 1);
-            tape->PressButton(kIdAdd);
+            if (i + 1 < terms)
+                tape->PressButton(kIdAdd);
         }
-        tape->PressButton(kIdDigit0 + 1);
+        if (result)
+            tape->PressButton(kIdResult);
     }
-    tape->Select(0);
-    bool digit = true;
-    for (auto _ : state) {
-        tape->PressButton(digit ? kIdDigit0 + 4 : kIdBackspace);
-        digit = !digit;
-        Refresh(*tape);
-    }
-    if (!digit)
-        tape->PressButton(kIdBackspace);
+    return *tape;
+}
+
+// The first number of a tape whose one long expression has no result
+// yet: nothing after it needs computing.
+void BM_BackspaceOnTheFirstOfManyTerms(benchmark::State& state)
+{
+    RetypeNumber(state, ChainOf(static_cast<int>(state.range(0)), false), 0);
 }
 BENCHMARK(BM_BackspaceOnTheFirstOfManyTerms)->Apply(Lengths);
 
-// One expression of n terms "1 + 1 + ... + 1 =" with its result: a digit
-// and Backspace by turns on its first, middle or last number (range 1:
-// 0, 1, 2), each recomputing the result. Only the partial results the
+// The first, middle or last number (range 1: 0, 1, 2) of one expression
+// with its result, which each key recomputes. Only the partial results the
 // number is an operand of change: n of them for the first number of this
 // left-to-right chain, one for the last.
 void BM_EditInsideOneLongExpression(benchmark::State& state)
 {
-    static std::map<int, std::unique_ptr<CTasma>> tapes;
     const int terms = static_cast<int>(state.range(0));
-    std::unique_ptr<CTasma>& tape = tapes[terms];
-    if (!tape) {
-        tape = std::make_unique<CTasma>();
-        for (int i = 0; i < terms; ++i) {
-            tape->PressButton(kIdDigit0 + 1);
-            tape->PressButton(i + 1 < terms ? kIdAdd : kIdResult);
-        }
-    }
     const int lastNumber = 2 * (terms - 1);
     const int at = state.range(1) == 0 ? 0 : state.range(1) == 1 ? lastNumber / 4 * 2 : lastNumber;
-    tape->Select(at);
-    bool digit = true;
-    for (auto _ : state) {
-        tape->PressButton(digit ? kIdDigit0 + 4 : kIdBackspace);
-        digit = !digit;
-        Refresh(*tape);
-    }
-    if (!digit)
-        tape->PressButton(kIdBackspace);
+    RetypeNumber(state, ChainOf(terms, true), at);
 }
 BENCHMARK(BM_EditInsideOneLongExpression)->ArgsProduct({{10, 100, 1000, 10000}, {0, 1, 2}});
 
